@@ -1,0 +1,209 @@
+#include "bmsdataarea.h"
+
+#include <QRegularExpression>
+
+BmsDataArea bmsArea;
+
+QString decodeBmsText(const char *data, int width)
+{
+    QString text = QString::fromLatin1(data, width);
+    static const QRegularExpression trailingBlanks(QStringLiteral("\\s* +$"));
+    text.remove(trailingBlanks);
+    text.remove(QChar(0));
+    return text;
+}
+
+namespace {
+template <typename Record>
+bool store(Record &record, quint8 &ready, const QByteArray &payload)
+{
+    if (!record.assign(payload))
+        return false;
+    ready = 1;
+    return true;
+}
+} // namespace
+
+bool BmsDataArea::setRealtimeData(const QByteArray &payload)
+{
+    return store(realtime, realtimeReady, payload);
+}
+
+bool BmsDataArea::setProtectionParams(const QByteArray &payload)
+{
+    if (!store(primaryProtection, primaryReadDone, payload))
+        return false;
+    blockReadSinceOpen[BlockPrimaryProtection] = 1;
+    return true;
+}
+
+bool BmsDataArea::setSecondaryProtectionParams(const QByteArray &payload)
+{
+    if (!store(secondaryProtection, secondaryReadDone, payload))
+        return false;
+    blockReadSinceOpen[BlockSecondaryProtection] = 1;
+    return true;
+}
+
+bool BmsDataArea::setSystemSettingParams(const QByteArray &payload)
+{
+    if (!store(systemSetting, systemSettingReady, payload))
+        return false;
+    blockReadSinceOpen[BlockSystemSetting] = 1;
+    return true;
+}
+
+bool BmsDataArea::setUserSettingParams(const QByteArray &payload)
+{
+    if (!store(userSetting, userSettingReady, payload))
+        return false;
+    blockReadSinceOpen[BlockUserSetting] = 1;
+    return true;
+}
+
+bool BmsDataArea::setCalibrationParams(const QByteArray &payload)
+{
+    if (!store(calibration, calibrationReady, payload))
+        return false;
+    blockReadSinceOpen[BlockCalibration] = 1;
+    return true;
+}
+
+bool BmsDataArea::setWifiMqttParams(const QByteArray &payload)
+{
+    if (!store(wifiMqtt, wifiMqttReady, payload))
+        return false;
+    blockReadSinceOpen[BlockWifiMqtt] = 1;
+    return true;
+}
+
+bool BmsDataArea::setHistoryRecord(const QByteArray &payload)
+{
+    if (payload.size() < BmsHistoryRecord::Size)
+        return false;
+    history.assign(payload);
+    if (historyFirstRequest) {
+        historyFirstRequest = 0;
+        historyRecordCount = history.recordCount();
+        historyRecordIndex = history.recordCount();
+    }
+    historyRecordReady = 1;
+    return true;
+}
+
+bool BmsDataArea::setIdentityBlock(const QByteArray &payload)
+{
+    if (!identity.assign(payload))
+        return false;
+    identityRequest = 0;
+    identityReady = 1;
+    return true;
+}
+
+quint8 *BmsDataArea::writeFlags(BmsBlock block, int *count)
+{
+    switch (block) {
+    case BlockPrimaryProtection:
+        *count = 10;
+        return primaryWriteRequest;
+    case BlockSecondaryProtection:
+        *count = 6;
+        return secondaryWriteRequest;
+    case BlockSystemSetting:
+        *count = 7;
+        return systemSettingWriteFlags;
+    case BlockUserSetting:
+        *count = 5;
+        return userSettingWriteFlags;
+    case BlockCalibration:
+        *count = 1;
+        return &lineLossWriteRequest;
+    case BlockWifiMqtt:
+        *count = 1;
+        return &wifiMqttWriteRequest;
+    case BlockCount:
+        break;
+    }
+    *count = 0;
+    return nullptr;
+}
+
+bool BmsDataArea::anyWriteFlag(BmsBlock block)
+{
+    int count = 0;
+    const quint8 *flags = writeFlags(block, &count);
+    for (int i = 0; i < count; ++i) {
+        if (flags[i])
+            return true;
+    }
+    return false;
+}
+
+void BmsDataArea::clearWriteFlags(BmsBlock block)
+{
+    int count = 0;
+    quint8 *flags = writeFlags(block, &count);
+    for (int i = 0; i < count; ++i)
+        flags[i] = 0;
+}
+
+QByteArray BmsDataArea::recordBytes(BmsBlock block) const
+{
+    switch (block) {
+    case BlockPrimaryProtection:
+        return primaryProtection.toByteArray();
+    case BlockSecondaryProtection:
+        return secondaryProtection.toByteArray();
+    case BlockSystemSetting:
+        return systemSetting.toByteArray();
+    case BlockUserSetting:
+        return userSetting.toByteArray();
+    case BlockCalibration:
+        return calibration.toByteArray();
+    case BlockWifiMqtt:
+        return wifiMqtt.toByteArray();
+    case BlockCount:
+        break;
+    }
+    return QByteArray();
+}
+
+void BmsDataArea::armWrite(BmsBlock block)
+{
+    writeImage[block] = recordBytes(block);
+    writeArmed[block] = 1;
+    updateWritePending();
+}
+
+void BmsDataArea::disarmWrite(BmsBlock block)
+{
+    writeArmed[block] = 0;
+    updateWritePending();
+}
+
+void BmsDataArea::disarmAllWrites()
+{
+    for (int b = 0; b < BlockCount; ++b)
+        writeArmed[b] = 0;
+    parameterWritePending = 0;
+}
+
+void BmsDataArea::updateWritePending()
+{
+    parameterWritePending = 0;
+    for (int b = 0; b < BlockCount; ++b) {
+        if (writeArmed[b] && anyWriteFlag(static_cast<BmsBlock>(b)))
+            parameterWritePending = 1;
+    }
+}
+
+void BmsDataArea::forgetReads()
+{
+    for (int b = 0; b < BlockCount; ++b)
+        blockReadSinceOpen[b] = 0;
+}
+
+void BmsDataArea::reset()
+{
+    bmsArea = BmsDataArea();
+}

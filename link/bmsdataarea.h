@@ -1,0 +1,166 @@
+#pragma once
+
+#include "bmsrecords.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// The parameter blocks that can be read and written as a whole.
+enum BmsBlock : int {
+    BlockPrimaryProtection = 0,   // 0x02 / 0x03
+    BlockSecondaryProtection,     // 0x04 / 0x05
+    BlockSystemSetting,           // 0x0B / 0x0C
+    BlockUserSetting,             // 0x17 / 0x18
+    BlockCalibration,             // 0x1D / 0x1E (line loss)
+    BlockWifiMqtt,                // 0x06 / 0x07
+    BlockCount
+};
+
+// The one data area shared by the serial link and every page. It lives for the
+// whole run and is touched only from the GUI thread. Flags are bytes, 1 = set.
+struct BmsDataArea
+{
+    // --- Link state -------------------------------------------------------
+    quint8 serialPortOpen = 0;
+    quint8 linkActive = 0;
+    quint8 connectConfirmed = 0;
+    QString linkStateText;
+    quint16 sendInterval = 1000;
+    quint8 currentBmsAddress = 0;
+    quint8 replyAddress = 0;
+    quint8 portCloseAllowed = 1;
+
+    // --- Status strip -----------------------------------------------------
+    QString bmsSnText;
+    QString packSnText;
+    QString bmsSoftwareVersionText;
+
+    // --- Cross-page requests ----------------------------------------------
+    quint8 languageChangeRequest = 0;
+    quint32 languageIndex = 0;
+    quint8 accessLevel = 0;
+
+    // --- Live data ----------------------------------------------------------
+    quint8 realtimeReady = 0;
+    BmsRealtimeRecord realtime;
+
+    // --- Protection ---------------------------------------------------------
+    // 0 SOC, 1 ambient, 2 UT, 3 MOSFET, 4 OT, 5 OCD1, 6 OCC1, 7 UV1, 8 OV1, 9 read-all
+    quint8 primaryReadRequest[10] = {};
+    // 0 SCD, 1 OCD2/3, 2 OCC2, 3 UV2, 4 OV2, 5 read-all
+    quint8 secondaryReadRequest[6] = {};
+    quint8 primaryReadDone = 0;
+    quint8 secondaryReadDone = 0;
+    // 0 write-all, 1 SOC, 2 MOSFET, 3 ambient, 4 UT, 5 OT, 6 OCD1, 7 OCC1, 8 UV1, 9 OV1
+    quint8 primaryWriteRequest[10] = {};
+    // 0 OCD2/3, 1 OCC2, 2 SCD, 3 UV2, 4 OV2, 5 write-all
+    quint8 secondaryWriteRequest[6] = {};
+    PrimaryProtectionRecord primaryProtection;
+    SecondaryProtectionRecord secondaryProtection;
+
+    // --- System settings ------------------------------------------------------
+    // 0 switch, 1 heating, 2 power, 3 system information, 4 limit, 5 balance, 6 battery, 7 read-all
+    quint8 systemSettingReadFlags[8] = {};
+    quint8 settingsPollRequest = 0;
+    // 0 write-all, 1 switch, 2 limit, 3 heating, 4 balance, 5 power, 6 battery
+    quint8 systemSettingWriteFlags[7] = {};
+    quint8 systemSettingReady = 0;
+    BmsSystemSettingRecord systemSetting;
+    quint8 readCompletedAnnounce = 0;
+
+    // --- Write control ----------------------------------------------------------
+    quint8 parameterWritePending = 0;
+    quint16 parameterErrorCount = 0;
+    quint32 writeAttemptCount = 0;
+    quint16 requestTimeoutCount = 0;
+
+    // --- User settings and identity ---------------------------------------------
+    // 0 read-all, 1 com, 2 production, 3 version, 4 inverter
+    quint8 userSettingReadFlags[5] = {};
+    quint8 userSettingReady = 0;
+    BmsUserSettingRecord userSetting;
+    BmsUserSettingMirror userSettingMirror;
+    quint8 identityRequest = 0;
+    quint8 identityReady = 0;
+    BmsIdentityBlock identity;
+    // 0 write-all, 1 com, 2 RTC, 3 production, 4 inverter
+    quint8 userSettingWriteFlags[5] = {};
+
+    // --- Calibration and line loss ------------------------------------------------
+    quint8 calibrationReadRequest = 0;
+    quint8 lineLossReadRequest = 0;
+    quint8 calibrationReady = 0;
+    BmsCalibrationRecord calibration;
+    quint8 lineLossWriteRequest = 0;
+    quint8 calibrationCommandFlags[10] = {};
+
+    // --- WiFi / MQTT ------------------------------------------------------------------
+    quint8 wifiMqttReadRequest = 0;
+    quint8 wifiMqttWriteRequest = 0;
+    quint8 wifiMqttReady = 0;
+    BmsWifiMqttRecord wifiMqtt;
+
+    // --- System operations (command 0x10) ---------------------------------------------
+    quint8 bmsResetRequest = 0;
+    quint8 deleteHistoryRequest = 0;
+
+    // --- History reading ----------------------------------------------------------------
+    quint8 historyReading = 0;
+    quint8 historyPaused = 0;
+    quint8 historyFirstRequest = 0;
+    quint8 historyAdvance = 0;
+    quint8 historyRecordReady = 0;
+    quint16 historyRecordIndex = 0;
+    quint16 historyRecordCount = 0;
+    quint16 historyRowsRead = 0;
+    BmsHistoryRecord history;
+
+    // --- Write safety -------------------------------------------------------------------
+    // Set when a block's reply was stored since the port was last opened.
+    quint8 blockReadSinceOpen[BlockCount] = {};
+    // A confirmed write of the block waits for the link.
+    quint8 writeArmed[BlockCount] = {};
+    // The bytes confirmed for sending, taken when the write was armed; a reply
+    // that arrives afterwards replaces the record but not what is being written.
+    QByteArray writeImage[BlockCount];
+
+    // --- Record setters of the reply parser --------------------------------------------
+    // Each stores the payload when it holds at least the record's size and then
+    // raises the ready flag; a shorter payload stores nothing and returns false.
+    bool setRealtimeData(const QByteArray &payload);
+    bool setProtectionParams(const QByteArray &payload);
+    bool setSecondaryProtectionParams(const QByteArray &payload);
+    bool setSystemSettingParams(const QByteArray &payload);
+    bool setUserSettingParams(const QByteArray &payload);
+    bool setCalibrationParams(const QByteArray &payload);
+    bool setWifiMqttParams(const QByteArray &payload);
+    bool setHistoryRecord(const QByteArray &payload);
+    bool setIdentityBlock(const QByteArray &payload);
+
+    // --- Write control helpers ------------------------------------------------------------
+    // The write flag bytes of a block and their number.
+    quint8 *writeFlags(BmsBlock block, int *count);
+    bool anyWriteFlag(BmsBlock block);
+    void clearWriteFlags(BmsBlock block);
+    // Takes the block's record as the image to send, arms the block's write
+    // and sets parameterWritePending.
+    void armWrite(BmsBlock block);
+    // Disarms one block; parameterWritePending stays set while another block
+    // has a confirmed write with raised flags.
+    void disarmWrite(BmsBlock block);
+    void disarmAllWrites();
+    // parameterWritePending from the armed blocks that still have raised flags.
+    void updateWritePending();
+    // The record bytes of a block as currently stored.
+    QByteArray recordBytes(BmsBlock block) const;
+
+    // Clears the read marks, when the port is (re)opened.
+    void forgetReads();
+
+    // Back to the start-up values (used when the program starts and by tests).
+    static void reset();
+};
+
+// The one instance.
+extern BmsDataArea bmsArea;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// Reply frame of the BMS: 0xA5, address, command, LEN (u16, high byte first),
+// payload, CRC-16/MODBUS (high byte first). LEN counts the payload and the
+// CRC, so a whole frame is LEN + 5 bytes and the CRC covers everything before it.
+struct BmsReply
+{
+    enum Status {
+        Good,
+        NoFrame,     // no start byte, or fewer bytes than a header
+        BadLength,   // LEN too small, or more than the bytes received
+        BadCrc
+    };
+
+    Status status = NoFrame;
+    quint8 address = 0;
+    quint8 command = 0;
+    QByteArray payload;
+    bool hasHeader = false;   // address and command were read
+
+    bool ok() const { return status == Good; }
+};
+
+// Looks at the bytes gathered until the line went silent. Bytes before the
+// first 0xA5 are skipped; bytes after the frame are ignored. Never reads past
+// the given bytes.
+BmsReply parseBmsReply(const QByteArray &bytes);
+
+// Builds a reply frame in the form above (used by the tests' fake BMS).
+QByteArray buildBmsReply(quint8 address, quint8 command, const QByteArray &payload);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "bmsdataarea.h"
+
+#include <QVector>
+
+// One register range that the write dispatcher sends for a raised write flag.
+struct WriteGroup
+{
+    BmsBlock block;
+    int flagIndex;        // index into the block's write flags
+    bool wholeRecord;     // the write-all marker: an acknowledgement lowers every flag of the block
+    quint8 command;
+    quint16 start;        // first register
+    quint16 count;        // number of registers
+    const char *name;
+};
+
+// Every write range in the order the write dispatcher serves them.
+const QVector<WriteGroup> &writeGroups();
+
+// The row for a block's flag, or nullptr.
+const WriteGroup *findWriteGroup(BmsBlock block, int flagIndex);

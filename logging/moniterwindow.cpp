@@ -1,0 +1,12 @@
+#include "moniterwindow.h"
+
+MoniterWindow::MoniterWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MoniterWindow"));
+}
+
+void MoniterWindow::change_trans(int language)
+{
+    Q_UNUSED(language)
+}

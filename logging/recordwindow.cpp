@@ -1,0 +1,12 @@
+#include "recordwindow.h"
+
+RecordWindow::RecordWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RecordWindow"));
+}
+
+void RecordWindow::change_trans(int language)
+{
+    Q_UNUSED(language)
+}

@@ -1,0 +1,1 @@
+// Test support: the fake BMS and the helpers that answer boxes and dialogs.

@@ -1,0 +1,16 @@
+#include "userwindow.h"
+
+UserWindow::UserWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("UserWindow"));
+}
+
+void UserWindow::change_trans(int language)
+{
+    Q_UNUSED(language)
+}
+
+void UserWindow::onMainWindowUserClicked()
+{
+}
