@@ -1,0 +1,1 @@
+// A home page connected to the fake BMS.
