@@ -22,3 +22,5 @@ void HomeWindow::close_serialPort()
 void HomeWindow::Connect_clicked()
 {
 }
+
+HomeWindow::~HomeWindow() = default;

@@ -1,0 +1,18 @@
+#include "homewindow.h"
+
+void HomeWindow::showRealtimeData()
+{
+}
+
+void HomeWindow::showSwitchStates(const QByteArray &payload)
+{
+    Q_UNUSED(payload)
+}
+
+void HomeWindow::setupDisplay()
+{
+}
+
+void HomeWindow::retranslateDisplay()
+{
+}
