@@ -1,0 +1,162 @@
+#include "parameterfile.h"
+
+#include "valueparse.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+namespace {
+
+const char *const rootName = "DocumentElement";
+const char *const paramName = "Param";
+const char *const indexAttribute = "Index";
+const char *const nameAttribute = "Name";
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ParameterFile", text);
+}
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QDomDocument buildDocument(const QVector<ParameterFileEntry> &entries)
+{
+    QDomDocument doc;
+    doc.appendChild(doc.createProcessingInstruction(QStringLiteral("xml"),
+                                                    QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    QDomElement root = doc.createElement(QLatin1String(rootName));
+    for (const ParameterFileEntry &entry : entries)
+        saveXMLNode(&doc, &root, entry.index, entry.name, entry.value);
+    doc.appendChild(root);
+    return doc;
+}
+
+// Writes the document with an indentation of 4. The attributes go out in a fixed order (Index,
+// Name, then any others by name), so the same values always give the same file.
+void writeDocument(const QDomDocument &doc, QXmlStreamWriter *writer)
+{
+    writer->setAutoFormatting(true);
+    writer->setAutoFormattingIndent(4);
+    writer->writeStartDocument();
+    const QDomElement root = doc.documentElement();
+    writer->writeStartElement(root.tagName());
+    for (QDomElement element = root.firstChildElement(); !element.isNull();
+         element = element.nextSiblingElement()) {
+        writer->writeStartElement(element.tagName());
+        QStringList names;
+        const QDomNamedNodeMap attributes = element.attributes();
+        for (int i = 0; i < attributes.count(); ++i)
+            names << attributes.item(i).nodeName();
+        std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+            auto rank = [](const QString &n) {
+                return n == QLatin1String(indexAttribute) ? 0 : n == QLatin1String(nameAttribute) ? 1 : 2;
+            };
+            return rank(a) != rank(b) ? rank(a) < rank(b) : a < b;
+        });
+        for (const QString &name : qAsConst(names))
+            writer->writeAttribute(name, element.attribute(name));
+        writer->writeCharacters(element.text());
+        writer->writeEndElement();
+    }
+    writer->writeEndElement();
+    writer->writeEndDocument();
+}
+
+} // namespace
+
+void saveXMLNode(QDomDocument *doc, QDomElement *root, int index, QString name, QString value)
+{
+    QDomElement param = doc->createElement(QLatin1String(paramName));
+    param.setAttribute(QLatin1String(indexAttribute), index);
+    param.setAttribute(QLatin1String(nameAttribute), name);
+    param.appendChild(doc->createTextNode(value));
+    root->appendChild(param);
+}
+
+bool writeParameterFile(const QString &path, const QVector<ParameterFileEntry> &entries, QString *error)
+{
+    QSaveFile file(path);
+    // Where no temporary file can be made beside the target, write the target itself.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, tr("Cannot open the file %1 for writing: %2.").arg(shownPath(path), file.errorString()));
+        return false;
+    }
+    QXmlStreamWriter writer(&file);
+    writeDocument(buildDocument(entries), &writer);
+    if (writer.hasError() || !file.commit()) {
+        setError(error, tr("Cannot write the file %1: %2.").arg(shownPath(path), file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool readParameterFile(const QString &path, int maxIndex, QVector<ParameterFileEntry> *entries,
+                       int *skipped, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, tr("Cannot open the file %1: %2.").arg(shownPath(path), file.errorString()));
+        return false;
+    }
+    QXmlStreamReader reader(&file);
+    QVector<ParameterFileEntry> found;
+    int skippedCount = 0;
+    bool haveRoot = false;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement())
+            continue;
+        if (!haveRoot) {
+            haveRoot = true;
+            continue;
+        }
+        // A child of the root: its whole content is read here, so the next start element is
+        // again a child of the root.
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const ParsedValue index = parseWholeNumber(attributes.value(QLatin1String(indexAttribute)).toString(), 1,
+                                                   maxIndex);
+        ParameterFileEntry entry;
+        entry.name = attributes.value(QLatin1String(nameAttribute)).toString();
+        entry.value = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (!attributes.hasAttribute(QLatin1String(indexAttribute)) || !index.ok) {
+            ++skippedCount;
+            continue;
+        }
+        entry.index = int(index.value);
+        found.append(entry);
+    }
+    if (reader.hasError()) {
+        setError(error, tr("The file %1 is not a valid parameter file: %2 (line %3, column %4).")
+                            .arg(shownPath(path), reader.errorString())
+                            .arg(reader.lineNumber())
+                            .arg(reader.columnNumber()));
+        return false;
+    }
+    if (!haveRoot) {
+        setError(error, tr("The file %1 holds no parameters.").arg(shownPath(path)));
+        return false;
+    }
+    if (entries)
+        *entries = found;
+    if (skipped)
+        *skipped = skippedCount;
+    return true;
+}

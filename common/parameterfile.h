@@ -1,0 +1,36 @@
+#ifndef PARAMETERFILE_H
+#define PARAMETERFILE_H
+
+#include <QString>
+#include <QVector>
+
+class QDomDocument;
+class QDomElement;
+
+// XML parameter files: UTF-8, the declaration <?xml version="1.0" encoding="UTF-8"?> on the first
+// line, the root element DocumentElement on its own line, then one
+//     <Param Index="i" Name="label">value</Param>
+// per line, indented by 4 blanks, in the order given.
+struct ParameterFileEntry
+{
+    int index = 0;
+    QString name;
+    QString value;
+};
+
+// Appends <Param Index="index" Name="name">value</Param> to root.
+void saveXMLNode(QDomDocument *doc, QDomElement *root, int index, QString name, QString value);
+
+// Writes the entries as a parameter file. The file is replaced only when it has been written
+// completely. false + *error (a sentence naming the file) when it cannot be opened or written.
+bool writeParameterFile(const QString &path, const QVector<ParameterFileEntry> &entries, QString *error);
+
+// Reads the child elements of the root in document order (their names are not looked at). An
+// element whose Index is missing, not a decimal integer or outside 1..maxIndex is skipped and
+// counted in *skipped. false + *error (a sentence naming the file) when the file cannot be opened,
+// is not well-formed XML or has no root element; *entries and *skipped are then left as they were.
+// Any of the out pointers may be null.
+bool readParameterFile(const QString &path, int maxIndex, QVector<ParameterFileEntry> *entries,
+                       int *skipped, QString *error);
+
+#endif // PARAMETERFILE_H
