@@ -349,13 +349,13 @@ def button(depth, name, text, enabled=True):
 DISABLED_BUTTONS = {'pushButton', 'btnOCC2_Read', 'btnOCC2_Write'}
 
 
-def grid_open(depth, name, stretch=None):
+def grid_open(depth, name, stretch=None, margins=(6, 4, 6, 4), spacing=(6, 3)):
     attr = ' columnstretch="%s"' % stretch if stretch else ''
     w(depth, '<layout class="QGridLayout" name="%s"%s>' % (name, attr))
-    for side in ('leftMargin', 'topMargin', 'rightMargin', 'bottomMargin'):
-        prop(depth + 1, side, '<number>6</number>')
-    prop(depth + 1, 'horizontalSpacing', '<number>6</number>')
-    prop(depth + 1, 'verticalSpacing', '<number>4</number>')
+    for side, value in zip(('leftMargin', 'topMargin', 'rightMargin', 'bottomMargin'), margins):
+        prop(depth + 1, side, '<number>%d</number>' % value)
+    prop(depth + 1, 'horizontalSpacing', '<number>%d</number>' % spacing[0])
+    prop(depth + 1, 'verticalSpacing', '<number>%d</number>' % spacing[1])
 
 
 def item_widget(depth, pos, fn, *args):
@@ -423,9 +423,11 @@ def group(depth, g, editable):
 def tab(depth, name, title, groups, editable, stretch, spacers):
     w(depth, '<widget class="QWidget" name="%s">' % name)
     w(depth + 1, '<attribute name="title">%s</attribute>' % string(title))
-    grid_open(depth + 1, 'gridLayout_' + name, stretch)
+    grid_open(depth + 1, 'gridLayout_' + name, stretch, (4, 4, 4, 4), (6, 4))
     for g, pos in groups:
-        w(depth + 2, cell(*pos))
+        # Boxes that hold no parameter rows keep their own height.
+        top = ' alignment="Qt::AlignTop"' if g.layout in ('config', 'chip') else ''
+        w(depth + 2, cell(*pos)[:-1] + top + '>')
         group(depth + 3, g, editable)
         w(depth + 2, '</item>')
     for pos, horizontal, size, expanding in spacers:
@@ -457,14 +459,14 @@ def build():
     prop(2, 'windowTitle', string('Form'))
     w(2, '<layout class="QVBoxLayout" name="verticalLayout_ProtectionWindow">')
     for side in ('leftMargin', 'topMargin', 'rightMargin', 'bottomMargin'):
-        prop(3, side, '<number>4</number>')
+        prop(3, side, '<number>0</number>')
     w(3, '<item>')
     w(4, '<widget class="QTabWidget" name="tabWidgetProtect">')
     prop(5, 'currentIndex', '<number>0</number>')
     tab(5, 'tabProtectlve1', 'Primary protection', PRIMARY, True, '1,1,1,1,1',
         [((2, 0, 1, 5), False, 0, True)])
     tab(5, 'tabProtectlve2', 'Secondary protection', SECONDARY, False,
-        '1,1,0,1,0,0,0,1,0,1',
+        '1,0,0,1,0,0,0,1,0,1',
         [((1, 2), True, 12, False), ((1, 4, 1, 3), True, 12, False),
          ((3, 8), True, 12, False), ((2, 0, 1, 10), False, 6, False),
          ((6, 0, 1, 10), False, 0, True)])
