@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QtGlobal>
+
+class QSocketNotifier;
+class QTimer;
+
+// One request frame as the fake BMS decoded it from the line.
+struct BmsRequest
+{
+    quint8 address = 0;
+    quint8 command = 0;
+    QByteArray data;      // the bytes between the command and the CRC
+    QByteArray raw;       // the whole frame
+    qint32 baud = 0;      // line speed set on the port when the frame arrived
+    bool heard = false;   // at the fake's address and baud rate (an answer was due)
+};
+Q_DECLARE_METATYPE(BmsRequest)
+
+// A BMS on the far side of a pseudo-terminal. The program under test opens
+// portPath() with QSerialPort; the fake reads the request frames from the
+// master side on the calling thread (event loop driven) and answers them from
+// register images it keeps for every block.
+class FakeBms : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FakeBms(QObject *parent = nullptr);
+    ~FakeBms() override;
+
+    bool isOpen() const;
+    QString portPath() const;
+
+    void setAddress(quint8 address);
+    void setBaudRate(qint32 baud);
+
+    // Register image answered to a read command (0x01, 0x02, 0x04, 0x06, 0x0B,
+    // 0x17, 0x1D). Writes change the image of the matching read command.
+    QByteArray &block(quint8 readCommand);
+    // Replies to 0x11 by record index (each padded or cut to 104 bytes); an
+    // index past the list gets a record of zeros.
+    void setHistoryRecords(const QList<QByteArray> &records);
+
+    void setSilent(bool on);
+    void setBadCrc(bool on);
+    void setShortReply(bool on);
+    void setSplitReply(bool on);
+    void setRefuseWrites(bool on);
+    void setOperationResult(quint8 result);
+    void setPaced(bool on);
+
+    // Every request frame decoded, in order, including those the fake did not
+    // answer because of the address or the line speed (see BmsRequest::heard).
+    QList<BmsRequest> requests() const;
+    int countRequests(quint8 command) const;
+    void clearRequests();
+
+    // The line speed currently set on the port, in baud (0 when unknown).
+    qint32 lineBaudRate() const;
+    // Every byte written to the port since the last clearRequests().
+    QByteArray receivedBytes() const;
+
+    // Image size of each read command; 0 for an unknown command.
+    static int blockSize(quint8 readCommand);
+    // The read command whose image a write command changes; 0 when none.
+    static quint8 readCommandOfWrite(quint8 writeCommand);
+
+signals:
+    void requestReceived(const BmsRequest &request);
+
+private:
+    void readMaster();
+    void decodeFrames();
+    void handle(const BmsRequest &request);
+    QByteArray answer(const BmsRequest &request, bool *ok);
+    void sendReply(quint8 command, const QByteArray &payload);
+    void queueOutput(const QByteArray &bytes);
+    void flushOutput();
+    void paceTick();
+
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_path;
+    QSocketNotifier *m_readNotifier = nullptr;
+    QSocketNotifier *m_writeNotifier = nullptr;
+    QTimer *m_paceTimer = nullptr;
+
+    quint8 m_address = 0;
+    qint32 m_baud = 115200;
+    QMap<quint8, QByteArray> m_blocks;
+    QList<QByteArray> m_history;
+
+    bool m_silent = false;
+    bool m_badCrc = false;
+    bool m_shortReply = false;
+    bool m_splitReply = false;
+    bool m_refuseWrites = false;
+    quint8 m_operationResult = 1;
+    bool m_paced = false;
+
+    QByteArray m_input;          // bytes of a frame not yet complete
+    qint32 m_inputBaud = 0;      // line speed when the first of them arrived
+    QElapsedTimer m_sinceInput;  // time since the last byte arrived
+    QByteArray m_received;
+    QList<BmsRequest> m_requests;
+
+    QByteArray m_output;         // bytes waiting for room on the line
+    QByteArray m_paceQueue;      // bytes of a paced reply not yet due
+    QElapsedTimer m_paceClock;
+    qint64 m_paceSent = 0;
+    qint32 m_paceBaud = 115200;
+};
