@@ -1,26 +1,316 @@
 #include "homewindow.h"
+#include "ui_homewindow.h"
+
+#include "bmsdataarea.h"
+#include "crc16.h"
+#include "messageboxes.h"
+#include "portcatalogue.h"
+
+#include <QSerialPort>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+constexpr int ConnectTickMs = 400;
+constexpr int WatchdogMs = 500;
+// Three passes over the baud rates before the connect cycle gives up.
+constexpr int ConnectAttemptLimit = 9;
+constexpr int LogLineLimit = 500;
+const int BaudRates[] = {9600, 19200, 115200};
+} // namespace
 
 HomeWindow::HomeWindow(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::HomeWindow)
 {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("HomeWindow"));
+    ui->textBrowserLog->document()->setMaximumBlockCount(LogLineLimit);
+
+    serialPort = new QSerialPort(this);
+    connect(serialPort, &QSerialPort::readyRead, this, &HomeWindow::serialDataArrived);
+
+    sendTimer = new QTimer(this);
+    connect(sendTimer, &QTimer::timeout, this, &HomeWindow::sendCmdDataToBms_cmd);
+
+    receiveTimer = new QTimer(this);
+    receiveTimer->setSingleShot(true);
+    connect(receiveTimer, &QTimer::timeout, this, &HomeWindow::TimerUpdate_COM);
+
+    watchdogTimer = new QTimer(this);
+    connect(watchdogTimer, &QTimer::timeout, this, &HomeWindow::restartSendtimer);
+    watchdogTimer->start(WatchdogMs);
+
+    connectTimer = new QTimer(this);
+    connect(connectTimer, &QTimer::timeout, this, &HomeWindow::connectTick);
+
+    setupDisplay();
+    updateOpenButton();
+    on_pushButtonSearch_clicked();
 }
 
-void HomeWindow::change_trans(int language)
+HomeWindow::~HomeWindow()
 {
-    Q_UNUSED(language)
+    connectTimer->stop();
+    sendTimer->stop();
+    receiveTimer->stop();
+    watchdogTimer->stop();
+    if (serialPort->isOpen())
+        serialPort->close();
+    delete ui;
 }
 
-void HomeWindow::sendCmdRecordDataToBms_cmd()
+// ---- ports ------------------------------------------------------------------
+
+void HomeWindow::scanSerialPorts()
 {
+    portNames = availableBmsPorts();
+    ui->comboBoxComID->clear();
+    ui->comboBoxComID->addItems(portNames);
+    comPortIndex = ui->comboBoxComID->currentIndex();
+}
+
+void HomeWindow::on_pushButtonSearch_clicked()
+{
+    stopConnectCycle();
+    closeBmsPort();
+    scanSerialPorts();
+    if (portNames.isEmpty())
+        logLine(tr("No serial port found"));
+    emit signalFromHomWindowon_pushButtonSearch_clicked();
+}
+
+void HomeWindow::on_comboBoxComID_activated(int index)
+{
+    comPortIndex = index;
+    emit signalFromHomWindowComID_activated(index);
+}
+
+void HomeWindow::on_comboBoxBaud_activated(int index)
+{
+    stopConnectCycle();
+    closeBmsPort();
+    emit signalFromHomWindowComBaud_activated(index);
+}
+
+int HomeWindow::baudRateOf(int index) const
+{
+    if (index < 0 || index > 2)
+        index = 0;
+    return BaudRates[index];
+}
+
+quint8 HomeWindow::selectedAddress() const
+{
+    const int index = qMax(0, ui->comboBoxAddress->currentIndex());
+    return static_cast<quint8>(index + (parallelMode() ? 0x40 : 0));
+}
+
+bool HomeWindow::parallelMode() const
+{
+    return ui->checkBoxParallel->isChecked();
+}
+
+bool HomeWindow::openBmsPort(int portIndex, int baudIdx)
+{
+    if (serialPort->isOpen())
+        serialPort->close();
+    if (portIndex < 0 || portIndex >= portNames.size()) {
+        logLine(tr("No serial port selected"));
+        return false;
+    }
+    const int baud = baudRateOf(baudIdx);
+    serialPort->setPortName(portNames.at(portIndex));
+    serialPort->setBaudRate(baud);
+    serialPort->setDataBits(QSerialPort::Data8);
+    serialPort->setParity(QSerialPort::NoParity);
+    serialPort->setStopBits(QSerialPort::OneStop);
+    serialPort->setFlowControl(QSerialPort::NoFlowControl);
+    if (!serialPort->open(QIODevice::ReadWrite)) {
+        logLine(tr("Cannot open %1: %2").arg(portNames.at(portIndex), serialPort->errorString()));
+        return false;
+    }
+    currentBaud = baud;
+    receiveTimer->stop();
+    receiveBuffer.clear();
+    return true;
+}
+
+void HomeWindow::closeBmsPort()
+{
+    sendTimer->stop();
+    receiveTimer->stop();
+    receiveBuffer.clear();
+    const bool wasOpen = serialPort->isOpen();
+    if (wasOpen)
+        serialPort->close();
+    if (wasOpen || bmsArea.serialPortOpen) {
+        bmsArea.linkActive = 0;
+        bmsArea.linkStateText = tr("BMS disconnect !");
+        logLine(tr("Port closed"));
+    }
+    bmsArea.serialPortOpen = 0;
+    lastSent = Sent::Nothing;
+    lastWrite = nullptr;
+    updateOpenButton();
+}
+
+void HomeWindow::on_btnOpenCom_clicked()
+{
+    if (serialPort->isOpen()) {
+        if (!bmsArea.portCloseAllowed)
+            return;
+        stopConnectCycle();
+        closeBmsPort();
+        return;
+    }
+    stopConnectCycle();
+    comPortIndex = ui->comboBoxComID->currentIndex();
+    if (!openBmsPort(comPortIndex, ui->comboBoxBaud->currentIndex())) {
+        bmsArea.serialPortOpen = 0;
+        updateOpenButton();
+        return;
+    }
+    bmsArea.serialPortOpen = 1;
+    bmsArea.forgetReads();
+    bmsArea.requestTimeoutCount = 0;
+    identityTicks = 0;
+    settingsPollTicks = 0;
+    ticksWithoutReply = 0;
+    lastSent = Sent::Nothing;
+    lastWrite = nullptr;
+    logLine(tr("%1 opened at %2 baud").arg(serialPort->portName()).arg(currentBaud));
+    sendTimer->start(bmsArea.sendInterval);
+    updateOpenButton();
 }
 
 void HomeWindow::close_serialPort()
 {
+    // The send timer keeps running: requests raised meanwhile time out as usual.
+    stopConnectCycle();
+    receiveTimer->stop();
+    receiveBuffer.clear();
+    if (serialPort->isOpen()) {
+        serialPort->close();
+        logLine(tr("Port closed"));
+    }
+    lastSent = Sent::Nothing;
+    lastWrite = nullptr;
+    tryConnectShown = true;
+    ui->btnConnect->setText(tr("Try connect"));
+    updateOpenButton();
 }
+
+void HomeWindow::updateOpenButton()
+{
+    ui->btnOpenCom->setText(serialPort->isOpen() ? tr("Close") : tr("Open"));
+}
+
+// ---- connect cycle ------------------------------------------------------------
 
 void HomeWindow::Connect_clicked()
 {
+    bmsArea.connectConfirmed = 0;
+    on_btnConnect_clicked();
 }
 
-HomeWindow::~HomeWindow() = default;
+// Opens the chosen port at each baud rate in turn and sends the identity
+// handshake; the first rate the BMS answers at is kept.
+void HomeWindow::on_btnConnect_clicked()
+{
+    bmsArea.connectConfirmed = 0;
+    sendTimer->stop();
+    comPortIndex = ui->comboBoxComID->currentIndex();
+    if (comPortIndex < 0 || comPortIndex >= portNames.size()) {
+        logLine(tr("No serial port found"));
+        return;
+    }
+    bmsArea.serialPortOpen = 0;
+    connectCycleRunning = true;
+    connectAttempts = 0;
+    connectHandshakeSent = false;
+    baudIndex = -1;
+    connectTimer->start(ConnectTickMs);
+    connectTick();
+}
+
+void HomeWindow::connectTick()
+{
+    if (!connectCycleRunning) {
+        connectTimer->stop();
+        return;
+    }
+    if (bmsArea.connectConfirmed && connectHandshakeSent && serialPort->isOpen()) {
+        stopConnectCycle();
+        ui->comboBoxBaud->setCurrentIndex(baudIndex);
+        ui->comboBoxComID->setCurrentIndex(comPortIndex);
+        bmsArea.serialPortOpen = 1;
+        bmsArea.forgetReads();
+        bmsArea.requestTimeoutCount = 0;
+        identityTicks = 0;
+        settingsPollTicks = 0;
+        ticksWithoutReply = 0;
+        tryConnectShown = false;
+        ui->btnConnect->setText(tr("Connect"));
+        logLine(tr("BMS found at %1 baud").arg(currentBaud));
+        sendTimer->start(bmsArea.sendInterval);
+        updateOpenButton();
+        emit signalFromHomWindowComBaud_activated(baudIndex);
+        emit signalFromHomWindowComID_activated(comPortIndex);
+        return;
+    }
+    if (connectAttempts >= ConnectAttemptLimit) {
+        stopConnectCycle();
+        closeBmsPort();
+        logLine(tr("No BMS answered on %1").arg(portNames.value(comPortIndex)));
+        return;
+    }
+    ++connectAttempts;
+    baudIndex = (baudIndex + 1) % 3;
+    connectHandshakeSent = false;
+    if (!openBmsPort(comPortIndex, baudIndex)) {
+        updateOpenButton();
+        return;
+    }
+    updateOpenButton();
+    logLine(tr("Trying %1 baud").arg(currentBaud));
+    bmsArea.identityRequest = 1;
+    sendFrame(0x17, registerRangeData(24, 20), Sent::Identity);
+    connectHandshakeSent = true;
+}
+
+void HomeWindow::stopConnectCycle()
+{
+    connectCycleRunning = false;
+    connectTimer->stop();
+}
+
+// ---- language -------------------------------------------------------------------
+
+void HomeWindow::change_trans(int language)
+{
+    translator.switchTo(language);
+    const int port = ui->comboBoxComID->currentIndex();
+    const int baud = ui->comboBoxBaud->currentIndex();
+    const int address = ui->comboBoxAddress->currentIndex();
+    const bool parallel = ui->checkBoxParallel->isChecked();
+    ui->retranslateUi(this);
+    ui->comboBoxComID->setCurrentIndex(port);
+    ui->comboBoxBaud->setCurrentIndex(baud);
+    ui->comboBoxAddress->setCurrentIndex(address);
+    ui->checkBoxParallel->setChecked(parallel);
+    if (tryConnectShown)
+        ui->btnConnect->setText(tr("Try connect"));
+    updateOpenButton();
+    retranslateDisplay();
+}
+
+void HomeWindow::logLine(const QString &text)
+{
+    ui->textBrowserLog->append(text);
+}
+
+void HomeWindow::showTimeout()
+{
+    openInfoBox(this, tr("Communication timeout !"));
+}

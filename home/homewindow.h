@@ -1,7 +1,14 @@
 #pragma once
 
+#include "pagetranslator.h"
+
 #include <QByteArray>
+#include <QStringList>
 #include <QWidget>
+
+class QSerialPort;
+class QTimer;
+struct WriteGroup;
 
 namespace Ui {
 class HomeWindow;
@@ -27,6 +34,82 @@ public slots:
     void close_serialPort();
     void Connect_clicked();
 
+    // ---- serial link (homewindow_link.cpp) ----
+public slots:
+    // Send tick: one frame per tick, the write dispatcher while a write is armed.
+    void sendCmdDataToBms_cmd();
+    // Read dispatcher: the first pending read, else the live-data poll.
+    void sendReadRequest();
+    // Write dispatcher: the first raised flag of an armed block.
+    void sendWriteRequest();
+    // Reply parser, run when the line has gone silent after a reply.
+    void TimerUpdate_COM();
+    // 500 ms watchdog: starts the send timer again every second tick.
+    void restartSendtimer();
+
+private slots:
+    void on_pushButtonSearch_clicked();
+    void on_comboBoxComID_activated(int index);
+    void on_comboBoxBaud_activated(int index);
+    void on_btnOpenCom_clicked();
+    void on_btnConnect_clicked();
+    void connectTick();
+    void serialDataArrived();
+
+private:
+    // What the link sent last, so that a reply is taken for what it answers.
+    enum class Sent { Nothing, Identity, Read, Write, Operation, History };
+
+    void scanSerialPorts();
+    bool openBmsPort(int portIndex, int baudIdx);
+    void closeBmsPort();              // closes and clears serialPortOpen
+    void stopConnectCycle();
+    int baudRateOf(int index) const;
+    int silenceInterval() const;
+    quint8 selectedAddress() const;
+    bool parallelMode() const;
+    void sendFrame(quint8 command, const QByteArray &data, Sent kind);
+    void logLine(const QString &text);
+    void showTimeout();
+    void updateOpenButton();
+
+    // The calibration operations of the read dispatcher; true when a frame went out.
+    bool serveOperations();
+
+    void handleGoodReply(quint8 command, const QByteArray &payload);
+    void handleWriteAck(quint8 command, const QByteArray &payload, const WriteGroup *write);
+    void handleOperationReply(const QByteArray &payload, bool outstanding);
+    void shortReply(quint8 command, const QByteArray &payload);
+
+    QSerialPort *serialPort = nullptr;
+    QTimer *sendTimer = nullptr;
+    QTimer *receiveTimer = nullptr;
+    QTimer *watchdogTimer = nullptr;
+    QTimer *connectTimer = nullptr;
+    QByteArray receiveBuffer;
+    QStringList portNames;
+    PageTranslator translator;
+
+    int comPortIndex = 0;            // port of the connect cycle
+    int baudIndex = 0;               // baud rate index of the connect cycle
+    int currentBaud = 0;             // rate the BMS port is open at
+    bool connectCycleRunning = false;
+    int connectAttempts = 0;
+    bool connectHandshakeSent = false;
+    bool tryConnectShown = false;    // connect button reads "Try connect"
+
+    int identityTicks = 0;
+    int settingsPollTicks = 0;
+    int ticksWithoutReply = 0;
+    int watchdogTicks = 0;
+
+    Sent lastSent = Sent::Nothing;
+    quint8 lastCommand = 0;
+    quint8 lastOperation = 0;             // operation byte of the last 0x10 frame
+    int lastOperationFlag = -1;           // calibration byte that frame served, or -1
+    const WriteGroup *lastWrite = nullptr;
+    // ---- end of serial link ----
+
     // ---- live display (homewindow_display.cpp) ----
 public:
     // Shows every value of the live-data record, the status-word texts and the WiFi indicator.
@@ -36,6 +119,15 @@ public:
 private:
     void setupDisplay();          // called once by the constructor after setupUi
     void retranslateDisplay();    // called by change_trans after retranslateUi
+    void showSwitchIndicators();
+    void showStatusTexts();
+    void showWifiSignal(qint16 dbm);
+
+    static constexpr int SwitchCount = 8;  // heater, balance, limit, power, buzzer, LED alarm, trip, sleep
+    int switchState[SwitchCount] = {-1, -1, -1, -1, -1, -1, -1, -1};  // -1 unknown, 0 OFF, 1 ON
+    bool statusWordsKnown = false;
+    quint32 statusWords[5] = {};   // alarm, protection 1, protection 2, fault, system state
+    int wifiLevel = -1;
     // ---- end of live display ----
 
 private:
