@@ -277,6 +277,34 @@ private slots:
         QCOMPARE(bms.countRequests(0x01), 3);
         bms.clearRequests();
         QVERIFY(bms.requests().isEmpty());
+        QVERIFY(!bms.portInUse());
+    }
+
+    void noStaleRepliesAfterReopen()
+    {
+        FakeBms bms;
+        QSerialPort port;
+        // A reply due after the port was closed is lost.
+        QVERIFY(openPort(port, bms, 115200));
+        QVERIFY(bms.portInUse());
+        port.write(buildBmsFrame(0, 0x01, registerRangeData(0, 60)));
+        QVERIFY(port.waitForBytesWritten(1000));
+        port.close();
+        QTRY_COMPARE_WITH_TIMEOUT(bms.countRequests(0x01), 1, 5000);
+        // A reply that reached the port but was not read before closing is lost
+        // too (the small read buffer keeps most of it in the line).
+        port.setReadBufferSize(1);
+        QVERIFY(openPort(port, bms, 115200));
+        port.write(buildBmsFrame(0, 0x01, registerRangeData(0, 60)));
+        QTRY_COMPARE_WITH_TIMEOUT(bms.countRequests(0x01), 2, 5000);
+        QTest::qWait(50);
+        port.close();
+        QTest::qWait(100);
+
+        port.setReadBufferSize(0);
+        QVERIFY(openPort(port, bms, 115200));
+        QTest::qWait(200);
+        QCOMPARE(port.readAll(), QByteArray());
     }
 };
 

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -88,6 +89,11 @@ FakeBms::FakeBms(QObject *parent)
     m_paceTimer->setTimerType(Qt::PreciseTimer);
     m_paceTimer->setInterval(1);
     connect(m_paceTimer, &QTimer::timeout, this, &FakeBms::paceTick);
+
+    m_portWatch = new QTimer(this);
+    m_portWatch->setInterval(20);
+    connect(m_portWatch, &QTimer::timeout, this, &FakeBms::watchPort);
+    m_portWatch->start();
 }
 
 FakeBms::~FakeBms()
@@ -172,6 +178,32 @@ qint32 FakeBms::lineBaudRate() const
 QByteArray FakeBms::receivedBytes() const
 {
     return m_received;
+}
+
+bool FakeBms::portInUse() const
+{
+    if (m_slave < 0)
+        return false;
+    int exclusive = 0;
+    if (::ioctl(m_slave, TIOCGEXCL, &exclusive) != 0)
+        return true;   // cannot tell: treat the line as listened to
+    return exclusive != 0;
+}
+
+void FakeBms::watchPort()
+{
+    const bool inUse = portInUse();
+    if (m_portWasInUse && !inUse) {
+        // The program closed the port: what it did not read is gone, and so
+        // is what was still to be sent.
+        ::tcflush(m_slave, TCIFLUSH);
+        m_output.clear();
+        m_paceQueue.clear();
+        m_paceTimer->stop();
+        if (m_writeNotifier)
+            m_writeNotifier->setEnabled(false);
+    }
+    m_portWasInUse = inUse;
 }
 
 int FakeBms::blockSize(quint8 readCommand)
@@ -368,6 +400,10 @@ void FakeBms::paceTick()
 
 void FakeBms::flushOutput()
 {
+    if (!portInUse()) {
+        m_output.clear();
+        ::tcflush(m_slave, TCIFLUSH);
+    }
     while (!m_output.isEmpty() && m_master >= 0) {
         const ssize_t n = ::write(m_master, m_output.constData(), static_cast<size_t>(m_output.size()));
         if (n > 0) {

@@ -66,6 +66,9 @@ public:
     qint32 lineBaudRate() const;
     // Every byte written to the port since the last clearRequests().
     QByteArray receivedBytes() const;
+    // True while the program holds the port open (QSerialPort opens it
+    // exclusively). Replies due while it is closed are lost, as on a real line.
+    bool portInUse() const;
 
     // Image size of each read command; 0 for an unknown command.
     static int blockSize(quint8 readCommand);
@@ -84,6 +87,7 @@ private:
     void queueOutput(const QByteArray &bytes);
     void flushOutput();
     void paceTick();
+    void watchPort();
 
     int m_master = -1;
     int m_slave = -1;
@@ -91,6 +95,8 @@ private:
     QSocketNotifier *m_readNotifier = nullptr;
     QSocketNotifier *m_writeNotifier = nullptr;
     QTimer *m_paceTimer = nullptr;
+    QTimer *m_portWatch = nullptr;
+    bool m_portWasInUse = false;
 
     quint8 m_address = 0;
     qint32 m_baud = 115200;
