@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="be_BY">
+<context>
+    <name>PageTranslatorTest</name>
+    <message>
+        <source>Hello</source>
+        <translation>Вітаю</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Выкл.</translation>
+    </message>
+</context>
+</TS>
