@@ -8,5 +8,5 @@ MoniterWindow::MoniterWindow(QWidget *parent)
 
 void MoniterWindow::change_trans(int language)
 {
-    Q_UNUSED(language)
+    emit languageSwitchReceived(language);
 }

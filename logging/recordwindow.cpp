@@ -8,5 +8,5 @@ RecordWindow::RecordWindow(QWidget *parent)
 
 void RecordWindow::change_trans(int language)
 {
-    Q_UNUSED(language)
+    emit languageSwitchReceived(language);
 }

@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-// This page is not built yet: it only takes part in the language switch.
+// This page is not built yet: it only takes part in the language switch and
+// tells each switch it received, so the main window's wiring can be followed.
 class RecordWindow : public QWidget
 {
     Q_OBJECT
@@ -11,6 +12,7 @@ public:
     explicit RecordWindow(QWidget *parent = nullptr);
 
 signals:
+    void languageSwitchReceived(int language);
     void signalFromRecordWindow();
     void signal_restartFromRecordWindow();
 

@@ -8,7 +8,7 @@ UpdateWindow::UpdateWindow(QWidget *parent)
 
 void UpdateWindow::change_trans(int language)
 {
-    Q_UNUSED(language)
+    emit languageSwitchReceived(language);
 }
 
 void UpdateWindow::onHomeWindowSearchClicked()

@@ -8,7 +8,7 @@ UserWindow::UserWindow(QWidget *parent)
 
 void UserWindow::change_trans(int language)
 {
-    Q_UNUSED(language)
+    emit languageSwitchReceived(language);
 }
 
 void UserWindow::onMainWindowUserClicked()

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+// The style sheet compiled into the program.
+extern const char *const applicationStyleSheetPath;
+
+// The style sheet's text; when the file cannot be opened, writes "qss file open
+// error" to the debug output and returns an empty sheet.
+QString loadStyleSheet(const QString &path = QString::fromLatin1(applicationStyleSheetPath));
+
+// 11 points on a primary screen of at least 1920 x 1080 pixels, 10 otherwise.
+int applicationFontPointSize(const QSize &screenSize);
+
+// The application font for a primary screen of this size.
+QFont applicationFont(const QSize &screenSize);

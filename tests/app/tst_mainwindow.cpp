@@ -1,0 +1,367 @@
+#include "bmsdataarea.h"
+#include "homewindow.h"
+#include "mainwindow.h"
+#include "moniterwindow.h"
+#include "protectionwindow.h"
+#include "recordwindow.h"
+#include "settingswindow.h"
+#include "updatewindow.h"
+#include "userwindow.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The main window: pages and side bar, language switch, first-click reads, status strip.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pagesStandInOrder();
+    void sideBarSwitchesPages_data();
+    void sideBarSwitchesPages();
+    void pagesAreWiredTogether();
+    void languageReachesPagesInOrderThenMainWindow();
+    void mainWindowShowsOneLanguageAtATime();
+    void languageRequestOfUserPageIsApplied();
+    void firstClickReadsOnlyOnceWhilePortOpen_data();
+    void firstClickReadsOnlyOnceWhilePortOpen();
+    void statusStripShowsLinkAndIdentity();
+    void activityBarRunsWhileLinkActive();
+
+private:
+    template <typename T> T *child(const char *name) const
+    {
+        T *widget = window->findChild<T *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    // Records the switches that the placeholder pages receive, in order.
+    void traceLanguageSwitches();
+
+    QTemporaryDir workDir;
+    QString startDir;
+    std::unique_ptr<MainWindow> window;
+    QStringList trace;
+};
+
+void TestMainWindow::initTestCase()
+{
+    // The main window's own translation files, in a working directory of the test's own.
+    QVERIFY(workDir.isValid());
+    for (const char *file : {"Language_zh_CN.qm", "Language_be_CN.qm"})
+        QVERIFY(QFile::copy(QString::fromLatin1(CELLWICK_TEST_QM_DIR "/") + file, workDir.filePath(file)));
+    startDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir.path()));
+}
+
+void TestMainWindow::init()
+{
+    BmsDataArea::reset();
+    trace.clear();
+    window.reset(new MainWindow);
+}
+
+void TestMainWindow::cleanup()
+{
+    window.reset();
+}
+
+void TestMainWindow::traceLanguageSwitches()
+{
+    auto note = [this](const QString &page) {
+        return [this, page](int language) { trace << QString("%1 %2").arg(page).arg(language); };
+    };
+    connect(window->moniterWindow(), &MoniterWindow::languageSwitchReceived, this, note("MoniterWindow"));
+    connect(window->recordWindow(), &RecordWindow::languageSwitchReceived, this, note("RecordWindow"));
+    connect(window->userWindow(), &UserWindow::languageSwitchReceived, this, note("UserWindow"));
+    connect(window->updateWindow(), &UpdateWindow::languageSwitchReceived, this, note("UpdateWindow"));
+    // Connected after the pages: runs once every page has had the signal.
+    connect(window.get(), &MainWindow::languagechange, this, [this](int language) {
+        trace << QString("pages done %1, main window still %2").arg(language).arg(window->currentLanguage());
+    });
+}
+
+void TestMainWindow::pagesStandInOrder()
+{
+    const QStackedWidget *stack = child<QStackedWidget>("stackedWidget");
+    QCOMPARE(stack, window->pageStack());
+    QCOMPARE(stack->count(), 7);
+    const QStringList classes = {"HomeWindow", "MoniterWindow", "RecordWindow", "ProtectionWindow",
+                                 "SettingsWindow", "UserWindow", "UpdateWindow"};
+    for (int i = 0; i < classes.size(); ++i)
+        QCOMPARE(QString::fromLatin1(stack->widget(i)->metaObject()->className()), classes.at(i));
+    const QList<QWidget *> accessors = {window->homeWindow(), window->moniterWindow(), window->recordWindow(),
+                                        window->protectionWindow(), window->settingsWindow(),
+                                        window->userWindow(), window->updateWindow()};
+    for (int i = 0; i < accessors.size(); ++i)
+        QCOMPARE(stack->widget(i), accessors.at(i));
+    QCOMPARE(stack->currentIndex(), 0);
+    QVERIFY(child<QAbstractButton>("btnHome")->isChecked());
+}
+
+void TestMainWindow::sideBarSwitchesPages_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("page");
+    QTest::newRow("home") << "btnHome" << "Home" << 0;
+    QTest::newRow("monitor") << "btnMonitor" << "Monitor" << 1;
+    QTest::newRow("record") << "btnRecord" << "Record" << 2;
+    QTest::newRow("protection") << "btnProtection" << "Protect" << 3;
+    QTest::newRow("settings") << "btnSettings" << "System" << 4;
+    QTest::newRow("user") << "btnUser" << "User" << 5;
+    QTest::newRow("update") << "btnUpdate" << "Update" << 6;
+}
+
+void TestMainWindow::sideBarSwitchesPages()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    QFETCH(int, page);
+    QStackedWidget *stack = window->pageStack();
+    // Start from another page, so that the click has something to change.
+    child<QAbstractButton>(page == 6 ? "btnHome" : "btnUpdate")->click();
+    QVERIFY(stack->currentIndex() != page);
+
+    QAbstractButton *sideButton = window->findChild<QAbstractButton *>(button);
+    QVERIFY(sideButton);
+    QCOMPARE(sideButton->text(), text);
+    QVERIFY(!sideButton->icon().isNull());
+    sideButton->click();
+    QCOMPARE(stack->currentIndex(), page);
+    QVERIFY(sideButton->isChecked());
+    // Only one side-bar button shows as chosen.
+    int checked = 0;
+    for (const char *name : {"btnHome", "btnMonitor", "btnRecord", "btnProtection", "btnSettings", "btnUser",
+                             "btnUpdate"})
+        checked += child<QAbstractButton>(name)->isChecked() ? 1 : 0;
+    QCOMPARE(checked, 1);
+}
+
+void TestMainWindow::pagesAreWiredTogether()
+{
+    HomeWindow *home = window->homeWindow();
+    UpdateWindow *update = window->updateWindow();
+    RecordWindow *record = window->recordWindow();
+    // disconnect() tells whether the connection was there.
+    QVERIFY(disconnect(record, &RecordWindow::signalFromRecordWindow, home, &HomeWindow::sendCmdRecordDataToBms_cmd));
+    QVERIFY(disconnect(record, &RecordWindow::signal_restartFromRecordWindow, home,
+                       &HomeWindow::sendCmdRecordDataToBms_cmd));
+    QVERIFY(disconnect(update, &UpdateWindow::signalFromUpdateWindowOpenCom, home, &HomeWindow::close_serialPort));
+    QVERIFY(disconnect(update, &UpdateWindow::signalFromUpdateWindowoDownloadFinish, home,
+                       &HomeWindow::Connect_clicked));
+    QVERIFY(disconnect(home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, update,
+                       &UpdateWindow::onHomeWindowSearchClicked));
+    QVERIFY(disconnect(home, &HomeWindow::signalFromHomWindowComID_activated, update,
+                       &UpdateWindow::onHomeWindowComIdActivated));
+    QVERIFY(disconnect(home, &HomeWindow::signalFromHomWindowComBaud_activated, update,
+                       &UpdateWindow::onHomeWindowComBaudActivated));
+    QVERIFY(disconnect(window.get(), &MainWindow::signalFromMinWindowProtect_clicked, window->protectionWindow(),
+                       &ProtectionWindow::onMainWindowProtectClicked));
+    QVERIFY(disconnect(window.get(), &MainWindow::signalFromMinWindowSystemSeting_clicked,
+                       window->settingsWindow(), &SettingsWindow::onMainWindowSystemSettingClicked));
+    QVERIFY(disconnect(window.get(), &MainWindow::signalFromMinWindowUserSeting_clicked, window->userWindow(),
+                       &UserWindow::onMainWindowUserClicked));
+    // Every page, the built ones included, follows the language switch.
+    for (int i = 0; i < window->pageStack()->count(); ++i)
+        QVERIFY2(disconnect(window.get(), SIGNAL(languagechange(int)), window->pageStack()->widget(i),
+                            SLOT(change_trans(int))),
+                 window->pageStack()->widget(i)->metaObject()->className());
+}
+
+void TestMainWindow::languageReachesPagesInOrderThenMainWindow()
+{
+    traceLanguageSwitches();
+    QComboBox *selector = child<QComboBox>("comboBoxLanguage");
+    QCOMPARE(selector->count(), 4);
+    QCOMPARE(selector->itemText(1), QString::fromUtf8("简体中文"));
+    QAbstractButton *homeButton = child<QAbstractButton>("btnHome");
+
+    selector->setCurrentIndex(1);
+    QCOMPARE(trace, QStringList({"MoniterWindow 1", "RecordWindow 1", "UserWindow 1", "UpdateWindow 1",
+                                 "pages done 1, main window still 0"}));
+    QCOMPARE(window->currentLanguage(), 1);
+    QCOMPARE(homeButton->text(), QString::fromUtf8("首页"));
+    QCOMPARE(child<QLabel>("labelBmsSnTitle")->text(), QString::fromUtf8("BMS序列号:"));
+
+    // The fourth language reaches the pages as well, and the main window has a file for it.
+    trace.clear();
+    selector->setCurrentIndex(3);
+    QCOMPARE(trace, QStringList({"MoniterWindow 3", "RecordWindow 3", "UserWindow 3", "UpdateWindow 3",
+                                 "pages done 3, main window still 1"}));
+    QCOMPARE(homeButton->text(), QString::fromUtf8("Trang chủ"));
+
+    trace.clear();
+    selector->setCurrentIndex(0);
+    QCOMPARE(trace.size(), 5);
+    QCOMPARE(homeButton->text(), QString("Home"));
+    QCOMPARE(window->currentLanguage(), 0);
+}
+
+void TestMainWindow::mainWindowShowsOneLanguageAtATime()
+{
+    QComboBox *selector = child<QComboBox>("comboBoxLanguage");
+    QAbstractButton *homeButton = child<QAbstractButton>("btnHome");
+    selector->setCurrentIndex(1);
+    QCOMPARE(homeButton->text(), QString::fromUtf8("首页"));
+    // No Russian file here: the English texts come back, not the Chinese ones.
+    selector->setCurrentIndex(2);
+    QCOMPARE(homeButton->text(), QString("Home"));
+    QCOMPARE(child<QAbstractButton>("btnProtection")->text(), QString("Protect"));
+
+    // Texts that the program sets are kept across a switch.
+    bmsArea.linkStateText = "BMS is connected !";
+    bmsArea.bmsSnText = "SN-0001";
+    QTRY_COMPARE(child<QLabel>("labelLinkState")->text(), QString("BMS is connected !"));
+    QTRY_COMPARE(child<QLabel>("labelBmsSn")->text(), QString("SN-0001"));
+    selector->setCurrentIndex(1);
+    QCOMPARE(child<QLabel>("labelLinkState")->text(), QString("BMS is connected !"));
+    QCOMPARE(child<QLabel>("labelBmsSn")->text(), QString("SN-0001"));
+    QVERIFY(!child<QLabel>("labelDateTime")->text().isEmpty());
+}
+
+void TestMainWindow::languageRequestOfUserPageIsApplied()
+{
+    traceLanguageSwitches();
+    bmsArea.languageIndex = 1;
+    bmsArea.languageChangeRequest = 1;
+    QTRY_COMPARE(bmsArea.languageChangeRequest, quint8(0));
+    QCOMPARE(window->currentLanguage(), 1);
+    QCOMPARE(child<QComboBox>("comboBoxLanguage")->currentIndex(), 1);
+    QCOMPARE(child<QAbstractButton>("btnHome")->text(), QString::fromUtf8("首页"));
+    // Each page hears the request once.
+    QCOMPARE(trace, QStringList({"MoniterWindow 1", "RecordWindow 1", "UserWindow 1", "UpdateWindow 1",
+                                 "pages done 1, main window still 0"}));
+
+    // The same language asked again still reaches the pages.
+    trace.clear();
+    bmsArea.languageChangeRequest = 1;
+    QTRY_COMPARE(bmsArea.languageChangeRequest, quint8(0));
+    QCOMPARE(trace.size(), 5);
+
+    // An index the selector does not have is dropped.
+    trace.clear();
+    bmsArea.languageIndex = 9;
+    bmsArea.languageChangeRequest = 1;
+    QTRY_COMPARE(bmsArea.languageChangeRequest, quint8(0));
+    QTest::qWait(120);
+    QVERIFY(trace.isEmpty());
+    QCOMPARE(window->currentLanguage(), 1);
+    QCOMPARE(child<QComboBox>("comboBoxLanguage")->currentIndex(), 1);
+}
+
+void TestMainWindow::firstClickReadsOnlyOnceWhilePortOpen_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("page");
+    QTest::newRow("protect") << "btnProtection" << 3;
+    QTest::newRow("system") << "btnSettings" << 4;
+    QTest::newRow("user") << "btnUser" << 5;
+}
+
+void TestMainWindow::firstClickReadsOnlyOnceWhilePortOpen()
+{
+    QFETCH(QString, button);
+    QFETCH(int, page);
+    QSignalSpy protect(window.get(), &MainWindow::signalFromMinWindowProtect_clicked);
+    QSignalSpy system(window.get(), &MainWindow::signalFromMinWindowSystemSeting_clicked);
+    QSignalSpy user(window.get(), &MainWindow::signalFromMinWindowUserSeting_clicked);
+    QSignalSpy *const spies[] = {&protect, &system, &user};
+    QSignalSpy &mine = *spies[page - 3];
+    auto count = [&] {
+        return page == 3 ? window->protectClicksCounted()
+                         : page == 4 ? window->settingsClicksCounted() : window->userClicksCounted();
+    };
+    QAbstractButton *sideButton = window->findChild<QAbstractButton *>(button);
+    QVERIFY(sideButton);
+
+    // Port closed: the page opens, nothing is read, and the first click is still to come.
+    sideButton->click();
+    QCOMPARE(window->pageStack()->currentIndex(), page);
+    QCOMPARE(mine.count(), 0);
+    QCOMPARE(count(), 0u);
+
+    bmsArea.serialPortOpen = 1;
+    sideButton->click();
+    QCOMPARE(mine.count(), 1);
+    QCOMPARE(count(), 1u);
+    sideButton->click();
+    child<QAbstractButton>("btnHome")->click();
+    sideButton->click();
+    QCOMPARE(mine.count(), 1);
+    QCOMPARE(protect.count() + system.count() + user.count(), 1);
+
+    // Closing and opening the port again does not bring it back.
+    bmsArea.serialPortOpen = 0;
+    sideButton->click();
+    bmsArea.serialPortOpen = 1;
+    sideButton->click();
+    QCOMPARE(mine.count(), 1);
+}
+
+void TestMainWindow::statusStripShowsLinkAndIdentity()
+{
+    QLabel *bmsSn = child<QLabel>("labelBmsSn");
+    QLabel *packSn = child<QLabel>("labelPackSn");
+    QLabel *clock = child<QLabel>("labelDateTime");
+    // Placeholders until the BMS has told its serial numbers.
+    QCOMPARE(bmsArea.bmsSnText, QString("--"));
+    QCOMPARE(bmsSn->text(), QString("--"));
+    QCOMPARE(packSn->text(), QString("--"));
+
+    const QRegularExpression format("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$");
+    QVERIFY2(format.match(clock->text()).hasMatch(), qPrintable(clock->text()));
+    const QDateTime shown = QDateTime::fromString(clock->text(), "yyyy-MM-dd hh:mm:ss");
+    QVERIFY(qAbs(shown.secsTo(QDateTime::currentDateTime())) <= 2);
+    // The clock moves on by itself.
+    const QString first = clock->text();
+    QTRY_VERIFY_WITH_TIMEOUT(clock->text() != first, 3000);
+    QVERIFY(format.match(clock->text()).hasMatch());
+
+    bmsArea.bmsSnText = QString("BMS-2024-0815") + QString(7, QChar(0));
+    bmsArea.packSnText = "PACK-77";
+    bmsArea.bmsSoftwareVersionText = "V1.2.3";
+    bmsArea.linkStateText = "BMS disconnect !";
+    QTRY_COMPARE(bmsSn->text(), QString("BMS-2024-0815"));
+    QTRY_COMPARE(packSn->text(), QString("PACK-77"));
+    QTRY_COMPARE(child<QLabel>("labelVersion")->text(), QString("V1.2.3"));
+    QTRY_COMPARE(child<QLabel>("labelLinkState")->text(), QString("BMS disconnect !"));
+}
+
+void TestMainWindow::activityBarRunsWhileLinkActive()
+{
+    QProgressBar *bar = child<QProgressBar>("progressBarActivity");
+    QSignalSpy moves(bar, &QProgressBar::valueChanged);
+    QTest::qWait(150);
+    QCOMPARE(moves.count(), 0);
+
+    bar->setValue(80);
+    moves.clear();
+    bmsArea.linkActive = 1;
+    QTRY_VERIFY(moves.count() >= 4);
+    bmsArea.linkActive = 0;
+    QCOMPARE(moves.at(0).at(0).toInt(), 90);
+    QCOMPARE(moves.at(1).at(0).toInt(), 100);
+    QCOMPARE(moves.at(2).at(0).toInt(), 0);
+    QCOMPARE(moves.at(3).at(0).toInt(), 10);
+    QTest::qWait(20);
+    const int stoppedAt = moves.count();
+    QTest::qWait(150);
+    QCOMPARE(moves.count(), stoppedAt);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,74 @@
+#include "startup.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QtTest>
+
+// Start-up pieces: the compiled-in style sheet and images, the font choice.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void styleSheetComesFromResources();
+    void missingStyleSheetGivesEmptySheet();
+    void sideBarImagesAreCompiledIn();
+    void fontFollowsScreenSize_data();
+    void fontFollowsScreenSize();
+};
+
+void TestStartup::styleSheetComesFromResources()
+{
+    const QString sheet = loadStyleSheet();
+    QVERIFY(sheet.contains("QFrame#frameSideBar"));
+    QVERIFY(sheet.contains("QGroupBox::title"));
+    QCOMPARE(sheet, loadStyleSheet(":/Ubuntu.qss"));
+
+    // The sheet is one Qt accepts: applied to a widget it changes its look.
+    QWidget frame;
+    frame.setStyleSheet(sheet);
+    frame.ensurePolished();
+}
+
+void TestStartup::missingStyleSheetGivesEmptySheet()
+{
+    QTest::ignoreMessage(QtDebugMsg, "qss file open error");
+    QVERIFY(loadStyleSheet(":/no-such.qss").isEmpty());
+}
+
+void TestStartup::sideBarImagesAreCompiledIn()
+{
+    for (const char *name : {":/home.png", ":/monitor.png", ":/record.png", ":/protection.png",
+                             ":/settings.png", ":/user.png", ":/update.png"}) {
+        const QImage image(QString::fromLatin1(name));
+        QVERIFY2(!image.isNull(), name);
+        QCOMPARE(image.size(), QSize(48, 48));
+        QVERIFY2(image.hasAlphaChannel(), name);
+    }
+}
+
+void TestStartup::fontFollowsScreenSize_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("points");
+    QTest::newRow("full HD") << QSize(1920, 1080) << 11;
+    QTest::newRow("larger") << QSize(2560, 1440) << 11;
+    QTest::newRow("one column short") << QSize(1919, 1080) << 10;
+    QTest::newRow("one row short") << QSize(1920, 1079) << 10;
+    QTest::newRow("laptop") << QSize(1366, 768) << 10;
+    QTest::newRow("tall but narrow") << QSize(1080, 1920) << 10;
+    QTest::newRow("no screen") << QSize() << 10;
+}
+
+void TestStartup::fontFollowsScreenSize()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, points);
+    QCOMPARE(applicationFontPointSize(screen), points);
+    const QFont font = applicationFont(screen);
+    QCOMPARE(font.family(), QString::fromUtf8("微软雅黑"));
+    QCOMPARE(font.pointSize(), points);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
