@@ -104,7 +104,9 @@ ParsedValue scaleInDouble(const QString &text, double scale, qint64 minimum, qin
         return ParsedValue();
     const double magnitude = std::fabs(product);
     double rounded = std::floor(magnitude);
-    if (magnitude - rounded >= 0.5 - 8 * DBL_EPSILON * std::fmax(1.0, magnitude))
+    // A few ulps of slack, never more than a tiny fraction: large numbers have no fraction to round.
+    const double slack = std::fmin(8 * DBL_EPSILON * std::fmax(1.0, magnitude), 1e-9);
+    if (magnitude - rounded >= 0.5 - slack)
         rounded += 1.0;
     // 2^63 is exactly representable; anything at or above it does not fit.
     if (rounded >= 9223372036854775808.0)

@@ -47,6 +47,7 @@ void TestValueParse::scaledRounding_data()
     QTest::newRow("other scale, half") << "2.5" << 3.0 << qint64(8);
     QTest::newRow("other scale, negative half") << "-2.5" << 3.0 << qint64(-8);
     QTest::newRow("other scale") << "1.1" << 3.0 << qint64(3);
+    QTest::newRow("other scale, large") << "1000000000000000" << 3.0 << qint64(3000000000000000);
     QTest::newRow("largest") << "9223372036854775807" << 1.0 << anyMax;
     QTest::newRow("smallest") << "-9223372036854775808" << 1.0 << anyMin;
 }
