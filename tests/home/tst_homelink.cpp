@@ -6,6 +6,7 @@
 #include "homefixture.h"
 #include "homewindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -44,6 +45,13 @@ private slots:
     void liveDataReachesTheRecord();
     void blockReadAndTimeout();
     void writeOfTwoGroupsSendsBothRanges();
+    void connectCycleWalksTheBaudRates();
+    void badCrcRepliesAndWrites();
+    void refusedWriteKeepsTheFlags();
+    void shortReplyStoresNothing();
+    void periodicIdentityAndSettingsRequests();
+    void historyRequestsCarryTheIndex();
+    void operationsAreSettledOnce();
 };
 
 void TestHomeLink::liveDataReachesTheRecord()
@@ -118,6 +126,204 @@ void TestHomeLink::writeOfTwoGroupsSendsBothRanges()
     QCOMPARE(bmsArea.systemSettingWriteFlags[1], quint8(0));
     QCOMPARE(bmsArea.parameterWritePending, quint8(0));
     QCOMPARE(bmsArea.writeArmed[BlockSystemSetting], quint8(0));
+}
+
+void TestHomeLink::connectCycleWalksTheBaudRates()
+{
+    HomeFixture f;
+    f.bms().setBaudRate(19200);
+    f.bms().block(0x17).replace(48, 6, "BMS-42");
+    f.bms().block(0x17).replace(68, 7, "PACK-07");
+    auto *ports = f.home().findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    const int portIndex = ports->findText(f.bms().portPath());
+    QVERIFY(portIndex >= 0);
+    ports->setCurrentIndex(portIndex);
+    QSignalSpy baudSpy(&f.home(), &HomeWindow::signalFromHomWindowComBaud_activated);
+    QSignalSpy portSpy(&f.home(), &HomeWindow::signalFromHomWindowComID_activated);
+    QStringList order;
+    connect(&f.home(), &HomeWindow::signalFromHomWindowComBaud_activated, &f.home(),
+            [&] { order << QStringLiteral("baud"); });
+    connect(&f.home(), &HomeWindow::signalFromHomWindowComID_activated, &f.home(),
+            [&] { order << QStringLiteral("port"); });
+
+    QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(portSpy.count(), 1, Wait);
+    QCOMPARE(baudSpy.count(), 1);
+    QCOMPARE(baudSpy.first().first().toInt(), 1);
+    QCOMPARE(portSpy.first().first().toInt(), portIndex);
+    QCOMPARE(order, QStringList({QStringLiteral("baud"), QStringLiteral("port")}));
+
+    const QList<BmsRequest> handshakes = requestsOf(f.bms(), 0x17);
+    QVERIFY(handshakes.size() >= 2);
+    QCOMPARE(handshakes.at(0).baud, 9600);
+    QCOMPARE(handshakes.at(0).data, hex("00180014"));
+    QCOMPARE(handshakes.at(1).baud, 19200);
+    QCOMPARE(bmsArea.serialPortOpen, quint8(1));
+    QCOMPARE(bmsArea.identityReady, quint8(1));
+    QCOMPARE(bmsArea.bmsSnText, QStringLiteral("BMS-42"));
+    QCOMPARE(bmsArea.packSnText, QStringLiteral("PACK-07"));
+    QCOMPARE(f.home().findChild<QComboBox *>(QStringLiteral("comboBoxBaud"))->currentIndex(), 1);
+    // The link goes on with the live-data poll at the rate found.
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.realtimeReady, Wait);
+
+    f.home().close_serialPort();
+    QCOMPARE(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect"))->text(),
+             QStringLiteral("Try connect"));
+    QCOMPARE(bmsArea.serialPortOpen, quint8(1));
+}
+
+void TestHomeLink::badCrcRepliesAndWrites()
+{
+    HomeFixture f;
+    BoxWatcher boxes;
+    QVERIFY(f.open(0));
+    QCOMPARE(bmsArea.sendInterval, quint16(700));
+
+    // A damaged reply: shorter interval, counted, link reported lost.
+    f.bms().setBadCrc(true);
+    bmsArea.writeAttemptCount = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.writeAttemptCount >= 1, Wait);
+    QCOMPARE(bmsArea.sendInterval, quint16(500));
+    QCOMPARE(bmsArea.linkActive, quint8(0));
+    QCOMPARE(bmsArea.linkStateText, QStringLiteral("BMS disconnect !"));
+    QVERIFY(logText(f.home()).contains(QStringLiteral("Bad CRC")));
+    QCOMPARE(bmsArea.realtimeReady, quint8(1));
+
+    // More than four damaged replies to a write disarm it.
+    f.bms().clearRequests();
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.secondaryWriteRequest[4] = 1;   // OV2
+    bmsArea.armWrite(BlockSecondaryProtection);
+    QVERIFY(boxes.waitFor(QStringLiteral("Parameter writing failed !"), 30000));
+    QCOMPARE(bmsArea.parameterWritePending, quint8(0));
+    QCOMPARE(bmsArea.writeArmed[BlockSecondaryProtection], quint8(0));
+    QCOMPARE(bmsArea.secondaryWriteRequest[4], quint8(1));
+    QCOMPARE(f.bms().countRequests(0x05), 5);
+    QCOMPARE(boxes.count(QStringLiteral("Communication timeout !")), 0);
+}
+
+void TestHomeLink::refusedWriteKeepsTheFlags()
+{
+    HomeFixture f;
+    BoxWatcher boxes;
+    QVERIFY(f.open(2));
+    f.bms().setRefuseWrites(true);
+    bmsArea.primaryWriteRequest[9] = 1;   // OV1
+    bmsArea.primaryWriteRequest[8] = 1;   // UV1
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockPrimaryProtection);
+    QVERIFY(boxes.waitFor(QStringLiteral("Parameter writing failed !"), Wait));
+    QCOMPARE(bmsArea.primaryWriteRequest[9], quint8(1));
+    QCOMPARE(bmsArea.primaryWriteRequest[8], quint8(1));
+    QCOMPARE(bmsArea.parameterWritePending, quint8(0));
+    QCOMPARE(bmsArea.writeArmed[BlockPrimaryProtection], quint8(0));
+    // Only the first range went out, and the link reads again.
+    const QList<BmsRequest> writes = requestsOf(f.bms(), 0x03);
+    QCOMPARE(writes.size(), 1);
+    QCOMPARE(writes.first().data.left(4), hex("0000001B"));
+    const int polls = f.bms().countRequests(0x01);
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x01) > polls, Wait);
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
+}
+
+void TestHomeLink::shortReplyStoresNothing()
+{
+    HomeFixture f;
+    QVERIFY(f.open(2));
+    f.bms().setShortReply(true);
+    f.bms().block(0x04).fill(char(0x5A));
+    bmsArea.secondaryReadRequest[5] = 1;
+    QTRY_VERIFY_WITH_TIMEOUT(logText(f.home()).contains(QStringLiteral("too short")), Wait);
+    QCOMPARE(bmsArea.secondaryReadDone, quint8(0));
+    QCOMPARE(bmsArea.secondaryProtection.toByteArray(), QByteArray(100, '\0'));
+    QCOMPARE(bmsArea.secondaryReadRequest[5], quint8(1));
+}
+
+void TestHomeLink::periodicIdentityAndSettingsRequests()
+{
+    HomeFixture f;
+    f.bms().block(0x0B)[86] = char(0xC4);   // what the settings poll brings back
+    QVERIFY(f.open(2));
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x0B) >= 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x17) >= 1, 30000);
+    QCOMPARE(requestsOf(f.bms(), 0x17).first().raw, buildBmsFrame(0, 0x17, hex("00180014")));
+    QCOMPARE(requestsOf(f.bms(), 0x0B).first().raw, buildBmsFrame(0, 0x0B, hex("00000031")));
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.systemSettingReady, quint8(1), Wait);
+    QCOMPARE(bmsArea.systemSetting.u8(86), quint8(0xC4));
+    QCOMPARE(bmsArea.settingsPollRequest, quint8(0));
+    QCOMPARE(bmsArea.userSettingReady, quint8(0));
+
+    // In parallel mode neither request is made, and frames go to 0x40 + address.
+    f.home().findChild<QCheckBox *>(QStringLiteral("checkBoxParallel"))->setChecked(true);
+    f.home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"))->setCurrentIndex(2);
+    QTest::qWait(600);
+    f.bms().clearRequests();
+    QTest::qWait(6000);
+    QCOMPARE(f.bms().countRequests(0x17), 0);
+    QCOMPARE(f.bms().countRequests(0x0B), 0);
+    QVERIFY(f.bms().countRequests(0x01) >= 2);
+    QCOMPARE(f.bms().requests().last().address, quint8(0x42));
+}
+
+void TestHomeLink::historyRequestsCarryTheIndex()
+{
+    HomeFixture f;
+    QByteArray first(104, '\0');
+    first[0] = 3;   // three records stored
+    QByteArray second(104, '\x22');
+    f.bms().setHistoryRecords({first, first, second, first});
+    QVERIFY(f.open(2));
+
+    bmsArea.historyReading = 1;
+    bmsArea.historyFirstRequest = 1;
+    f.home().sendCmdRecordDataToBms_cmd();
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.historyRecordReady, quint8(1), Wait);
+    QCOMPARE(requestsOf(f.bms(), 0x11).first().raw, buildBmsFrame(0, 0x11, hex("00000034")));
+    QCOMPARE(bmsArea.historyRecordCount, quint16(3));
+    QCOMPARE(bmsArea.historyRecordIndex, quint16(3));
+
+    // The next record: the index counts down.
+    f.bms().clearRequests();
+    bmsArea.historyRecordReady = 0;
+    bmsArea.historyAdvance = 1;
+    f.home().sendCmdRecordDataToBms_cmd();
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.historyRecordReady, quint8(1), Wait);
+    QCOMPARE(requestsOf(f.bms(), 0x11).first().data, hex("00020034"));
+    QCOMPARE(bmsArea.history.toByteArray(), second);
+    QCOMPARE(bmsArea.historyAdvance, quint8(0));
+    // No live polls while the reading runs.
+    QCOMPARE(f.bms().countRequests(0x01), 0);
+    bmsArea.historyReading = 0;
+}
+
+void TestHomeLink::operationsAreSettledOnce()
+{
+    HomeFixture f;
+    BoxWatcher boxes;
+    QVERIFY(f.open(2));
+
+    // A calibration takes its value from the record, low byte first.
+    bmsArea.calibration.setU16(2, 0x1234);
+    bmsArea.calibrationCommandFlags[2] = 1;   // discharging current
+    bmsArea.calibrationCommandFlags[9] = 1;   // pack reference reset
+    QVERIFY(boxes.waitFor(QStringLiteral("Operation successful !"), Wait));
+    QCOMPARE(requestsOf(f.bms(), 0x10).first().data, hex("00013412"));
+    QCOMPARE(bmsArea.calibrationCommandFlags[2], quint8(0));
+    // The other operation was not answered yet and goes out next.
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.calibrationCommandFlags[9], quint8(0), Wait);
+    QCOMPARE(requestsOf(f.bms(), 0x10).at(1).data, hex("00050000"));
+
+    // A refused BMS reset is reported once and not sent again.
+    f.bms().clearRequests();
+    boxes.clear();
+    f.bms().setOperationResult(0);
+    bmsArea.bmsResetRequest = 1;
+    QVERIFY(boxes.waitFor(QStringLiteral("Operation failed !"), Wait));
+    QCOMPARE(bmsArea.bmsResetRequest, quint8(0));
+    QTest::qWait(2500);
+    QCOMPARE(f.bms().countRequests(0x10), 1);
+    QCOMPARE(requestsOf(f.bms(), 0x10).first().data, hex("00140000"));
+    QCOMPARE(boxes.count(QStringLiteral("Operation failed !")), 1);
 }
 
 QTEST_MAIN(TestHomeLink)
