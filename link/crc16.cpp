@@ -1,9 +1,12 @@
 #include "crc16.h"
 
-quint16 crc16Modbus(const quint8 *data, quint16 length)
+namespace {
+
+// The plain CRC-16/MODBUS of any number of bytes.
+quint16 modbusCrc(const quint8 *data, qsizetype length)
 {
     quint16 crc = 0xFFFF;
-    for (quint16 i = 0; i < length; ++i) {
+    for (qsizetype i = 0; i < length; ++i) {
         crc ^= data[i];
         for (int bit = 0; bit < 8; ++bit) {
             if (crc & 1)
@@ -12,14 +15,21 @@ quint16 crc16Modbus(const quint8 *data, quint16 length)
                 crc = static_cast<quint16>(crc >> 1);
         }
     }
+    return crc;
+}
+
+} // namespace
+
+quint16 crc16Modbus(const quint8 *data, quint16 length)
+{
+    const quint16 crc = modbusCrc(data, length);
     return static_cast<quint16>((crc << 8) | (crc >> 8));
 }
 
 quint16 crc16ModbusValue(const QByteArray &data)
 {
-    const quint16 swapped = crc16Modbus(reinterpret_cast<const quint8 *>(data.constData()),
-                                        static_cast<quint16>(data.size()));
-    return static_cast<quint16>((swapped << 8) | (swapped >> 8));
+    // Not through crc16Modbus: its 16-bit length would cut a buffer of 64 KiB or more.
+    return modbusCrc(reinterpret_cast<const quint8 *>(data.constData()), data.size());
 }
 
 QByteArray buildBmsFrame(const QByteArray &address, const QByteArray &command,
@@ -32,12 +42,10 @@ QByteArray buildBmsFrame(const QByteArray &address, const QByteArray &command,
     frame.append(command);
     frame.append(data);
     // The CRC covers the first dataLength + 3 bytes, as the BMS expects.
-    const int covered = qMin(frame.size(), dataLength + 3);
-    const quint16 crc = crc16Modbus(reinterpret_cast<const quint8 *>(frame.constData()),
-                                    static_cast<quint16>(covered));
-    // The low byte of the swapped value is the CRC's high byte.
-    frame.append(static_cast<char>(crc & 0xFF));
+    // (Never past the frame's own bytes, whatever length is given.)
+    const quint16 crc = crc16ModbusValue(frame.left(dataLength + 3));
     frame.append(static_cast<char>(crc >> 8));
+    frame.append(static_cast<char>(crc & 0xFF));
     return frame;
 }
 
