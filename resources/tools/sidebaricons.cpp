@@ -1,5 +1,6 @@
 // Draws the side-bar icons of the main window (48 x 48 PNG, light strokes on a
-// transparent ground, for the dark side bar).
+// transparent ground, for the dark side bar) and the small marks that the style
+// sheet uses for combo boxes and check boxes.
 //
 //   g++ -std=c++17 -fPIC sidebaricons.cpp -o sidebaricons $(pkg-config --cflags --libs Qt5Gui)
 //   ./sidebaricons ../images/sidebar
@@ -121,9 +122,22 @@ void drawUpdate(QPainter &p)
     p.drawPolyline(QPolygonF({QPointF(7, 30), QPointF(7, 41), QPointF(41, 41), QPointF(41, 30)}));
 }
 
-bool render(const QString &path, const std::function<void(QPainter &)> &draw)
+void drawArrowDown(QPainter &p)
 {
-    QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x5B, 0x6B, 0x7B));
+    p.drawPolygon(QPolygonF({QPointF(1, 3), QPointF(9, 3), QPointF(5, 8)}));
+}
+
+void drawCheck(QPainter &p)
+{
+    p.setPen(strokePen(2.0, Qt::white));
+    p.drawPolyline(QPolygonF({QPointF(3, 7.5), QPointF(6, 10.5), QPointF(11, 3.5)}));
+}
+
+bool render(const QString &path, const std::function<void(QPainter &)> &draw, int size = 48)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -150,5 +164,9 @@ int main(int argc, char *argv[])
             ++failures;
         }
     }
+    if (!render(folder + "/arrow-down.png", drawArrowDown, 10))
+        ++failures;
+    if (!render(folder + "/check.png", drawCheck, 14))
+        ++failures;
     return failures == 0 ? 0 : 1;
 }
