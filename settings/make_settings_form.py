@@ -145,7 +145,10 @@ def item(row, col, inner, colspan=1, rowspan=1):
     return '<item row="%d" column="%d"%s>%s</item>' % (row, col, span, inner)
 
 
-def grid(name, items, hspacing=None, vspacing=None, margins=None):
+BOX_MARGINS = [("leftMargin", 4), ("rightMargin", 4)]
+
+
+def grid(name, items, hspacing=None, vspacing=None, margins=BOX_MARGINS):
     parts = []
     if margins:
         for side, value in margins:
@@ -158,6 +161,10 @@ def grid(name, items, hspacing=None, vspacing=None, margins=None):
 
 
 def groupbox(name, title, pol, layout, minw=None):
+    # Horizontally Preferred rather than MinimumExpanding: a MinimumExpanding box never gets
+    # narrower than its size hint, and the page must fit about 1200 pixels.
+    if pol[0] == "MinimumExpanding":
+        pol = ("Preferred", pol[1])
     parts = [policy(*pol)]
     if minw:
         parts.append(prop("minimumSize", size(minw, 0)))
@@ -322,7 +329,7 @@ outer = grid("gridLayout_9", [
     item(3, 6, config, rowspan=2),
     item(4, 5, spacer("hfix", 10, 20)),
     item(0, 2, balance, rowspan=2),
-], margins=[("topMargin", 5), ("bottomMargin", 5)])
+], margins=[("leftMargin", 0), ("topMargin", 5), ("rightMargin", 0), ("bottomMargin", 5)], hspacing=0)
 
 page = ('<widget class="QWidget" name="SettingsWindow">'
         + prop("geometry", "<rect><x>0</x><y>0</y><width>1459</width><height>667</height></rect>")
