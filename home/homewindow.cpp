@@ -29,6 +29,14 @@ HomeWindow::HomeWindow(QWidget *parent)
 
     serialPort = new QSerialPort(this);
     connect(serialPort, &QSerialPort::readyRead, this, &HomeWindow::serialDataArrived);
+    connect(serialPort, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        // The device went away (unplugged adapter): the port is closed.
+        if (error != QSerialPort::ResourceError || !serialPort->isOpen())
+            return;
+        logLine(tr("%1: %2").arg(serialPort->portName(), serialPort->errorString()));
+        stopConnectCycle();
+        closeBmsPort();
+    });
 
     sendTimer = new QTimer(this);
     connect(sendTimer, &QTimer::timeout, this, &HomeWindow::sendCmdDataToBms_cmd);
@@ -150,6 +158,11 @@ void HomeWindow::closeBmsPort()
         logLine(tr("Port closed"));
     }
     bmsArea.serialPortOpen = 0;
+    // A confirmed write that has not gone out is not kept for another connection.
+    if (bmsArea.parameterWritePending) {
+        bmsArea.disarmAllWrites();
+        logLine(tr("Pending write cancelled"));
+    }
     lastSent = Sent::Nothing;
     lastWrite = nullptr;
     updateOpenButton();

@@ -49,9 +49,11 @@ private slots:
     void badCrcRepliesAndWrites();
     void refusedWriteKeepsTheFlags();
     void shortReplyStoresNothing();
+    void userSettingReplyIsNotTheIdentity();
     void periodicIdentityAndSettingsRequests();
     void historyRequestsCarryTheIndex();
     void operationsAreSettledOnce();
+    void languageSwitchKeepsThePortControls();
 };
 
 void TestHomeLink::liveDataReachesTheRecord()
@@ -96,6 +98,16 @@ void TestHomeLink::blockReadAndTimeout()
     QCOMPARE(boxes.seen().first().title, QStringLiteral("info"));
     QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QStringLiteral("BMS disconnect !"), Wait);
     QCOMPARE(bmsArea.linkActive, quint8(0));
+
+    // An unanswered write is disarmed with the same box; its flags stay raised.
+    boxes.clear();
+    bmsArea.userSettingWriteFlags[2] = 1;   // RTC
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockUserSetting);
+    QVERIFY(boxes.waitFor(QStringLiteral("Communication timeout !"), 30000));
+    QCOMPARE(bmsArea.parameterWritePending, quint8(0));
+    QCOMPARE(bmsArea.userSettingWriteFlags[2], quint8(1));
+    QCOMPARE(requestsOf(f.bms(), 0x18).first().data.left(4), hex("00150003"));
 }
 
 // Battery and switch groups of the settings block, armed together.
@@ -239,6 +251,24 @@ void TestHomeLink::shortReplyStoresNothing()
     QCOMPARE(bmsArea.secondaryReadRequest[5], quint8(1));
 }
 
+void TestHomeLink::userSettingReplyIsNotTheIdentity()
+{
+    HomeFixture f;
+    QByteArray &user = f.bms().block(0x17);
+    user.replace(48, 5, "SN-77");
+    user.replace(68, 5, "PK-88");
+    QVERIFY(f.open(2));
+    bmsArea.userSettingReadFlags[0] = 1;
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.userSettingReady, quint8(1), Wait);
+    QCOMPARE(requestsOf(f.bms(), 0x17).first().data, hex("00000058"));
+    QCOMPARE(bmsArea.userSetting.toByteArray(), user);
+    QCOMPARE(bmsArea.userSettingMirror.toByteArray(), user);
+    if (f.bms().countRequests(0x17) == 1)   // no periodic handshake came in between
+        QCOMPARE(bmsArea.identityReady, quint8(0));
+    QCOMPARE(bmsArea.bmsSnText, QStringLiteral("SN-77"));
+    QCOMPARE(bmsArea.packSnText, QStringLiteral("PK-88"));
+}
+
 void TestHomeLink::periodicIdentityAndSettingsRequests()
 {
     HomeFixture f;
@@ -324,6 +354,30 @@ void TestHomeLink::operationsAreSettledOnce()
     QCOMPARE(f.bms().countRequests(0x10), 1);
     QCOMPARE(requestsOf(f.bms(), 0x10).first().data, hex("00140000"));
     QCOMPARE(boxes.count(QStringLiteral("Operation failed !")), 1);
+}
+
+void TestHomeLink::languageSwitchKeepsThePortControls()
+{
+    HomeFixture f;
+    QVERIFY(f.open(1));
+    auto *address = f.home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"));
+    auto *parallel = f.home().findChild<QCheckBox *>(QStringLiteral("checkBoxParallel"));
+    auto *ports = f.home().findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    const int portIndex = ports->currentIndex();
+    address->setCurrentIndex(5);
+    parallel->setChecked(true);
+    f.home().close_serialPort();
+    const QString log = logText(f.home());
+
+    f.home().change_trans(2);
+    f.home().change_trans(0);
+    QCOMPARE(ports->currentIndex(), portIndex);
+    QCOMPARE(f.home().findChild<QComboBox *>(QStringLiteral("comboBoxBaud"))->currentIndex(), 1);
+    QCOMPARE(address->currentIndex(), 5);
+    QVERIFY(parallel->isChecked());
+    QCOMPARE(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect"))->text(),
+             QStringLiteral("Try connect"));
+    QCOMPARE(logText(f.home()), log);
 }
 
 QTEST_MAIN(TestHomeLink)
