@@ -61,6 +61,22 @@ private slots:
         QVERIFY(!watcher.waitFor(QStringLiteral("never shown"), 100));
     }
 
+    void boxShownAgain()
+    {
+        // A page may keep one box and show it again: each showing counts.
+        BoxWatcher watcher;
+        QWidget page;
+        page.show();
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning!"), QStringLiteral("Operation failed !"),
+                        QMessageBox::Ok, &page);
+        for (int round = 1; round <= 2; ++round) {
+            box.open();
+            QTRY_COMPARE_WITH_TIMEOUT(watcher.count(QStringLiteral("Operation failed !")), round, 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(!box.isVisible(), 5000);
+        }
+        QCOMPARE(box.result(), int(QMessageBox::Ok));
+    }
+
     void leaveOpen()
     {
         BoxWatcher watcher;
@@ -96,6 +112,16 @@ private slots:
                                              QFileDialog::DontUseNativeDialog)
                     .isEmpty());
         QCOMPARE(pendingFileDialogAnswers(), 0);
+
+        // One dialog object opened twice is answered twice.
+        QFileDialog dialog(nullptr, QStringLiteral("Export"), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        for (const QString &name : {QStringLiteral("a.csv"), QStringLiteral("b.csv")}) {
+            answerNextFileDialog(dir.filePath(name));
+            QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+            QCOMPARE(dialog.selectedFiles(), QStringList(dir.filePath(name)));
+        }
     }
 };
 

@@ -13,13 +13,6 @@
 
 namespace {
 
-// Each watcher marks the boxes it has recorded with its own property, so a
-// box is recorded once however long it stays open.
-QByteArray seenProperty(quint64 id)
-{
-    return "cellwickBoxSeen" + QByteArray::number(id);
-}
-
 QList<QWidget *> openWindows()
 {
     QList<QWidget *> windows;
@@ -33,16 +26,10 @@ QList<QWidget *> openWindows()
     return windows;
 }
 
-quint64 nextWatcherId()
-{
-    static quint64 id = 0;
-    return ++id;
-}
-
 } // namespace
 
 BoxWatcher::BoxWatcher(QObject *parent)
-    : QObject(parent), m_id(nextWatcherId())
+    : QObject(parent)
 {
     m_timer = new QTimer(this);
     m_timer->setInterval(20);
@@ -102,13 +89,19 @@ void BoxWatcher::clear()
 
 void BoxWatcher::poll()
 {
-    const QByteArray property = seenProperty(m_id);
+    // A box is recorded once for as long as it shows.
+    for (int i = m_showing.size() - 1; i >= 0; --i) {
+        if (!m_showing.at(i) || !m_showing.at(i)->isVisible())
+            m_showing.removeAt(i);
+    }
     const auto windows = openWindows();
     for (QWidget *widget : windows) {
         auto *box = qobject_cast<QMessageBox *>(widget);
-        if (!box || !box->isVisible() || box->property(property.constData()).toBool())
+        if (!box || !box->isVisible() || m_showing.contains(box))
             continue;
-        box->setProperty(property.constData(), true);
+        m_showing.append(box);
+        // Closed and opened again before the next look: a new showing.
+        connect(box, &QDialog::finished, this, [this, box] { m_showing.removeAll(box); });
         m_seen.append(SeenBox{box->windowTitle(), box->text()});
         if (!m_leaveOpen)
             answer(box);
@@ -180,14 +173,19 @@ private:
 
     void poll()
     {
+        for (int i = m_answered.size() - 1; i >= 0; --i) {
+            if (!m_answered.at(i) || !m_answered.at(i)->isVisible())
+                m_answered.removeAt(i);
+        }
         const auto windows = openWindows();
         for (QWidget *widget : windows) {
             if (m_paths.isEmpty())
                 break;
             auto *dialog = qobject_cast<QFileDialog *>(widget);
-            if (!dialog || !dialog->isVisible() || dialog->property("cellwickAnswered").toBool())
+            if (!dialog || !dialog->isVisible() || m_answered.contains(dialog))
                 continue;
-            dialog->setProperty("cellwickAnswered", true);
+            m_answered.append(dialog);
+            connect(dialog, &QDialog::finished, this, [this, dialog] { m_answered.removeAll(dialog); });
             const QString path = m_paths.takeFirst();
             if (path.isEmpty()) {
                 QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
@@ -206,12 +204,13 @@ private:
                 });
             }
         }
-        if (m_paths.isEmpty())
+        if (m_paths.isEmpty() && m_answered.isEmpty())
             m_timer.stop();
     }
 
     QTimer m_timer;
     QStringList m_paths;
+    QList<QPointer<QFileDialog>> m_answered;   // answered, not yet closed
 };
 
 } // namespace

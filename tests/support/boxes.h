@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QTimer;
@@ -44,7 +45,8 @@ private:
     QList<QMessageBox::StandardButton> m_queue;
     bool m_leaveOpen = false;
     QList<SeenBox> m_seen;
-    quint64 m_id = 0;
+    // Boxes recorded and still showing; a box shown again later counts again.
+    QList<QPointer<QMessageBox>> m_showing;
 };
 
 // File dialogs (Qt's own, non-native): answers the next QFileDialog that opens
