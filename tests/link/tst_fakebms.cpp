@@ -241,9 +241,18 @@ private slots:
         QCOMPARE(parseBmsReply(readBytes(port, 65)).payload, pattern(58, 5));
         bms.setPaced(false);
 
+        // A slot on requestReceived decides about the request it announces.
+        QMetaObject::Connection once = connect(&bms, &FakeBms::requestReceived, &bms, [&bms] {
+            bms.setBadCrc(true);
+        });
+        port.write(request);
+        QCOMPARE(parseBmsReply(readBytes(port, 65)).status, BmsReply::BadCrc);
+        disconnect(once);
+        bms.setBadCrc(false);
+
         bms.setSilent(true);
         port.write(request);
-        QTRY_COMPARE_WITH_TIMEOUT(bms.countRequests(0x1D), 5, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(bms.countRequests(0x1D), 6, 5000);
         QTest::qWait(200);
         QVERIFY(port.readAll().isEmpty());
     }

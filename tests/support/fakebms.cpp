@@ -3,6 +3,7 @@
 #include "crc16.h"
 #include "replyframer.h"
 
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -303,8 +304,11 @@ void FakeBms::decodeFrames()
         request.baud = m_inputBaud;
         request.heard = request.address == m_address && request.baud == m_baud;
         m_requests.append(request);
-        handle(request);
+        QPointer<FakeBms> self(this);
         emit requestReceived(request);
+        if (!self)
+            return;
+        handle(request);
     }
 }
 

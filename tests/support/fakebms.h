@@ -76,6 +76,8 @@ public:
     static quint8 readCommandOfWrite(quint8 writeCommand);
 
 signals:
+    // Emitted before the fake answers, so a slot may still change the images
+    // or the behaviour switches for this very request.
     void requestReceived(const BmsRequest &request);
 
 private:
