@@ -150,6 +150,25 @@ private slots:
         QCOMPARE(reply.payload, image.mid(2 * start, 2 * count));
     }
 
+    void imagesOfAnySize()
+    {
+        FakeBms bms;
+        bms.block(0x01) = QByteArray::fromHex("3414");
+        QSerialPort port;
+        QVERIFY(openPort(port, bms, 115200));
+        port.write(buildBmsFrame(0, 0x01, registerRangeData(0, 60)));
+        QCOMPARE(parseBmsReply(readBytes(port, 127)).payload, QByteArray::fromHex("3414") + QByteArray(118, '\0'));
+
+        // A command without an image goes unanswered until a test gives it one.
+        port.write(buildBmsFrame(0, 0x19, registerRangeData(0, 4)));
+        QTRY_COMPARE_WITH_TIMEOUT(bms.countRequests(0x19), 1, 5000);
+        QTest::qWait(200);
+        QVERIFY(port.readAll().isEmpty());
+        bms.block(0x19) = QByteArray::fromHex("0102030405060708");
+        port.write(buildBmsFrame(0, 0x19, registerRangeData(0, 4)));
+        QCOMPARE(parseBmsReply(readBytes(port, 15)).payload, QByteArray::fromHex("0102030405060708"));
+    }
+
     void writesChangeTheImage()
     {
         FakeBms bms;

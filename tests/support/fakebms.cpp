@@ -347,10 +347,14 @@ QByteArray FakeBms::answer(const BmsRequest &request, bool *ok)
         return record;
     }
     const auto it = m_blocks.constFind(command);
-    if (it != m_blocks.constEnd() && !it->isEmpty() && 2 * (start + count) <= it->size())
-        return it->mid(2 * start, 2 * count);
-    *ok = false;
-    return QByteArray();
+    if (it == m_blocks.constEnd() || it->isEmpty()) {
+        *ok = false;   // a command this BMS does not know
+        return QByteArray();
+    }
+    // An image set shorter than the block reads as zeros past its end.
+    QByteArray registers = it->mid(2 * start, 2 * count);
+    registers.append(QByteArray(2 * count - registers.size(), '\0'));
+    return registers;
 }
 
 void FakeBms::sendReply(quint8 command, const QByteArray &payload)

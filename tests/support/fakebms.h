@@ -42,7 +42,10 @@ public:
     void setBaudRate(qint32 baud);
 
     // Register image answered to a read command (0x01, 0x02, 0x04, 0x06, 0x0B,
-    // 0x17, 0x1D). Writes change the image of the matching read command.
+    // 0x17, 0x1D), zero-filled at start. Registers past an image set shorter
+    // read as zeros. Writes change the image of the matching read command
+    // (refused when they reach past it). Another command gets an image and
+    // answers once the image is not empty (0x19, for instance).
     QByteArray &block(quint8 readCommand);
     // Replies to 0x11 by record index (each padded or cut to 104 bytes); an
     // index past the list gets a record of zeros.
