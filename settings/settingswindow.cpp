@@ -568,6 +568,7 @@ void SettingsWindow::on_btnSystemParameterExport_clicked()
         entry.name = settingsTitleList.at(i)->text();
         entry.value = settingsValueList.at(i)->currentText();
         entries.append(entry);
+        qDebug() << entry.name;
     }
     QString error;
     if (!writeParameterFile(path, entries, &error)) {

@@ -321,6 +321,15 @@ void TestSettingsWindow::readWithPortClosedAsksForThePort()
         QCOMPARE(int(bmsArea.systemSettingReadFlags[i]), 0);
     QCOMPARE(int(bmsArea.readCompletedAnnounce), 0);
     QCOMPARE(boxes->seen().first().title, QStringLiteral("info"));
+
+    // A write with the port closed lowers its flags and asks for the port too.
+    boxes->clear();
+    bmsArea.systemSettingWriteFlags[0] = 1;
+    bmsArea.systemSettingWriteFlags[6] = 1;
+    button("btnSystemParameterWirteAll")->click();
+    QVERIFY(boxes->waitFor("Please open the serial port first"));
+    QCOMPARE(boxes->count("Are you sure you want to write ?"), 0);
+    QVERIFY(!bmsArea.anyWriteFlag(BlockSystemSetting));
 }
 
 // ---- Writing -------------------------------------------------------------------
