@@ -229,6 +229,7 @@ private slots:
     void writeEachSecondaryGroup();
     void refusedValuesSendNothing();
     void answeringNoSendsNothing();
+    void answeringNoLeavesAnotherPagesWriteArmed();
     void writeOverUnreadRegistersIsRefused();
     void anotherPathsErrorCountDoesNotRefuse();
 
@@ -593,6 +594,29 @@ void TestProtectionWindow::answeringNoSendsNothing()
     QVERIFY(boxes->waitFor(WrittenOk, 10000));
     QCOMPARE(fixture->bms().countRequests(0x03), 1);
     QCOMPARE(writes(0x03).first().data.left(4), QByteArray::fromHex("0064000a"));
+}
+
+void TestProtectionWindow::answeringNoLeavesAnotherPagesWriteArmed()
+{
+    // The settings page has a confirmed write waiting; the link is not running.
+    bmsArea.serialPortOpen = 1;
+    bmsArea.systemSettingWriteFlags[6] = 1;
+    bmsArea.armWrite(BlockSystemSetting);
+    QCOMPARE(int(bmsArea.parameterWritePending), 1);
+
+    boxes->queueAnswer(QMessageBox::No);
+    button("btnOV1Write")->click();
+    QCOMPARE(int(bmsArea.primaryWriteRequest[9]), 0);
+    QCOMPARE(int(bmsArea.parameterWritePending), 1);
+    QCOMPARE(int(bmsArea.writeArmed[BlockSystemSetting]), 1);
+    QCOMPARE(int(bmsArea.systemSettingWriteFlags[6]), 1);
+
+    // So does a refused value.
+    button("btnOV1Write")->click();
+    QVERIFY(boxes->waitFor(ParameterError));
+    QCOMPARE(int(bmsArea.primaryWriteRequest[9]), 0);
+    QCOMPARE(int(bmsArea.parameterWritePending), 1);
+    QCOMPARE(int(bmsArea.systemSettingWriteFlags[6]), 1);
 }
 
 void TestProtectionWindow::writeOverUnreadRegistersIsRefused()
