@@ -304,7 +304,10 @@ def spacer(depth, horizontal, size, expanding):
     spacer_count[0] += 1
     w(depth, '<spacer name="%sSpacer_%d">' % (kind, spacer_count[0]))
     prop(depth + 1, 'orientation', '<enum>Qt::%s</enum>' % ('Horizontal' if horizontal else 'Vertical'))
-    if not expanding:
+    if expanding == 'grow':
+        # Takes what its row is given, but claims nothing for its group box.
+        prop(depth + 1, 'sizeType', '<enum>QSizePolicy::Minimum</enum>')
+    elif not expanding:
         prop(depth + 1, 'sizeType', '<enum>QSizePolicy::Fixed</enum>')
     width, height = (size, 20) if horizontal else (20, size)
     w(depth + 1, '<property name="sizeHint" stdset="0"><size><width>%d</width>'
@@ -349,8 +352,11 @@ def button(depth, name, text, enabled=True):
 DISABLED_BUTTONS = {'pushButton', 'btnOCC2_Read', 'btnOCC2_Write'}
 
 
-def grid_open(depth, name, stretch=None, margins=(6, 4, 6, 4), spacing=(6, 3)):
+def grid_open(depth, name, stretch=None, margins=(4, 2, 4, 2), spacing=(6, 2), rows=None):
     attr = ' columnstretch="%s"' % stretch if stretch else ''
+    if rows is not None:
+        # Only the row rows[1] grows when the layout is given more height.
+        attr += ' rowstretch="%s"' % ','.join('1' if r == rows[1] else '0' for r in range(rows[0]))
     w(depth, '<layout class="QGridLayout" name="%s"%s>' % (name, attr))
     for side, value in zip(('leftMargin', 'topMargin', 'rightMargin', 'bottomMargin'), margins):
         prop(depth + 1, side, '<number>%d</number>' % value)
@@ -370,7 +376,7 @@ def group(depth, g, editable):
     d = depth + 1
     layout_name = 'gridLayout_' + g.name
     if g.layout == 'config':
-        grid_open(d, layout_name, '1,1')
+        grid_open(d, layout_name, '1,1', rows=(4, 3))
         names = g.buttons
         for i, (name, text) in enumerate(names[:4]):
             item_widget(d + 1, (i // 2, i % 2), button, name, text, name not in DISABLED_BUTTONS)
@@ -378,11 +384,11 @@ def group(depth, g, editable):
             name, text = names[4]
             item_widget(d + 1, (2, 0, 1, 2), button, name, text, name not in DISABLED_BUTTONS)
         w(d + 1, cell(3, 0, 1, 2))
-        spacer(d + 2, False, 0, True)
+        spacer(d + 2, False, 0, 'grow')
         w(d + 1, '</item>')
     elif g.layout == 'double':
-        grid_open(d, layout_name, '0,1,0,0,1')
         half = len(g.rows) // 2
+        grid_open(d, layout_name, '0,1,0,0,1', rows=(half + 2, half))
         for i, (lab, text, cmb, items, opts) in enumerate(g.rows):
             row = i % half
             col = 0 if i < half else 3
@@ -392,7 +398,7 @@ def group(depth, g, editable):
         spacer(d + 2, True, 16, False)
         w(d + 1, '</item>')
         w(d + 1, cell(half, 0, 1, 5))
-        spacer(d + 2, False, 0, True)
+        spacer(d + 2, False, 0, 'grow')
         w(d + 1, '</item>')
         (rname, rtext), (wname, wtext) = g.buttons
         item_widget(d + 1, (half + 1, 0, 1, 2), button, rname, rtext, rname not in DISABLED_BUTTONS)
@@ -400,7 +406,9 @@ def group(depth, g, editable):
     else:
         # 'single': label, combo; 'spaced': label, gap, combo; 'chip': one row
         combo_col = 2 if g.layout == 'spaced' else 1
-        grid_open(d, layout_name, '0,0,1' if combo_col == 2 else '0,1')
+        n = len(g.rows)
+        grid_open(d, layout_name, '0,0,1' if combo_col == 2 else '0,1',
+                  rows=(n + 2, n) if g.buttons else (n + 1, n))
         for row, (lab, text, cmb, items, opts) in enumerate(g.rows):
             item_widget(d + 1, (row, 0), label, lab, text, not opts.get('label_off'))
             item_widget(d + 1, (row, combo_col), combo, cmb, items, opts, editable)
@@ -408,9 +416,8 @@ def group(depth, g, editable):
             w(d + 1, cell(0, 1))
             spacer(d + 2, True, 4, False)
             w(d + 1, '</item>')
-        n = len(g.rows)
         w(d + 1, cell(n, 0, 1, combo_col + 1))
-        spacer(d + 2, False, 0, True)
+        spacer(d + 2, False, 0, 'grow')
         w(d + 1, '</item>')
         if g.buttons:
             (rname, rtext), (wname, wtext) = g.buttons
@@ -420,10 +427,10 @@ def group(depth, g, editable):
     w(depth, '</widget>')
 
 
-def tab(depth, name, title, groups, editable, stretch, spacers):
+def tab(depth, name, title, groups, editable, stretch, spacers, rows):
     w(depth, '<widget class="QWidget" name="%s">' % name)
     w(depth + 1, '<attribute name="title">%s</attribute>' % string(title))
-    grid_open(depth + 1, 'gridLayout_' + name, stretch, (4, 4, 4, 4), (6, 4))
+    grid_open(depth + 1, 'gridLayout_' + name, stretch, (2, 2, 2, 2), (4, 2), rows)
     for g, pos in groups:
         # Boxes that hold no parameter rows keep their own height.
         top = ' alignment="Qt::AlignTop"' if g.layout in ('config', 'chip') else ''
@@ -464,12 +471,12 @@ def build():
     w(4, '<widget class="QTabWidget" name="tabWidgetProtect">')
     prop(5, 'currentIndex', '<number>0</number>')
     tab(5, 'tabProtectlve1', 'Primary protection', PRIMARY, True, '1,1,1,1,1',
-        [((2, 0, 1, 5), False, 0, True)])
+        [((2, 0, 1, 5), False, 0, True)], (3, 2))
     tab(5, 'tabProtectlve2', 'Secondary protection', SECONDARY, False,
         '1,0,0,1,0,0,0,1,0,1',
         [((1, 2), True, 12, False), ((1, 4, 1, 3), True, 12, False),
          ((3, 8), True, 12, False), ((2, 0, 1, 10), False, 6, False),
-         ((6, 0, 1, 10), False, 0, True)])
+         ((6, 0, 1, 10), False, 0, True)], (7, 6))
     w(4, '</widget>')
     w(3, '</item>')
     w(2, '</layout>')

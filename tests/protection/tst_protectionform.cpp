@@ -652,12 +652,18 @@ void TestProtectionForm::pageFitsTheScreens()
 {
     QFETCH(int, points);
     QFETCH(QSize, room);
+    // The program's font and style sheet, as the program sets them.
+    QFile sheet(QStringLiteral(":/Ubuntu.qss"));
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
     const QFont saved = QApplication::font();
     QApplication::setFont(QFont(QString::fromUtf8("微软雅黑"), points));
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
     QWidget sized;
     Ui::ProtectionWindow form;
     form.setupUi(&sized);
+    sized.ensurePolished();
     const QSize needed = sized.minimumSizeHint();
+    qApp->setStyleSheet(QString());
     QApplication::setFont(saved);
     QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
              qPrintable(QStringLiteral("needs %1x%2").arg(needed.width()).arg(needed.height())));
