@@ -33,6 +33,7 @@ private slots:
     void cleanup();
 
     void readAllFillsEveryGroup();
+    void backgroundPollChangesNoWidget();
     void groupWriteSendsItsRange_data();
     void groupWriteSendsItsRange();
     void switchWriteFrame();
@@ -115,6 +116,20 @@ void TestSettingsLink::readAllFillsEveryGroup()
     page->onMainWindowSystemSettingClicked();
     QVERIFY(boxes->waitFor("reading completed", 10000));
     QCOMPARE(box("comboBoxSystemCellsNumber")->currentText(), QStringLiteral("12"));
+}
+
+void TestSettingsLink::backgroundPollChangesNoWidget()
+{
+    readAll();
+    const QStringList before = shownValues();
+    fixture->bms().block(0x0B)[0] = 9;
+    const int reads = fixture->bms().countRequests(0x0B);
+    QTRY_VERIFY_WITH_TIMEOUT(fixture->bms().countRequests(0x0B) > reads, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(int(bmsArea.systemSetting.u8(0)), 9, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(int(bmsArea.systemSettingReady), 0, 5000);
+    QTest::qWait(300);
+    QCOMPARE(shownValues(), before);
+    QCOMPARE(boxes->seen().size(), 0);
 }
 
 void TestSettingsLink::groupWriteSendsItsRange_data()
