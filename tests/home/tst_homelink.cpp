@@ -44,6 +44,7 @@ class TestHomeLink : public QObject
 private slots:
     void liveDataReachesTheRecord();
     void blockReadAndTimeout();
+    void readRequestsGoOutInTheirOrder();
     void writeOfTwoGroupsSendsBothRanges();
     void connectCycleWalksTheBaudRates();
     void badCrcRepliesAndWrites();
@@ -108,6 +109,48 @@ void TestHomeLink::blockReadAndTimeout()
     QCOMPARE(bmsArea.parameterWritePending, quint8(0));
     QCOMPARE(bmsArea.userSettingWriteFlags[2], quint8(1));
     QCOMPARE(requestsOf(f.bms(), 0x18).first().data.left(4), hex("00150003"));
+}
+
+// Every read request raised at once: one frame each, in the dispatcher's order.
+void TestHomeLink::readRequestsGoOutInTheirOrder()
+{
+    HomeFixture f;
+    BoxWatcher boxes;
+    QVERIFY(f.open(2));
+    f.bms().clearRequests();
+    bmsArea.wifiMqttReadRequest = 1;
+    bmsArea.bmsResetRequest = 1;
+    bmsArea.calibrationCommandFlags[1] = 1;   // zero current reset
+    bmsArea.deleteHistoryRequest = 1;
+    bmsArea.secondaryReadRequest[0] = 1;
+    bmsArea.lineLossReadRequest = 1;
+    bmsArea.userSettingReadFlags[4] = 1;
+    bmsArea.systemSettingReadFlags[3] = 1;
+    bmsArea.primaryReadRequest[0] = 1;
+
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x06) >= 1, 30000);
+    QList<QByteArray> frames;
+    for (const BmsRequest &request : f.bms().requests()) {
+        const bool background = request.command == 0x01 || request.data == hex("00180014");
+        if (!background && !frames.contains(request.raw))
+            frames.append(request.raw);
+    }
+    const QList<QByteArray> expected = {
+        buildBmsFrame(0, 0x02, hex("0000007E")), buildBmsFrame(0, 0x0B, hex("00000031")),
+        buildBmsFrame(0, 0x17, hex("00000058")), buildBmsFrame(0, 0x1D, hex("0000001D")),
+        buildBmsFrame(0, 0x04, hex("00000032")), buildBmsFrame(0, 0x10, hex("00160000")),
+        buildBmsFrame(0, 0x10, hex("0000FFFF")), buildBmsFrame(0, 0x06, hex("0000007A")),
+    };
+    QCOMPARE(frames.mid(0, expected.size()), expected);
+    QCOMPARE(bmsArea.deleteHistoryRequest, quint8(0));
+    QCOMPARE(bmsArea.calibrationCommandFlags[1], quint8(0));
+    QCOMPARE(f.bms().countRequests(0x01), 0);
+
+    // The WiFi read is repeated until the page takes it; then the reset goes out.
+    bmsArea.wifiMqttReadRequest = 0;
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.bmsResetRequest, quint8(0), Wait);
+    QCOMPARE(requestsOf(f.bms(), 0x10).last().data, hex("00140000"));
+    QCOMPARE(boxes.count(QStringLiteral("Operation successful !")), 3);
 }
 
 // Battery and switch groups of the settings block, armed together.
