@@ -543,7 +543,7 @@ void TestProtectionForm::retranslationLooksUpEveryTextButTheBlankSlots()
 
 void TestProtectionForm::groupsStandInTheirPlaces()
 {
-    page->resize(1200, 650);
+    page->resize(1750, 950);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page));
 
@@ -590,7 +590,7 @@ void TestProtectionForm::groupsStandInTheirPlaces()
 
 void TestProtectionForm::rowsStandInTableOrder()
 {
-    page->resize(1200, 650);
+    page->resize(1750, 950);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page));
 
