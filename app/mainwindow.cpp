@@ -36,6 +36,8 @@ MainWindow::MainWindow(QWidget *parent)
     bmsArea.packSnText = QString::fromLatin1(serialPlaceholder);
 
     ui->setupUi(this);
+    // Square and filled by the style sheet: nothing behind it needs repainting.
+    ui->progressBarActivity->setAttribute(Qt::WA_OpaquePaintEvent);
 
     // The pages are made without parent; the stack owns them from here on.
     home = new HomeWindow;
