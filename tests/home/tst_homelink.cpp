@@ -150,7 +150,7 @@ void TestHomeLink::readRequestsGoOutInTheirOrder()
     bmsArea.wifiMqttReadRequest = 0;
     QTRY_COMPARE_WITH_TIMEOUT(bmsArea.bmsResetRequest, quint8(0), Wait);
     QCOMPARE(requestsOf(f.bms(), 0x10).last().data, hex("00140000"));
-    QCOMPARE(boxes.count(QStringLiteral("Operation successful !")), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.count(QStringLiteral("Operation successful !")), 3, Wait);
 }
 
 // Battery and switch groups of the settings block, armed together.
@@ -172,10 +172,14 @@ void TestHomeLink::writeOfTwoGroupsSendsBothRanges()
     bmsArea.systemSetting.setU16(0, 0xFFFF);
 
     QTRY_COMPARE_WITH_TIMEOUT(boxes.count(QStringLiteral("Parameter written successfully !")), 2, Wait);
-    const QList<BmsRequest> writes = requestsOf(f.bms(), 0x0C);
+    QList<QByteArray> writes;   // a frame not yet answered at the next tick goes out again
+    for (const BmsRequest &request : requestsOf(f.bms(), 0x0C)) {
+        if (!writes.contains(request.raw))
+            writes.append(request.raw);
+    }
     QCOMPARE(writes.size(), 2);
-    QCOMPARE(writes.at(0).raw, buildBmsFrame(0, 0x0C, hex("00000006") + confirmed.mid(0, 12)));
-    QCOMPARE(writes.at(1).raw, buildBmsFrame(0, 0x0C, hex("00300001") + confirmed.mid(96, 2)));
+    QCOMPARE(writes.at(0), buildBmsFrame(0, 0x0C, hex("00000006") + confirmed.mid(0, 12)));
+    QCOMPARE(writes.at(1), buildBmsFrame(0, 0x0C, hex("00300001") + confirmed.mid(96, 2)));
     QCOMPARE(f.bms().block(0x0B).mid(0, 12), confirmed.mid(0, 12));
     QCOMPARE(bmsArea.systemSettingWriteFlags[6], quint8(0));
     QCOMPARE(bmsArea.systemSettingWriteFlags[1], quint8(0));
@@ -253,7 +257,10 @@ void TestHomeLink::badCrcRepliesAndWrites()
     QCOMPARE(bmsArea.parameterWritePending, quint8(0));
     QCOMPARE(bmsArea.writeArmed[BlockSecondaryProtection], quint8(0));
     QCOMPARE(bmsArea.secondaryWriteRequest[4], quint8(1));
-    QCOMPARE(f.bms().countRequests(0x05), 5);
+    const int writes = f.bms().countRequests(0x05);
+    QVERIFY(writes >= 5);
+    QTest::qWait(1500);
+    QCOMPARE(f.bms().countRequests(0x05), writes);
     QCOMPARE(boxes.count(QStringLiteral("Communication timeout !")), 0);
 }
 
@@ -273,9 +280,9 @@ void TestHomeLink::refusedWriteKeepsTheFlags()
     QCOMPARE(bmsArea.parameterWritePending, quint8(0));
     QCOMPARE(bmsArea.writeArmed[BlockPrimaryProtection], quint8(0));
     // Only the first range went out, and the link reads again.
-    const QList<BmsRequest> writes = requestsOf(f.bms(), 0x03);
-    QCOMPARE(writes.size(), 1);
-    QCOMPARE(writes.first().data.left(4), hex("0000001B"));
+    QVERIFY(f.bms().countRequests(0x03) >= 1);
+    for (const BmsRequest &request : requestsOf(f.bms(), 0x03))
+        QCOMPARE(request.data.left(4), hex("0000001B"));
     const int polls = f.bms().countRequests(0x01);
     QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x01) > polls, Wait);
     QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
