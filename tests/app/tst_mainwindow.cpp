@@ -33,12 +33,16 @@ private slots:
     void sideBarSwitchesPages();
     void pagesAreWiredTogether();
     void languageReachesPagesInOrderThenMainWindow();
+    void builtPagesSwitchInTheirPlace();
     void mainWindowShowsOneLanguageAtATime();
     void languageRequestOfUserPageIsApplied();
     void firstClickReadsOnlyOnceWhilePortOpen_data();
     void firstClickReadsOnlyOnceWhilePortOpen();
     void statusStripShowsLinkAndIdentity();
     void activityBarRunsWhileLinkActive();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     template <typename T> T *child(const char *name) const
@@ -55,7 +59,17 @@ private:
     QString startDir;
     std::unique_ptr<MainWindow> window;
     QStringList trace;
+    bool traceTranslators = false;
 };
+
+// A translator installed or removed anywhere: the application hears of it at once.
+bool TestMainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (traceTranslators && watched == qApp && event->type() == QEvent::LanguageChange
+        && (trace.isEmpty() || trace.last() != "translator"))
+        trace << "translator";
+    return QObject::eventFilter(watched, event);
+}
 
 void TestMainWindow::initTestCase()
 {
@@ -76,6 +90,8 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    traceTranslators = false;
+    qApp->removeEventFilter(this);
     window.reset();
 }
 
@@ -209,6 +225,17 @@ void TestMainWindow::languageReachesPagesInOrderThenMainWindow()
     QCOMPARE(trace.size(), 5);
     QCOMPARE(homeButton->text(), QString("Home"));
     QCOMPARE(window->currentLanguage(), 0);
+}
+
+void TestMainWindow::builtPagesSwitchInTheirPlace()
+{
+    // The built pages (home, protection, settings) show their turn by switching translators.
+    traceLanguageSwitches();
+    qApp->installEventFilter(this);
+    traceTranslators = true;
+    child<QComboBox>("comboBoxLanguage")->setCurrentIndex(1);
+    QCOMPARE(trace, QStringList({"translator", "MoniterWindow 1", "RecordWindow 1", "translator", "UserWindow 1",
+                                 "UpdateWindow 1", "pages done 1, main window still 0", "translator"}));
 }
 
 void TestMainWindow::mainWindowShowsOneLanguageAtATime()
