@@ -1,5 +1,10 @@
 #include "startup.h"
 
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QScreen>
+
 #include <QDebug>
 #include <QFile>
 
@@ -23,4 +28,15 @@ int applicationFontPointSize(const QSize &screenSize)
 QFont applicationFont(const QSize &screenSize)
 {
     return QFont(QStringLiteral("微软雅黑"), applicationFontPointSize(screenSize));
+}
+
+std::unique_ptr<MainWindow> startMainWindow(QApplication &app)
+{
+    app.setStyleSheet(loadStyleSheet());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize resolution = screen ? screen->size() : QSize();
+    app.setFont(applicationFont(resolution));
+    auto window = std::make_unique<MainWindow>();
+    qDebug() << "Screen resolution: " << resolution.width() << "x" << resolution.height();
+    return window;
 }

@@ -4,6 +4,11 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
+class QApplication;
+class MainWindow;
+
 // The style sheet compiled into the program.
 extern const char *const applicationStyleSheetPath;
 
@@ -16,3 +21,10 @@ int applicationFontPointSize(const QSize &screenSize);
 
 // The application font for a primary screen of this size.
 QFont applicationFont(const QSize &screenSize);
+
+// The start-up sequence up to the window that main shows: the style sheet, the
+// application font for the primary screen, the main window, and the debug line
+// "Screen resolution: " with the screen's width "x" height. The font is set
+// before the window is built: with a style sheet in force, a font set later does
+// not reach the widgets already made.
+std::unique_ptr<MainWindow> startMainWindow(QApplication &app);

@@ -227,8 +227,9 @@ void HomeWindow::Connect_clicked()
     on_btnConnect_clicked();
 }
 
-// Opens the chosen port at each baud rate in turn and sends the identity
-// handshake; the first rate the BMS answers at is kept.
+// Opens the chosen port at each baud rate in turn, starting with the rate the
+// operator chose, and sends the identity handshake; the first rate the BMS
+// answers at is kept.
 void HomeWindow::on_btnConnect_clicked()
 {
     bmsArea.connectConfirmed = 0;
@@ -242,7 +243,8 @@ void HomeWindow::on_btnConnect_clicked()
     connectCycleRunning = true;
     connectAttempts = 0;
     connectHandshakeSent = false;
-    baudIndex = -1;
+    // The walk advances before each try, so it starts one below the chosen rate.
+    baudIndex = qBound(0, ui->comboBoxBaud->currentIndex(), 2) - 1;
     connectTimer->start(ConnectTickMs);
     connectTick();
 }
@@ -266,10 +268,14 @@ void HomeWindow::connectTick()
         tryConnectShown = false;
         ui->btnConnect->setText(tr("Connect"));
         logLine(tr("BMS found at %1 baud").arg(currentBaud));
-        sendTimer->start(bmsArea.sendInterval);
         updateOpenButton();
         emit signalFromHomWindowComBaud_activated(baudIndex);
         emit signalFromHomWindowComID_activated(comPortIndex);
+        // The first live-data poll goes out at once rather than a tick later.
+        if (bmsArea.serialPortOpen && serialPort->isOpen()) {
+            sendTimer->start(bmsArea.sendInterval);
+            sendCmdDataToBms_cmd();
+        }
         return;
     }
     if (connectAttempts >= ConnectAttemptLimit) {

@@ -1,4 +1,9 @@
+#include "mainwindow.h"
 #include "startup.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QScreen>
 
 #include <QIcon>
 #include <QImage>
@@ -15,6 +20,7 @@ private slots:
     void sideBarImagesAreCompiledIn();
     void fontFollowsScreenSize_data();
     void fontFollowsScreenSize();
+    void everyPageGetsTheApplicationFont();
 };
 
 void TestStartup::styleSheetComesFromResources()
@@ -68,6 +74,21 @@ void TestStartup::fontFollowsScreenSize()
     const QFont font = applicationFont(screen);
     QCOMPARE(font.family(), QString::fromUtf8("微软雅黑"));
     QCOMPARE(font.pointSize(), points);
+}
+
+void TestStartup::everyPageGetsTheApplicationFont()
+{
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Screen resolution: ")));
+    const std::unique_ptr<MainWindow> window = startMainWindow(*qApp);
+    const int points = applicationFontPointSize(QGuiApplication::primaryScreen()->size());
+    // Widgets deep inside the pages, built before the window was shown.
+    for (const char *name : {"labelCellOV1alarm", "comboBoxSystemCellsNumber", "comboBoxBaud"}) {
+        const QWidget *widget = window->findChild<QWidget *>(QString::fromLatin1(name));
+        QVERIFY2(widget, name);
+        QCOMPARE(widget->font().family(), QString::fromUtf8("微软雅黑"));
+        QCOMPARE(widget->font().pointSize(), points);
+    }
+    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestStartup)

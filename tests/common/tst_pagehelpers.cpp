@@ -1,4 +1,5 @@
 // Message boxes, file dialogs, language switching and keeping values across it.
+#include "boxes.h"
 #include "filedialogs.h"
 #include "formvaluekeeper.h"
 #include "messageboxes.h"
@@ -198,9 +199,8 @@ void TestPageHelpers::fileDialogsAreQtDialogs()
         QFileDialog *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         caption = dialog->windowTitle();
-        dialog->selectFile(chosen);
-        static_cast<QDialog *>(dialog)->accept();
     });
+    answerNextFileDialog(chosen);
     QCOMPARE(chooseSaveFile(nullptr, QStringLiteral("Save File"), QStringLiteral("Primary protection"),
                             QStringLiteral("file ( *.xml)")),
              chosen);

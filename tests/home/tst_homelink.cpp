@@ -47,6 +47,7 @@ private slots:
     void readRequestsGoOutInTheirOrder();
     void writeOfTwoGroupsSendsBothRanges();
     void connectCycleWalksTheBaudRates();
+    void connectCycleStartsAtTheChosenRate();
     void badCrcRepliesAndWrites();
     void refusedWriteKeepsTheFlags();
     void shortReplyStoresNothing();
@@ -185,6 +186,24 @@ void TestHomeLink::writeOfTwoGroupsSendsBothRanges()
     QCOMPARE(bmsArea.systemSettingWriteFlags[1], quint8(0));
     QCOMPARE(bmsArea.parameterWritePending, quint8(0));
     QCOMPARE(bmsArea.writeArmed[BlockSystemSetting], quint8(0));
+}
+
+void TestHomeLink::connectCycleStartsAtTheChosenRate()
+{
+    HomeFixture f;
+    f.bms().setBaudRate(115200);
+    auto *ports = f.home().findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    ports->setCurrentIndex(ports->findText(f.bms().portPath()));
+    f.home().findChild<QComboBox *>(QStringLiteral("comboBoxBaud"))->setCurrentIndex(2);
+    QSignalSpy baudSpy(&f.home(), &HomeWindow::signalFromHomWindowComBaud_activated);
+
+    QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(baudSpy.count(), 1, Wait);
+    QCOMPARE(baudSpy.first().first().toInt(), 2);
+    const QList<BmsRequest> handshakes = requestsOf(f.bms(), 0x17);
+    QVERIFY(!handshakes.isEmpty());
+    QCOMPARE(handshakes.first().baud, 115200);
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.realtimeReady, Wait);
 }
 
 void TestHomeLink::connectCycleWalksTheBaudRates()
