@@ -184,14 +184,7 @@ void HomeWindow::on_btnOpenCom_clicked()
         updateOpenButton();
         return;
     }
-    bmsArea.serialPortOpen = 1;
-    bmsArea.forgetReads();
-    bmsArea.requestTimeoutCount = 0;
-    identityTicks = 0;
-    settingsPollTicks = 0;
-    ticksWithoutReply = 0;
-    lastSent = Sent::Nothing;
-    lastWrite = nullptr;
+    beginLinkSession();
     logLine(tr("%1 opened at %2 baud").arg(serialPort->portName()).arg(currentBaud));
     sendTimer->start(bmsArea.sendInterval);
     updateOpenButton();
@@ -259,12 +252,7 @@ void HomeWindow::connectTick()
         stopConnectCycle();
         ui->comboBoxBaud->setCurrentIndex(baudIndex);
         ui->comboBoxComID->setCurrentIndex(comPortIndex);
-        bmsArea.serialPortOpen = 1;
-        bmsArea.forgetReads();
-        bmsArea.requestTimeoutCount = 0;
-        identityTicks = 0;
-        settingsPollTicks = 0;
-        ticksWithoutReply = 0;
+        beginLinkSession();
         tryConnectShown = false;
         ui->btnConnect->setText(tr("Connect"));
         logLine(tr("BMS found at %1 baud").arg(currentBaud));
@@ -296,6 +284,20 @@ void HomeWindow::connectTick()
     bmsArea.identityRequest = 1;
     sendFrame(0x17, registerRangeData(24, 20), Sent::Identity);
     connectHandshakeSent = true;
+}
+
+// The port is open for the link: nothing read before counts, the periodic
+// requests start counting afresh and no reply is awaited yet.
+void HomeWindow::beginLinkSession()
+{
+    bmsArea.serialPortOpen = 1;
+    bmsArea.forgetReads();
+    bmsArea.requestTimeoutCount = 0;
+    identityTicks = 0;
+    settingsPollTicks = 0;
+    ticksWithoutReply = 0;
+    lastSent = Sent::Nothing;
+    lastWrite = nullptr;
 }
 
 void HomeWindow::stopConnectCycle()

@@ -64,6 +64,7 @@ private:
     bool openBmsPort(int portIndex, int baudIdx);
     void closeBmsPort();              // closes and clears serialPortOpen
     void stopConnectCycle();
+    void beginLinkSession();
     int baudRateOf(int index) const;
     int silenceInterval() const;
     quint8 selectedAddress() const;
