@@ -135,15 +135,17 @@ int runApp(int argc, char *argv[], const QString &port, int pollSeconds)
     }
     report("window_shown_ms", (paint.paintedNs - startNs) / 1e6);
 
-    // Connect the way an operator does: choose the port, press Connect.
+    // Connect the way an operator does: choose the port and 115200 baud, press Connect.
     HomeWindow *home = window.homeWindow();
     auto *ports = home->findChild<QComboBox *>("comboBoxComID");
+    auto *bauds = home->findChild<QComboBox *>("comboBoxBaud");
     auto *connectButton = home->findChild<QAbstractButton *>("btnConnect");
-    if (!ports || !connectButton || ports->findText(port) < 0) {
+    if (!ports || !bauds || !connectButton || ports->findText(port) < 0) {
         std::fprintf(stderr, "the home page does not offer %s\n", qPrintable(port));
         return 1;
     }
     ports->setCurrentIndex(ports->findText(port));
+    bauds->setCurrentIndex(bauds->findText(QStringLiteral("115200")));
     QElapsedTimer connectClock;
     connectClock.start();
     connectButton->click();
