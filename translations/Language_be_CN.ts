@@ -5,7 +5,7 @@
     <name>HomeWindow</name>
     <message>
         <source>Home</source>
-        <translation>Trang chủ</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Connection</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>User</source>
-        <translation>Người dùng</translation>
+        <translation>Tài khoản</translation>
     </message>
     <message>
         <source>Update</source>
