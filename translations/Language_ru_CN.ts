@@ -265,11 +265,11 @@
     </message>
     <message>
         <source>ON</source>
-        <translation>ВКЛ</translation>
+        <translation>Вкл</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>ВЫКЛ</translation>
+        <translation>Выкл</translation>
     </message>
     <message>
         <source>Parameter writing failed !</source>
@@ -2126,11 +2126,11 @@
     </message>
     <message>
         <source>OFF</source>
-        <translation>ВЫКЛ</translation>
+        <translation>Выкл</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation>ВКЛ</translation>
+        <translation>Вкл</translation>
     </message>
     <message>
         <source>Buzzer enable</source>
