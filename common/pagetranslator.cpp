@@ -4,9 +4,24 @@
 #include <QString>
 #include <QTranslator>
 
+namespace {
+// Every live window translator, so a switch can clear them all.
+QList<PageTranslator *> &allTranslators()
+{
+    static QList<PageTranslator *> translators;
+    return translators;
+}
+} // namespace
+
+PageTranslator::PageTranslator()
+{
+    allTranslators().append(this);
+}
+
 PageTranslator::~PageTranslator()
 {
     removeInstalled();
+    allTranslators().removeOne(this);
 }
 
 QString PageTranslator::fileName(int language, bool allowFourth)
@@ -33,12 +48,22 @@ void PageTranslator::removeInstalled()
         delete translator;
     }
     installed.clear();
+    installedLanguage = -1;
 }
 
 bool PageTranslator::switchTo(int language, bool allowFourth)
 {
-    removeInstalled();
     const QString file = fileName(language, allowFourth);
+    if (language == 3 && allowFourth) {
+        removeInstalled();
+    } else {
+        for (PageTranslator *window : qAsConst(allTranslators())) {
+            if (window->installedLanguage != language || file.isEmpty())
+                window->removeInstalled();
+        }
+        if (!file.isEmpty() && installedLanguage == language)
+            return true;
+    }
     if (file.isEmpty())
         return false;
     QTranslator *translator = new QTranslator;
@@ -47,5 +72,6 @@ bool PageTranslator::switchTo(int language, bool allowFourth)
         return false;
     }
     installed.append(translator);
+    installedLanguage = language;
     return true;
 }

@@ -310,6 +310,9 @@ void HomeWindow::stopConnectCycle()
 
 void HomeWindow::change_trans(int language)
 {
+    // The fourth language is the main window's alone: the page keeps its own.
+    if (language < 0 || language > 2)
+        return;
     translator.switchTo(language);
     const int port = ui->comboBoxComID->currentIndex();
     const int baud = ui->comboBoxBaud->currentIndex();

@@ -82,7 +82,7 @@ private slots:
     void fileDialogsAreQtDialogs();
 
     void translatorSwitchesOneLanguageAtATime();
-    void translatorsOfTwoWindowsAreIndependent();
+    void translatorsOfAllWindowsShowOneLanguage();
     void keeperKeepsValuesAcrossLanguageSwitch();
     void keeperSkipsDeletedWidgets();
 
@@ -243,14 +243,31 @@ void TestPageHelpers::translatorSwitchesOneLanguageAtATime()
     QCOMPARE(translated("Hello"), QStringLiteral("Hello"));
 }
 
-void TestPageHelpers::translatorsOfTwoWindowsAreIndependent()
+void TestPageHelpers::translatorsOfAllWindowsShowOneLanguage()
 {
     copyQm(QStringLiteral("Language_ru_CN.qm"));
+    copyQm(QStringLiteral("Language_be_CN.qm"));
     {
         PageTranslator home;
         PageTranslator settings;
         QVERIFY(home.switchTo(2));
-        QVERIFY(!settings.switchTo(1));
+        QVERIFY(settings.switchTo(2));
+        QCOMPARE(translated("Hello"), QStringLiteral("Привет"));
+        // The first window to switch lets go of every window's old language: with the
+        // Chinese file missing it shows the source texts, not the Russian the other
+        // window has not switched away from yet.
+        QVERIFY(!home.switchTo(1));
+        QCOMPARE(translated("Hello"), QStringLiteral("Hello"));
+
+        // The fourth language replaces only the main window's own translator: the
+        // pages keep theirs.
+        QVERIFY(home.switchTo(2));
+        {
+            PageTranslator main;
+            QVERIFY(main.switchTo(2));
+            QVERIFY(main.switchTo(3, true));
+            QCOMPARE(translated("Hello"), QStringLiteral("Вітаю"));
+        }
         QCOMPARE(translated("Hello"), QStringLiteral("Привет"));
     }
     // A window that goes away takes its translator with it.

@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QtTest>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -411,10 +412,16 @@ void TestHomeDisplay::languageSwitchKeepsTheValues()
     home->showRealtimeData();
     home->showSwitchStates(settingsPayload(0, 1, 0, 0, 0));
 
+    // The program's own Chinese file is not in this folder: the test's translator
+    // stands for it.
+    QTemporaryDir noTranslations;
+    const QString programFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(noTranslations.path()));
     TestTranslator translator;
     QCoreApplication::installTranslator(&translator);
     home->change_trans(1);
     QCoreApplication::removeTranslator(&translator);
+    QVERIFY(QDir::setCurrent(programFolder));
 
     QCOMPARE(text("labelPackVoltage"), QStringLiteral("Spannung (V)"));
     QCOMPARE(text("labelHeaterState"), QStringLiteral("AN"));
