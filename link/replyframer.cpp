@@ -5,14 +5,11 @@
 namespace {
 constexpr int HeaderSize = 5;
 constexpr char StartByte = static_cast<char>(0xA5);
-}
 
-BmsReply parseBmsReply(const QByteArray &bytes)
+// The frame that starts at a given 0xA5.
+BmsReply parseAt(const QByteArray &bytes, int start)
 {
     BmsReply reply;
-    const int start = bytes.indexOf(StartByte);
-    if (start < 0)
-        return reply;
     const int available = bytes.size() - start;
     const auto byteAt = [&](int i) { return static_cast<quint8>(bytes.at(start + i)); };
     if (available >= 3) {
@@ -38,6 +35,26 @@ BmsReply parseBmsReply(const QByteArray &bytes)
     reply.payload = frame.mid(HeaderSize, length - 2);
     reply.status = BmsReply::Good;
     return reply;
+}
+} // namespace
+
+BmsReply parseBmsReply(const QByteArray &bytes)
+{
+    int start = bytes.indexOf(StartByte);
+    if (start < 0)
+        return BmsReply();
+    // A 0xA5 in line noise, or in the tail of an earlier reply, is not taken
+    // for the start of the reply: each later 0xA5 is tried until one begins a
+    // good frame. Without one, the first candidate tells what was wrong.
+    const BmsReply first = parseAt(bytes, start);
+    if (first.ok())
+        return first;
+    while ((start = bytes.indexOf(StartByte, start + 1)) >= 0) {
+        BmsReply candidate = parseAt(bytes, start);
+        if (candidate.ok())
+            return candidate;
+    }
+    return first;
 }
 
 QByteArray buildBmsReply(quint8 address, quint8 command, const QByteArray &payload)

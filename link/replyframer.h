@@ -24,9 +24,11 @@ struct BmsReply
     bool ok() const { return status == Good; }
 };
 
-// Looks at the bytes gathered until the line went silent. Bytes before the
-// first 0xA5 are skipped; bytes after the frame are ignored. Never reads past
-// the given bytes.
+// Looks at the bytes gathered until the line went silent. The reply is the
+// first good frame, bytes before its 0xA5 and after its end being ignored;
+// when no 0xA5 begins a good frame, the result is that of the first 0xA5
+// (its address and command, and why it failed). Never reads past the given
+// bytes.
 BmsReply parseBmsReply(const QByteArray &bytes);
 
 // Builds a reply frame in the form above (used by the tests' fake BMS).

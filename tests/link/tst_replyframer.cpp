@@ -122,6 +122,23 @@ private slots:
         QCOMPARE(joined.payload, QByteArray(98, '\x5A'));
     }
 
+    // A 0xA5 in noise or a damaged frame before the reply does not hide it.
+    void replyAfterFalseStarts()
+    {
+        const QByteArray reply = buildBmsReply(0x07, 0x0B, QByteArray(98, '\x5A'));
+        const QByteArray noise = QByteArray::fromHex("00A5FF");
+        QByteArray damaged = buildBmsReply(0x01, 0x01, QByteArray(4, '\x11'));
+        damaged[6] = static_cast<char>(damaged.at(6) ^ 0x01);
+        for (const QByteArray &before : {noise, damaged, noise + damaged}) {
+            const ExactBytes exact(before + reply);
+            const BmsReply parsed = parseBmsReply(exact.bytes());
+            QVERIFY(parsed.ok());
+            QCOMPARE(parsed.address, quint8(0x07));
+            QCOMPARE(parsed.command, quint8(0x0B));
+            QCOMPARE(parsed.payload, QByteArray(98, '\x5A'));
+        }
+    }
+
     void headerOfBadFrames()
     {
         QByteArray frame = buildBmsReply(0x42, 0x17, QByteArray(40, 'x'));
