@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -286,13 +287,30 @@ void storeField(quint8 *record, const ProtectionField &field, qint64 value)
     }
 }
 
+namespace {
+
+// The stored value times the display factor (0.001 or 0.1), in fixed notation.
+// Multiplying, not dividing: a half-way value such as 350 mA shows as 0.4 A.
+QString shownScaled(qint64 value, double scale, int decimals)
+{
+    QString text = QString::number(double(value) * (1.0 / scale), 'f', decimals);
+    // A value that rounds to zero is shown without a minus sign.
+    if (text.startsWith(QLatin1Char('-'))
+        && std::all_of(text.cbegin() + 1, text.cend(),
+                       [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); }))
+        text.remove(0, 1);
+    return text;
+}
+
+} // namespace
+
 QString fieldText(const ProtectionField &field, qint64 value)
 {
     switch (field.parse) {
     case ParseKind::Scaled:
-        return formatScaledValue(value, field.scale, field.decimals);
+        return shownScaled(value, field.scale, field.decimals);
     case ParseKind::WholeTimes10:
-        return formatScaledValue(value, 10.0, 0);
+        return shownScaled(value, 10.0, 0);
     case ParseKind::Whole:
     case ParseKind::Index:
         break;

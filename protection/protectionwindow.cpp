@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -205,6 +206,12 @@ void ProtectionWindow::showAfeModel(quint16 model)
     ui->comboBoxAFEmodel->setCurrentIndex(model < ui->comboBoxAFEmodel->count() ? model : -1);
 }
 
+void ProtectionWindow::announceReadingCompleted()
+{
+    // A plain note without an icon, gone after a second.
+    openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
+}
+
 void ProtectionWindow::updateProtectionParmeters()
 {
     // A group is filled only from a record that has arrived: a primary reply
@@ -217,7 +224,7 @@ void ProtectionWindow::updateProtectionParmeters()
             fillGroup(g, record);
             bmsArea.primaryReadRequest[g.readFlag] = 0;
         }
-        openSelfClosingBox(tr("reading completed"), 1000, tr("info"));
+        announceReadingCompleted();
         bmsArea.primaryReadRequest[PrimaryReadAllFlag] = 0;
         bmsArea.primaryReadDone = 0;
     }
@@ -234,7 +241,7 @@ void ProtectionWindow::updateProtectionParmeters()
             bmsArea.secondaryReadRequest[g.readFlag] = 0;
         }
         showAfeModel(model);
-        openSelfClosingBox(tr("reading completed"), 1000, tr("info"));
+        announceReadingCompleted();
         bmsArea.secondaryReadRequest[SecondaryReadAllFlag] = 0;
         bmsArea.secondaryReadDone = 0;
     }

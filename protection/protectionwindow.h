@@ -97,6 +97,7 @@ private:
 
     void fillGroup(const ProtectionGroup &group, const quint8 *record);
     void showAfeModel(quint16 model);
+    void announceReadingCompleted();
     void applyModelSTexts();
 
     void exportParameters(const QVector<ParameterWidgetNames> &widgets, const QString &proposedName);

@@ -177,6 +177,9 @@ void TestProtectionTables::shownTexts_data()
     QTest::newRow("cell mV") << "comboBoxCellOVP1" << QByteArray::fromHex("420e0000") << "3650";
     QTest::newRow("pack V") << "comboBoxPackOVP1" << QByteArray::fromHex("00e10000") << "57.60";
     QTest::newRow("current A") << "comboBoxOCDP1" << QByteArray::fromHex("f0490200") << "150.0";
+    // Half-way values: the stored value times 0.001, then rounded to the decimals shown.
+    QTest::newRow("pack V 57605 mV") << "comboBoxPackOVP1" << QByteArray::fromHex("05e10000") << "57.61";
+    QTest::newRow("current 350 mA") << "comboBoxOCC1Release" << QByteArray::fromHex("5e010000") << "0.4";
     QTest::newRow("UT -20.0") << "comboBoxUTC_P" << QByteArray::fromHex("38ffffff") << "-20.0";
     QTest::newRow("ambient -20.0") << "comboBoxUTA_alarm" << QByteArray::fromHex("38ff") << "-20.0";
     QTest::newRow("delay 255") << "comboBoxCellOV1Delay" << QByteArray::fromHex("ff") << "255";

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -347,8 +349,21 @@ void TestProtectionWindow::readOv1SendsTheRequestAndShowsTheValues()
 {
     QVERIFY(openPort());
     fixture->bms().clearRequests();
+    boxes->setLeaveOpen(true);
     button("btnOV1Read")->click();
     QVERIFY(boxes->waitFor(ReadingCompleted, 10000));
+    // A plain note without an icon that closes itself.
+    QPointer<QMessageBox> note;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *candidate = qobject_cast<QMessageBox *>(widget);
+        if (candidate && candidate->isVisible() && candidate->text() == ReadingCompleted)
+            note = candidate;
+    }
+    QVERIFY(note);
+    QCOMPARE(note->icon(), QMessageBox::NoIcon);
+    QCOMPARE(note->windowTitle(), QString("info"));
+    QTRY_VERIFY_WITH_TIMEOUT(note.isNull() || !note->isVisible(), 5000);
+    boxes->setLeaveOpen(false);
 
     QCOMPARE(fixture->bms().countRequests(0x02), 1);
     QCOMPARE(writes(0x02).first().raw, QByteArray::fromHex("A5000200 00007EEA17"));
