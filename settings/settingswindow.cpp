@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -443,7 +444,9 @@ bool SettingsWindow::encodeGroup(int writeFlag, BmsSystemSettingRecord &record, 
             break;
         case FieldKind::Tenths16:
             parsed = parseScaledValue(text, 10, field.minimum, field.maximum);
-            if (box == ui->comboBoxlimitCurrent && parsed.ok && qAbs(parsed.value) < 10)
+            // The limit current must be at least 1 A either way as typed, before any rounding:
+            // 0.96 A is refused rather than rounded up to 1.0 A.
+            if (box == ui->comboBoxlimitCurrent && parsed.ok && std::fabs(text.trimmed().toDouble()) < 1.0)
                 parsed.ok = false;
             break;
         }

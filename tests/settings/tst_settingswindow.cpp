@@ -451,6 +451,8 @@ void TestSettingsWindow::valuesAreRoundedAndCheckedForFit_data()
     QTest::newRow("threshold empty") << "comboBoxOpenHeatingThreshold" << "" << 74 << false << 0;
     QTest::newRow("threshold too big") << "comboBoxOpenHeatingThreshold" << "4000" << 74 << false << 0;
     QTest::newRow("limit below 1 A") << "comboBoxlimitCurrent" << "0.5" << 94 << false << 0;
+    QTest::newRow("limit just below 1 A") << "comboBoxlimitCurrent" << "-0.96" << 94 << false << 0;
+    QTest::newRow("limit 1 A") << "comboBoxlimitCurrent" << "1" << 94 << true << 10;
     QTest::newRow("limit negative") << "comboBoxlimitCurrent" << "-3.7" << 94 << true << -37;
     QTest::newRow("limit rounded") << "comboBoxlimitCurrent" << "57.65" << 94 << true << 577;
     QTest::newRow("cells 256") << "comboBoxSystemCellsNumber" << "256" << 0 << false << 0;
