@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -760,10 +761,40 @@ void TestSettingsWindow::cancelledDialogDoesNothing()
 {
     readAll(settingsImage());
     const QStringList before = shownValues();
-    answerNextFileDialog(QString());
+
+    // Each dialog is looked at, then cancelled: caption, proposed name and filter.
+    struct Seen
+    {
+        QString caption, name;
+        QStringList filters;
+    };
+    auto lookThenCancel = [](Seen *seen) {
+        QTimer *poll = new QTimer;
+        poll->setInterval(20);
+        QObject::connect(poll, &QTimer::timeout, [poll, seen]() {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            seen->caption = dialog->windowTitle();
+            if (auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                seen->name = nameEdit->text();
+            seen->filters = dialog->nameFilters();
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        poll->start();
+    };
+    Seen import, exportDialog;
+    lookThenCancel(&import);
     button("btnSystemParameterImport")->click();
-    answerNextFileDialog(QString());
+    lookThenCancel(&exportDialog);
     button("btnSystemParameterExport")->click();
+    QCOMPARE(import.caption, QStringLiteral("Save File"));
+    QCOMPARE(import.filters, QStringList{QStringLiteral("file ( *.xml)")});
+    QCOMPARE(exportDialog.caption, QStringLiteral("Save File"));
+    QCOMPARE(exportDialog.name, QStringLiteral("system param"));
+    QCOMPARE(exportDialog.filters, QStringList{QStringLiteral("file ( *.xml)")});
     QTest::qWait(100);
     QCOMPARE(shownValues(), before);
     QCOMPARE(boxes->seen().size(), 0);
