@@ -229,6 +229,9 @@ bool HomeWindow::serveOperations()
         int sentFlag = reset;
         if (flags[reset]) {
             params = pair == 0 ? QByteArray(2, '\xFF') : QByteArray(2, '\0');
+            // The reset wins over a calibration of its row asked for before it:
+            // that calibration is dropped, not sent once the reset is done.
+            flags[calibrate] = 0;
         } else if (pair == 0) {
             params = QByteArray(2, '\0');
             sentFlag = calibrate;

@@ -412,6 +412,16 @@ void TestHomeLink::operationsAreSettledOnce()
     QTRY_COMPARE_WITH_TIMEOUT(bmsArea.calibrationCommandFlags[9], quint8(0), Wait);
     QCOMPARE(requestsOf(f.bms(), 0x10).at(1).data, hex("00050000"));
 
+    // Calibration and reset of one row: the reset goes out and settles both.
+    f.bms().clearRequests();
+    boxes.clear();
+    bmsArea.calibration.setU16(6, 3300);
+    bmsArea.calibrationCommandFlags[6] = 1;   // cell reference
+    bmsArea.calibrationCommandFlags[7] = 1;   // cell reference reset
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.calibrationCommandFlags[7], quint8(0), Wait);
+    QCOMPARE(bmsArea.calibrationCommandFlags[6], quint8(0));
+    QCOMPARE(requestsOf(f.bms(), 0x10).first().data, hex("00040000"));
+
     // A refused BMS reset is reported once and not sent again.
     f.bms().clearRequests();
     boxes.clear();
