@@ -10,6 +10,7 @@
 #include "writegroups.h"
 
 #include <QDebug>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -346,7 +347,8 @@ void SettingsWindow::updateSystemSettingParmeters()
     // reply after a timed-out read must not claim that the read was completed.
     if (filled && bmsArea.readCompletedAnnounce) {
         bmsArea.readCompletedAnnounce = 0;
-        openSelfClosingBox(tr("reading completed"), 1000);
+        // A plain note without an icon, gone after a second.
+        openSelfClosingBox(tr("reading completed"), 1000)->setIcon(QMessageBox::NoIcon);
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -313,10 +314,26 @@ void TestSettingsWindow::readAllFillsEveryGroup()
 void TestSettingsWindow::readOfOneGroupFillsOnlyThatGroup()
 {
     bmsArea.serialPortOpen = 1;
+    boxes->setLeaveOpen(true);
     button("btnLimitSetingRead")->click();
     QCOMPARE(int(bmsArea.systemSettingReadFlags[4]), 1);
     QCOMPARE(int(bmsArea.readCompletedAnnounce), 1);
     deliver(settingsImage());
+
+    // The completion note: parentless, titled "info", no icon, and it closes by itself.
+    QVERIFY(boxes->waitFor("reading completed"));
+    QPointer<QMessageBox> note;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *candidate = qobject_cast<QMessageBox *>(widget);
+        if (candidate && candidate->isVisible() && candidate->text() == QLatin1String("reading completed"))
+            note = candidate;
+    }
+    QVERIFY(note);
+    QCOMPARE(note->icon(), QMessageBox::NoIcon);
+    QCOMPARE(note->windowTitle(), QStringLiteral("info"));
+    QCOMPARE(note->parentWidget(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(note.isNull() || !note->isVisible(), 5000);
+    boxes->setLeaveOpen(false);
 
     QCOMPARE(box("comboBoxlimitEnable")->currentText(), QStringLiteral("ON"));
     QCOMPARE(box("comboBoxlimitModel")->currentText(), QStringLiteral("Active"));
@@ -324,7 +341,6 @@ void TestSettingsWindow::readOfOneGroupFillsOnlyThatGroup()
     QCOMPARE(box("comboBoxSystemCellsNumber")->currentText(), QString());
     QCOMPARE(box("comboBoxPwrEnable")->currentIndex(), -1);
     QVERIFY(edit("lineEditWrssi")->text().isEmpty());
-    QVERIFY(boxes->waitFor("reading completed"));
 }
 
 void TestSettingsWindow::backgroundReplyChangesNothing()
