@@ -502,11 +502,8 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     BmsDataArea &a = bmsArea;
     if (!a.historyReading || a.historyPaused || a.historyRecordReady)
         return;
-    if (!serialPort->isOpen()) {
-        a.historyReading = 0;
-        openInfoBox(this, tr("Please open the serial port first"));
-        return;
-    }
+    // With the port closed the reading goes on without frames until the
+    // operator stops it; its requests still count toward the timeout.
     if (a.historyAdvance && a.historyRecordIndex != 0)
         --a.historyRecordIndex;
     const quint16 before = a.requestTimeoutCount;
@@ -523,6 +520,7 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
         a.requestTimeoutCount = 0;
         showTimeout();
     }
-    a.linkActive = 1;
+    if (serialPort->isOpen())
+        a.linkActive = 1;
     a.historyAdvance = 0;
 }

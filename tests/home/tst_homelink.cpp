@@ -392,6 +392,18 @@ void TestHomeLink::historyRequestsCarryTheIndex()
     QCOMPARE(bmsArea.historyAdvance, quint8(0));
     // No live polls while the reading runs.
     QCOMPARE(f.bms().countRequests(0x01), 0);
+
+    // With the port closed the reading is not dropped and the link is not
+    // reported active: the operator stops it.
+    BoxWatcher boxes;
+    QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnOpenCom")), Qt::LeftButton);
+    QCOMPARE(bmsArea.serialPortOpen, quint8(0));
+    bmsArea.historyRecordReady = 0;
+    f.home().sendCmdRecordDataToBms_cmd();
+    boxes.poll();
+    QVERIFY(boxes.seen().isEmpty());
+    QCOMPARE(bmsArea.historyReading, quint8(1));
+    QCOMPARE(bmsArea.linkActive, quint8(0));
     bmsArea.historyReading = 0;
 }
 
