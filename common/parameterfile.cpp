@@ -2,11 +2,14 @@
 
 #include "valueparse.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
+#include <QLabel>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -159,4 +162,29 @@ bool readParameterFile(const QString &path, int maxIndex, QVector<ParameterFileE
     if (skipped)
         *skipped = skippedCount;
     return true;
+}
+
+QVector<ParameterFileEntry> parameterEntries(const QList<QLabel *> &titles, const QList<QComboBox *> &values)
+{
+    QVector<ParameterFileEntry> entries;
+    for (int i = 0; i < titles.size() && i < values.size(); ++i) {
+        ParameterFileEntry entry;
+        entry.index = i + 1;
+        entry.name = titles.at(i)->text();
+        entry.value = values.at(i)->currentText();
+        entries.append(entry);
+        qDebug() << entry.name;
+    }
+    return entries;
+}
+
+void applyParameterValue(QComboBox *box, const QString &value)
+{
+    if (box->isEditable()) {
+        box->setEditText(value);
+        return;
+    }
+    const int found = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found >= 0)
+        box->setCurrentIndex(found);
 }

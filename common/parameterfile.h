@@ -4,8 +4,10 @@
 #include <QString>
 #include <QVector>
 
+class QComboBox;
 class QDomDocument;
 class QDomElement;
+class QLabel;
 
 // XML parameter files: UTF-8, the declaration <?xml version="1.0" encoding="UTF-8"?> on the first
 // line, the root element DocumentElement on its own line, then one
@@ -32,5 +34,13 @@ bool writeParameterFile(const QString &path, const QVector<ParameterFileEntry> &
 // Any of the out pointers may be null.
 bool readParameterFile(const QString &path, int maxIndex, QVector<ParameterFileEntry> *entries,
                        int *skipped, QString *error);
+
+// A page's entries: Index i + 1, the text of label i as Name and the current text of value box i
+// as value, for every label. Each Name also goes to the debug output.
+QVector<ParameterFileEntry> parameterEntries(const QList<QLabel *> &titles, const QList<QComboBox *> &values);
+
+// Puts a file's value into a value box: an editable box takes it as its edit text; another box
+// selects its first item with exactly this text, case included, and keeps its selection when none has it.
+void applyParameterValue(QComboBox *box, const QString &value);
 
 #endif // PARAMETERFILE_H

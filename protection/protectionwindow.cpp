@@ -468,23 +468,14 @@ void ProtectionWindow::onMainWindowProtectClicked()
 // ---------------------------------------------------------------------------
 // Parameter files
 
-void ProtectionWindow::exportParameters(const QVector<ParameterWidgetNames> &widgets, const QString &proposedName)
+void ProtectionWindow::exportParameters(const QList<QLabel *> &titles, const QList<QComboBox *> &values,
+                                        const QString &proposedName)
 {
     const QString path = chooseSaveFile(this, tr("Save File"), proposedName, tr("file ( *.xml)"));
     if (path.isEmpty())
         return;
 
-    const QList<QLabel *> &titles = &widgets == &primaryParameterWidgets() ? alarmTitleList : alarm2TitleList;
-    const QList<QComboBox *> &values = &widgets == &primaryParameterWidgets() ? alarmValueList : alarm2ValueList;
-    QVector<ParameterFileEntry> entries;
-    for (int i = 0; i < titles.size(); ++i) {
-        ParameterFileEntry entry;
-        entry.index = i + 1;
-        entry.name = titles.at(i)->text();
-        entry.value = values.at(i)->currentText();
-        entries << entry;
-        qDebug() << entry.name;
-    }
+    const QVector<ParameterFileEntry> entries = parameterEntries(titles, values);
     QString error;
     if (!writeParameterFile(path, entries, &error)) {
         qDebug() << "Error: cannot open file";
@@ -492,14 +483,13 @@ void ProtectionWindow::exportParameters(const QVector<ParameterWidgetNames> &wid
     }
 }
 
-void ProtectionWindow::importParameters(const QVector<ParameterWidgetNames> &widgets, bool afeModelFirst)
+void ProtectionWindow::importParameters(const QList<QComboBox *> &values, bool afeModelFirst)
 {
     const QString path = chooseOpenFile(this, tr("Save File"), tr("file ( *.xml)"));
     qDebug() << path;
     if (path.isEmpty())
         return;
 
-    const QList<QComboBox *> &values = &widgets == &primaryParameterWidgets() ? alarmValueList : alarm2ValueList;
     QVector<ParameterFileEntry> entries;
     int skipped = 0;
     QString error;
@@ -509,14 +499,7 @@ void ProtectionWindow::importParameters(const QVector<ParameterWidgetNames> &wid
     }
 
     auto apply = [&values](const ParameterFileEntry &entry) {
-        QComboBox *box = values.at(entry.index - 1);
-        if (box->isEditable()) {
-            box->setEditText(entry.value);
-            return;
-        }
-        const int index = box->findText(entry.value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0)
-            box->setCurrentIndex(index);
+        applyParameterValue(values.at(entry.index - 1), entry.value);
     };
     // The AFE model replaces the delay lists: it goes first so that the
     // file's delays are chosen from the lists of the file's model.
@@ -545,20 +528,20 @@ void ProtectionWindow::importParameters(const QVector<ParameterWidgetNames> &wid
 
 void ProtectionWindow::on_btnExportProtection1Param_clicked()
 {
-    exportParameters(primaryParameterWidgets(), tr("Primary protection"));
+    exportParameters(alarmTitleList, alarmValueList, tr("Primary protection"));
 }
 
 void ProtectionWindow::on_btnImportProtection1Param_clicked()
 {
-    importParameters(primaryParameterWidgets(), false);
+    importParameters(alarmValueList, false);
 }
 
 void ProtectionWindow::on_btnExportProtection2Param_clicked()
 {
-    exportParameters(secondaryParameterWidgets(), tr("Secondary protection"));
+    exportParameters(alarm2TitleList, alarm2ValueList, tr("Secondary protection"));
 }
 
 void ProtectionWindow::on_btnImportProtection2Param_clicked()
 {
-    importParameters(secondaryParameterWidgets(), true);
+    importParameters(alarm2ValueList, true);
 }

@@ -100,8 +100,9 @@ private:
     void announceReadingCompleted();
     void applyModelSTexts();
 
-    void exportParameters(const QVector<ParameterWidgetNames> &widgets, const QString &proposedName);
-    void importParameters(const QVector<ParameterWidgetNames> &widgets, bool afeModelFirst);
+    void exportParameters(const QList<QLabel *> &titles, const QList<QComboBox *> &values,
+                          const QString &proposedName);
+    void importParameters(const QList<QComboBox *> &values, bool afeModelFirst);
 
     Ui::ProtectionWindow *ui = nullptr;
     QTimer *pollTimer = nullptr;

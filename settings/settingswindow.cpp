@@ -566,15 +566,7 @@ void SettingsWindow::on_btnSystemParameterExport_clicked()
     const QString path = chooseSaveFile(this, tr("Save File"), tr("system param"), tr("file ( *.xml)"));
     if (path.isEmpty())
         return;
-    QVector<ParameterFileEntry> entries;
-    for (int i = 0; i < settingsTitleList.size(); ++i) {
-        ParameterFileEntry entry;
-        entry.index = i + 1;
-        entry.name = settingsTitleList.at(i)->text();
-        entry.value = settingsValueList.at(i)->currentText();
-        entries.append(entry);
-        qDebug() << entry.name;
-    }
+    const QVector<ParameterFileEntry> entries = parameterEntries(settingsTitleList, settingsValueList);
     QString error;
     if (!writeParameterFile(path, entries, &error)) {
         qDebug() << "Error: cannot open file";
@@ -595,14 +587,6 @@ void SettingsWindow::on_btnSystemParameterImport_clicked()
         openWarningBox(this, error);
         return;
     }
-    for (const ParameterFileEntry &entry : qAsConst(entries)) {
-        QComboBox *box = settingsValueList.at(entry.index - 1);
-        if (box->isEditable()) {
-            box->setEditText(entry.value);
-        } else {
-            const int found = box->findText(entry.value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (found >= 0)
-                box->setCurrentIndex(found);
-        }
-    }
+    for (const ParameterFileEntry &entry : qAsConst(entries))
+        applyParameterValue(settingsValueList.at(entry.index - 1), entry.value);
 }
