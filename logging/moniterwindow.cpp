@@ -1,12 +1,322 @@
 #include "moniterwindow.h"
+#include "ui_moniterwindow.h"
+
+#include "bmsdataarea.h"
+#include "csvwriter.h"
+#include "filedialogs.h"
+#include "messageboxes.h"
+#include "tablestyles.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+// The columns before the cell and sensor columns.
+const int FixedColumns = 24;
+
+struct BitText
+{
+    int bit;
+    const char *text;
+};
+
+// Status texts of this page, in the order they are tested.
+const BitText AlarmTexts[] = {
+    {0, QT_TRANSLATE_NOOP("MoniterWindow", "Cell overvoltage;")},
+    {1, QT_TRANSLATE_NOOP("MoniterWindow", "Cell undervoltage;")},
+    {2, QT_TRANSLATE_NOOP("MoniterWindow", "Over voltage;")},
+    {3, QT_TRANSLATE_NOOP("MoniterWindow", "Under voltage;")},
+    {5, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent;")},
+    {6, QT_TRANSLATE_NOOP("MoniterWindow", "Charge overcurrent;")},
+    {7, QT_TRANSLATE_NOOP("MoniterWindow", "Charging high temperature;")},
+    {8, QT_TRANSLATE_NOOP("MoniterWindow", "Charging low temperature;")},
+    {11, QT_TRANSLATE_NOOP("MoniterWindow", "Environmental high temperature;")},
+    {13, QT_TRANSLATE_NOOP("MoniterWindow", "MOS high temperature alarm;")},
+    {14, QT_TRANSLATE_NOOP("MoniterWindow", "Differential pressure;")},
+    {15, QT_TRANSLATE_NOOP("MoniterWindow", "Cell overvoltage;")},
+    {16, QT_TRANSLATE_NOOP("MoniterWindow", "High battery;")},
+    {17, QT_TRANSLATE_NOOP("MoniterWindow", "Low battery;")},
+    {18, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent 2;")},
+    {19, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent 3;")},
+    {4, QT_TRANSLATE_NOOP("MoniterWindow", "Short circuit;")},
+};
+
+const BitText Protection1Texts[] = {
+    {0, QT_TRANSLATE_NOOP("MoniterWindow", "Cell overvoltage;")},
+    {1, QT_TRANSLATE_NOOP("MoniterWindow", "Cell undervoltage;")},
+    {2, QT_TRANSLATE_NOOP("MoniterWindow", "Over voltage;")},
+    {3, QT_TRANSLATE_NOOP("MoniterWindow", "Under voltage;")},
+    {5, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent;")},
+    {6, QT_TRANSLATE_NOOP("MoniterWindow", "Charge overcurrent;")},
+    {7, QT_TRANSLATE_NOOP("MoniterWindow", "Charging high temperature;")},
+    {8, QT_TRANSLATE_NOOP("MoniterWindow", "Charging low temperature;")},
+    {11, QT_TRANSLATE_NOOP("MoniterWindow", "Environmental high temperature;")},
+    {13, QT_TRANSLATE_NOOP("MoniterWindow", "MOS high temperature;")},
+    {14, QT_TRANSLATE_NOOP("MoniterWindow", "Differential pressure;")},
+    {16, QT_TRANSLATE_NOOP("MoniterWindow", "High battery;")},
+    {17, QT_TRANSLATE_NOOP("MoniterWindow", "Low battery;")},
+};
+
+const BitText Protection2Texts[] = {
+    {15, QT_TRANSLATE_NOOP("MoniterWindow", "Cell overvoltage 2;")},
+    {18, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent 2;")},
+    {19, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent 3;")},
+    {4, QT_TRANSLATE_NOOP("MoniterWindow", "Short circuit;")},
+};
+
+const BitText FaultTexts[] = {
+    {0, QT_TRANSLATE_NOOP("MoniterWindow", "CHG_MOS fault;")},
+    {1, QT_TRANSLATE_NOOP("MoniterWindow", "DSG_MOS fault;")},
+    {2, QT_TRANSLATE_NOOP("MoniterWindow", "NTC fault;")},
+    {3, QT_TRANSLATE_NOOP("MoniterWindow", "AFE fault;")},
+    {4, QT_TRANSLATE_NOOP("MoniterWindow", "AFE fault;")},
+    {5, QT_TRANSLATE_NOOP("MoniterWindow", "HEAT fault;")},
+    {6, QT_TRANSLATE_NOOP("MoniterWindow", "Power Failure;")},
+};
+
+const BitText SystemStateTexts[] = {
+    {0, QT_TRANSLATE_NOOP("MoniterWindow", "CHG_MOS_ON;")},
+    {1, QT_TRANSLATE_NOOP("MoniterWindow", "DSG_MOS_ON;")},
+    {2, QT_TRANSLATE_NOOP("MoniterWindow", "CHGING;")},
+    {3, QT_TRANSLATE_NOOP("MoniterWindow", "DSGING;")},
+    {4, QT_TRANSLATE_NOOP("MoniterWindow", "LOAD;")},
+    {5, QT_TRANSLATE_NOOP("MoniterWindow", "LIMIT;")},
+    {6, QT_TRANSLATE_NOOP("MoniterWindow", "HEATING;")},
+    {7, QT_TRANSLATE_NOOP("MoniterWindow", "CHARGER;")},
+};
+
+// The fixed header labels, column 0 first.
+const char *const FixedLabels[FixedColumns] = {
+    QT_TRANSLATE_NOOP("MoniterWindow", "Date"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Address"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Voltage(V)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Current(A)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "SOC(%)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "SOH(%)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "FCC(AH)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "RM(AH)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Cycles"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "AlarmSates"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Protect1"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Protect2"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "FaultSates"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "SystemStates"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Cellmax(mV)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Cellmin(mV)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Cellmaxindex"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Cellminindex"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "CellTempmax(℃)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "CellTempmin(℃)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Tempmaxindex"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "Tempminindex"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "TempFET(℃)"),
+    QT_TRANSLATE_NOOP("MoniterWindow", "TempAMB(℃)"),
+};
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("MoniterWindow", text);
+}
+
+template <size_t N>
+QString statusText(quint32 word, const BitText (&table)[N])
+{
+    QString text;
+    for (const BitText &entry : table) {
+        if (word & (quint32(1) << entry.bit))
+            text += translated(entry.text);
+    }
+    return text;
+}
+
+// The record holds 24 cells and 6 sensors; a larger count reads no further.
+int cellColumns(const BmsRealtimeRecord &record)
+{
+    return qMin<int>(record.cellCount(), BmsRealtimeRecord::CellSlots);
+}
+
+int sensorColumns(const BmsRealtimeRecord &record)
+{
+    return qMin<int>(record.sensorCount(), BmsRealtimeRecord::SensorSlots);
+}
+
+QString hundredths(int value)
+{
+    return QString::number(value * 0.01, 'f', 2);
+}
+
+QString tenths(int value)
+{
+    return QString::number(value * 0.1, 'g', 6);
+}
+
+} // namespace
 
 MoniterWindow::MoniterWindow(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::MoniterWindow)
 {
-    setObjectName(QStringLiteral("MoniterWindow"));
+    ui->setupUi(this);
+    moniterTimer = new QTimer;
+    connect(moniterTimer, &QTimer::timeout, this, &MoniterWindow::timeUpdateMoniter);
+    moniterTimer->start(100);
+}
+
+MoniterWindow::~MoniterWindow()
+{
+    delete moniterTimer;
+    delete ui;
+}
+
+void MoniterWindow::timeUpdateMoniter()
+{
+    int newRow = 0;
+    if (ui->checkBoxMonierRecordEn->isChecked() && bmsArea.linkStateText != tr("BMS disconnect !")
+        && bmsArea.realtimeReady) {
+        newRow = ui->tableWidgetMonier->rowCount();
+        addRow();
+    }
+    const int limit = ui->comboBoxMoniterNumer->currentText().toInt();
+    if (newRow > 0 && newRow >= limit) {
+        // A table that could not be stored stays, and is tried again with the next row.
+        if (saveMoniterData()) {
+            ui->tableWidgetMonier->clearContents();
+            ui->tableWidgetMonier->setRowCount(0);
+        }
+    }
+}
+
+void MoniterWindow::addRow()
+{
+    const BmsRealtimeRecord &record = bmsArea.realtime;
+    const QString alarm = statusText(record.alarmWord(), AlarmTexts);
+    const QString protect1 = statusText(record.protectionWord1(), Protection1Texts);
+    const QString protect2 = statusText(record.protectionWord2(), Protection2Texts);
+    const QString fault = statusText(record.faultWord(), FaultTexts);
+    const QString system = statusText(record.systemStateWord(), SystemStateTexts);
+
+    setupMoniterTable();
+
+    QTableWidget *table = ui->tableWidgetMonier;
+    const int row = table->rowCount();
+    table->setRowCount(row + 1);
+
+    QStringList texts;
+    texts.reserve(table->columnCount());
+    texts << QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+          << QString::number(bmsArea.replyAddress) << hundredths(record.packVoltage())
+          << hundredths(record.packCurrent()) << QString::number(record.soc()) << QString::number(record.soh())
+          << QString::number(record.fullCapacity() / 100) << QString::number(record.remainingCapacity() / 100)
+          << QString::number(record.cycleCount()) << alarm << protect1 << protect2 << fault << system
+          << QString::number(record.maxCellVoltage()) << QString::number(record.minCellVoltage())
+          << QString::number(record.maxVoltageCell()) << QString::number(record.minVoltageCell())
+          << tenths(record.maxCellTemp()) << tenths(record.minCellTemp())
+          << QString::number(record.maxTempSensor()) << QString::number(record.minTempSensor())
+          << tenths(record.mosfetTemp()) << tenths(record.ambientTemp());
+    const int cells = cellColumns(record);
+    for (int i = 0; i < cells; ++i)
+        texts << QString::number(record.cellVoltage(i));
+    const int sensors = sensorColumns(record);
+    for (int j = 0; j < sensors; ++j)
+        texts << tenths(record.sensorTemp(j));
+
+    for (int c = 0; c < texts.size(); ++c)
+        table->setItem(row, c, new QTableWidgetItem(texts.at(c)));
+
+    table->setColumnWidth(0, 150);
+    table->scrollToBottom();
+    bmsArea.realtimeReady = 0;
+}
+
+void MoniterWindow::setupMoniterTable()
+{
+    const BmsRealtimeRecord &record = bmsArea.realtime;
+    const int cells = cellColumns(record);
+    const int sensors = sensorColumns(record);
+    QTableWidget *table = ui->tableWidgetMonier;
+    table->setColumnCount(FixedColumns + cells + sensors);
+
+    QStringList labels;
+    labels.reserve(FixedColumns + cells + sensors);
+    for (const char *label : FixedLabels)
+        labels << tr(label);
+    const QString cellPart = tr("Cell_");
+    const QString tempPart = tr("Temp");
+    for (int i = 0; i < cells; ++i)
+        labels << cellPart + QString::number(i + 1) + QStringLiteral("(mV)");
+    for (int j = 0; j < sensors; ++j)
+        labels << cellPart + QString::number(j + 1) + tempPart + QString::fromUtf8("(℃)");
+    // Setting the same labels again would only rebuild the header items.
+    if (labels != headerLabels) {
+        table->setHorizontalHeaderLabels(labels);
+        headerLabels = labels;
+    }
+
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setAlternatingRowColors(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setTableStyle();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setAutoScroll(true);
+}
+
+void MoniterWindow::setTableStyle()
+{
+    TableStyles::apply(ui->tableWidgetMonier);
+}
+
+bool MoniterWindow::saveMoniterData()
+{
+    const QString serial = CsvWriter::fileNamePart(bmsArea.bmsSnText);
+    const QString dir = QDir::currentPath() + QStringLiteral("/moniterdata");
+    const QString baseName = QStringLiteral("moniter_") + serial + QLatin1Char('_') + CsvWriter::fileTimeStamp();
+    QString reason;
+    const QString written = CsvWriter::writeNewTable(*ui->tableWidgetMonier, dir, baseName, &reason);
+    if (!written.isEmpty()) {
+        logFailureShown = false;
+        return true;
+    }
+    if (!logFailureShown) {
+        logFailureShown = true;
+        openWarningBox(this, tr("The log file could not be written, the rows stay in the table:")
+                                 + QStringLiteral("\n") + QDir::toNativeSeparators(dir + QLatin1Char('/') + baseName
+                                                                                    + QStringLiteral(".csv"))
+                                 + QStringLiteral("\n") + reason);
+    }
+    return false;
+}
+
+void MoniterWindow::on_btnMonierClear_clicked()
+{
+    ui->tableWidgetMonier->clearContents();
+    ui->tableWidgetMonier->setRowCount(0);
+}
+
+void MoniterWindow::on_btnMonierExport_clicked()
+{
+    const QString proposed = QStringLiteral("moniter_") + CsvWriter::fileNamePart(bmsArea.bmsSnText)
+        + QLatin1Char('_') + CsvWriter::fileTimeStamp();
+    const QString path = chooseSaveFile(this, tr("Save"), proposed, tr("(*.csv)"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!CsvWriter::exportTable(*ui->tableWidgetMonier, path, &reason))
+        openWarningBox(this, tr("The file could not be written:") + QStringLiteral("\n")
+                                 + QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason);
 }
 
 void MoniterWindow::change_trans(int language)
 {
+    if (language >= 0 && language <= 2) {
+        translator.switchTo(language);
+        ui->retranslateUi(this);
+    }
     emit languageSwitchReceived(language);
 }

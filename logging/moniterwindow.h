@@ -1,19 +1,58 @@
 #pragma once
 
+#include "pagetranslator.h"
+
+#include <QString>
 #include <QWidget>
 
-// This page is not built yet: it only takes part in the language switch and
-// tells each switch it received, so the main window's wiring can be followed.
+class QTimer;
+
+namespace Ui {
+class MoniterWindow;
+}
+
+// The monitor page: while "Recorded data" is ticked, every live record that
+// the link stores becomes one row of the table. At the row limit chosen in
+// "Number of records" the table goes into a log file in "moniterdata" under
+// the working directory and is emptied; "Export" writes it to a file of the
+// operator's choosing, "Clear" empties it. The page sends no request of its
+// own: rows come at the pace of the link's live-data poll.
 class MoniterWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit MoniterWindow(QWidget *parent = nullptr);
+    ~MoniterWindow() override;
+
+    // The timer's handler: adds a row for a new live record and writes the
+    // log file at the row limit.
+    void timeUpdateMoniter();
+    // Columns and header labels for the current record's cell and sensor
+    // counts, and the table's view settings.
+    void setupMoniterTable();
+    void setTableStyle();
+    // Writes the whole table to a new log file; true when it was written.
+    // A failure is shown once until a log file is written again.
+    bool saveMoniterData();
 
 signals:
+    // Each language switch received, after the page has switched.
     void languageSwitchReceived(int language);
 
 public slots:
+    void on_btnMonierClear_clicked();
+    void on_btnMonierExport_clicked();
     void change_trans(int language);
+
+private:
+    void addRow();
+
+    Ui::MoniterWindow *ui = nullptr;
+    QTimer *moniterTimer = nullptr;
+    PageTranslator translator;
+    // The header labels last set, so unchanged ones are not set again.
+    QStringList headerLabels;
+    // A log file failure was shown and no log file was written since.
+    bool logFailureShown = false;
 };
