@@ -1,0 +1,100 @@
+#!/usr/bin/env python3
+"""Writes translations/MoniterWindow_{en,zh,ru}_CN.ts: every text of the monitor page
+with its Simplified Chinese and Russian translation; the English file maps each text
+to itself. Run from the repository root after changing a text of the page."""
+from xml.sax.saxutils import escape
+
+C = "\u2103"  # degree Celsius sign of the header labels
+
+# (source, Chinese, Russian)
+TEXTS = [
+    ("Form", "窗体", "Форма"),
+    ("Recorded data", "记录数据", "Запись данных"),
+    ("Number of records", "记录条数", "Число записей"),
+    ("5000", "5000", "5000"),
+    ("10000", "10000", "10000"),
+    ("20000", "20000", "20000"),
+    ("2000", "2000", "2000"),
+    ("3000", "3000", "3000"),
+    ("4000", "4000", "4000"),
+    ("100", "100", "100"),
+    ("Export", "导出", "Экспорт"),
+    ("Clear", "清除", "Очистить"),
+    ("BMS disconnect !", "BMS连接断开！", "BMS отключена!"),
+    ("Date", "日期", "Дата"),
+    ("Address", "地址", "Адрес"),
+    ("Voltage(V)", "电压(V)", "Напряжение(В)"),
+    ("Current(A)", "电流(A)", "Ток(А)"),
+    ("SOC(%)", "SOC(%)", "SOC(%)"),
+    ("SOH(%)", "SOH(%)", "SOH(%)"),
+    ("FCC(AH)", "满充容量(AH)", "Полная ёмк.(А·ч)"),
+    ("RM(AH)", "剩余容量(AH)", "Остаток(А·ч)"),
+    ("Cycles", "循环次数", "Циклы"),
+    ("AlarmSates", "告警状态", "Предупреждения"),
+    ("Protect1", "保护1", "Защита1"),
+    ("Protect2", "保护2", "Защита2"),
+    ("FaultSates", "故障状态", "Отказы"),
+    ("SystemStates", "系统状态", "Состояние системы"),
+    ("Cellmax(mV)", "最高单体(mV)", "Макс. яч.(мВ)"),
+    ("Cellmin(mV)", "最低单体(mV)", "Мин. яч.(мВ)"),
+    ("Cellmaxindex", "最高单体序号", "№ макс. яч."),
+    ("Cellminindex", "最低单体序号", "№ мин. яч."),
+    ("CellTempmax(" + C + ")", "最高电芯温度(" + C + ")", "Макс. темп. яч.(" + C + ")"),
+    ("CellTempmin(" + C + ")", "最低电芯温度(" + C + ")", "Мин. темп. яч.(" + C + ")"),
+    ("Tempmaxindex", "最高温度序号", "№ макс. темп."),
+    ("Tempminindex", "最低温度序号", "№ мин. темп."),
+    ("TempFET(" + C + ")", "MOS温度(" + C + ")", "Темп. MOSFET(" + C + ")"),
+    ("TempAMB(" + C + ")", "环境温度(" + C + ")", "Темп. среды(" + C + ")"),
+    ("Cell_", "单体_", "Яч_"),
+    ("Temp", "温度", "Темп"),
+    ("Cell overvoltage;", "单体过压;", "Перенапряжение ячейки;"),
+    ("Cell undervoltage;", "单体欠压;", "Недонапряжение ячейки;"),
+    ("Over voltage;", "总压过压;", "Перенапряжение батареи;"),
+    ("Under voltage;", "总压欠压;", "Недонапряжение батареи;"),
+    ("Discharge overcurrent;", "放电过流;", "Сверхток разряда;"),
+    ("Charge overcurrent;", "充电过流;", "Сверхток заряда;"),
+    ("Charging high temperature;", "充电高温;", "Высокая темп. заряда;"),
+    ("Charging low temperature;", "充电低温;", "Низкая темп. заряда;"),
+    ("Environmental high temperature;", "环境高温;", "Высокая темп. среды;"),
+    ("MOS high temperature alarm;", "MOS高温告警;", "Высокая темп. MOS;"),
+    ("Differential pressure;", "压差过大;", "Разбаланс ячеек;"),
+    ("High battery;", "电量过高;", "Высокий заряд;"),
+    ("Low battery;", "电量过低;", "Низкий заряд;"),
+    ("Discharge overcurrent 2;", "放电过流2;", "Сверхток разряда 2;"),
+    ("Discharge overcurrent 3;", "放电过流3;", "Сверхток разряда 3;"),
+    ("Short circuit;", "短路;", "Короткое замыкание;"),
+    ("MOS high temperature;", "MOS高温;", "Перегрев MOS;"),
+    ("Cell overvoltage 2;", "单体过压2;", "Перенапряжение ячейки 2;"),
+    ("CHG_MOS fault;", "充电MOS故障;", "Отказ CHG_MOS;"),
+    ("DSG_MOS fault;", "放电MOS故障;", "Отказ DSG_MOS;"),
+    ("NTC fault;", "NTC故障;", "Отказ NTC;"),
+    ("AFE fault;", "AFE故障;", "Отказ AFE;"),
+    ("HEAT fault;", "加热故障;", "Отказ подогрева;"),
+    ("Power Failure;", "电源故障;", "Сбой питания;"),
+    ("CHG_MOS_ON;", "充电MOS开;", "CHG_MOS вкл.;"),
+    ("DSG_MOS_ON;", "放电MOS开;", "DSG_MOS вкл.;"),
+    ("CHGING;", "充电中;", "Заряд;"),
+    ("DSGING;", "放电中;", "Разряд;"),
+    ("LOAD;", "负载;", "Нагрузка;"),
+    ("LIMIT;", "限流;", "Ограничение;"),
+    ("HEATING;", "加热中;", "Подогрев;"),
+    ("CHARGER;", "充电器;", "ЗУ;"),
+    ("Save", "保存", "Сохранить"),
+    ("(*.csv)", "(*.csv)", "(*.csv)"),
+    ("The log file could not be written, the rows stay in the table:",
+     "日志文件无法写入，数据保留在表格中：",
+     "Не удалось записать файл журнала, строки остаются в таблице:"),
+    ("The file could not be written:", "文件无法写入：", "Не удалось записать файл:"),
+]
+
+for lang, column in (("en_CN", 0), ("zh_CN", 1), ("ru_CN", 2)):
+    lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
+             '<TS version="2.1" language="%s">' % lang, "<context>", "    <name>MoniterWindow</name>"]
+    for entry in TEXTS:
+        lines += ["    <message>",
+                  "        <source>%s</source>" % escape(entry[0]),
+                  "        <translation>%s</translation>" % escape(entry[column]),
+                  "    </message>"]
+    lines += ["</context>", "</TS>", ""]
+    with open("translations/MoniterWindow_%s.ts" % lang, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines))
