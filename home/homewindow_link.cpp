@@ -506,15 +506,14 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     // operator stops it; its requests still count toward the timeout.
     if (a.historyAdvance && a.historyRecordIndex != 0)
         --a.historyRecordIndex;
-    const quint16 before = a.requestTimeoutCount;
     QByteArray data;
     data.append(static_cast<char>(a.historyRecordIndex >> 8));
     data.append(static_cast<char>(a.historyRecordIndex & 0xFF));
     data.append('\0');
     data.append(static_cast<char>(BmsHistoryRecord::RegisterCount));
+    // One frame per request: a second copy would bring a second reply, which
+    // would be taken for the answer to the next request.
     sendFrame(0x11, data, Sent::History);
-    if (before >= 1 && before <= HistoryTimeoutTicks - 1)
-        sendFrame(0x11, data, Sent::History);
     if (++a.requestTimeoutCount > HistoryTimeoutTicks) {
         a.historyReading = 0;
         a.requestTimeoutCount = 0;
