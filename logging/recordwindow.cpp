@@ -1,12 +1,470 @@
 #include "recordwindow.h"
+#include "ui_recordwindow.h"
+
+#include "bmsdataarea.h"
+#include "csvwriter.h"
+#include "filedialogs.h"
+#include "messageboxes.h"
+#include "tablestyles.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTableWidgetItem>
+#include <QTimer>
+
+namespace {
+
+constexpr int PollIntervalMs = 10;
+constexpr int TimeoutIntervalMs = 1000;
+// Timeout ticks without a record before the same record is asked for again.
+constexpr quint32 RestartTicks = 2;
+constexpr quint16 ReadingSendInterval = 10;
+constexpr quint16 IdleSendInterval = 700;
+
+// Where the fields of a history record lie (bytes, low byte first).
+namespace HistoryField {
+constexpr int Year = 4;            // year minus 2000
+constexpr int Month = 5;
+constexpr int Day = 6;
+constexpr int Hour = 7;
+constexpr int Minute = 8;
+constexpr int Second = 9;
+constexpr int PackVoltage = 10;    // 10 mV
+constexpr int PackCurrent = 12;    // 10 mA, negative while discharging
+constexpr int Soc = 14;
+constexpr int Soh = 15;
+constexpr int CycleCount = 16;
+constexpr int FullCapacity = 18;   // 0.01 Ah
+constexpr int AmbientTemp = 20;    // 0.1 degC
+constexpr int MosfetTemp = 22;     // 0.1 degC
+constexpr int SensorCount = 24;
+constexpr int CellCount = 25;
+constexpr int SensorTemps = 26;    // s16[6], 0.1 degC
+constexpr int CellVoltages = 38;   // u16[24], mV
+constexpr int SystemState = 86;
+constexpr int Fault = 88;
+constexpr int Alarm = 92;
+constexpr int Protect1 = 96;
+constexpr int Protect2 = 100;
+constexpr int CellSlots = 24;
+constexpr int SensorSlots = 6;
+} // namespace HistoryField
+
+constexpr int FixedColumns = 14;
+
+struct StatusBit
+{
+    int bit;
+    const char *text;
+};
+
+// The status texts of the history, each set bit in the order listed.
+const StatusBit AlarmBits[] = {
+    {0, QT_TRANSLATE_NOOP("RecordWindow", "Cell overvoltage;")},
+    {1, QT_TRANSLATE_NOOP("RecordWindow", "Cell undervoltage;")},
+    {2, QT_TRANSLATE_NOOP("RecordWindow", "Over voltage;")},
+    {3, QT_TRANSLATE_NOOP("RecordWindow", "Under voltage;")},
+    {5, QT_TRANSLATE_NOOP("RecordWindow", "Discharge overcurrent;")},
+    {6, QT_TRANSLATE_NOOP("RecordWindow", "Charge overcurrent;")},
+    {7, QT_TRANSLATE_NOOP("RecordWindow", "Charging high temperature;")},
+    {8, QT_TRANSLATE_NOOP("RecordWindow", "Charging low temperature;")},
+    {9, QT_TRANSLATE_NOOP("RecordWindow", "Discharging high temperature;")},
+    {10, QT_TRANSLATE_NOOP("RecordWindow", "Discharging low temperature;")},
+    {11, QT_TRANSLATE_NOOP("RecordWindow", "Environmental high temperature;")},
+    {12, QT_TRANSLATE_NOOP("RecordWindow", "Environmental low temperature;")},
+    {13, QT_TRANSLATE_NOOP("RecordWindow", "MOS high temperature alarm;")},
+    {14, QT_TRANSLATE_NOOP("RecordWindow", "Differential pressure;")},
+    {15, QT_TRANSLATE_NOOP("RecordWindow", "Cell overvoltage;")},
+    {16, QT_TRANSLATE_NOOP("RecordWindow", "High battery;")},
+    {17, QT_TRANSLATE_NOOP("RecordWindow", "Low battery;")},
+};
+
+const StatusBit Protect1Bits[] = {
+    {0, QT_TRANSLATE_NOOP("RecordWindow", "Cell overvoltage;")},
+    {1, QT_TRANSLATE_NOOP("RecordWindow", "Cell undervoltage;")},
+    {2, QT_TRANSLATE_NOOP("RecordWindow", "Over voltage;")},
+    {3, QT_TRANSLATE_NOOP("RecordWindow", "Under voltage;")},
+    {5, QT_TRANSLATE_NOOP("RecordWindow", "Discharge overcurrent;")},
+    {6, QT_TRANSLATE_NOOP("RecordWindow", "Charge overcurrent;")},
+    {7, QT_TRANSLATE_NOOP("RecordWindow", "Charging high temperature;")},
+    {8, QT_TRANSLATE_NOOP("RecordWindow", "Charging low temperature;")},
+    {9, QT_TRANSLATE_NOOP("RecordWindow", "Discharging high temperature;")},
+    {10, QT_TRANSLATE_NOOP("RecordWindow", "Discharging low temperature;")},
+    {11, QT_TRANSLATE_NOOP("RecordWindow", "Environmental high temperature;")},
+    {12, QT_TRANSLATE_NOOP("RecordWindow", "Environmental low temperature;")},
+    {13, QT_TRANSLATE_NOOP("RecordWindow", "MOS high temperature;")},
+    {14, QT_TRANSLATE_NOOP("RecordWindow", "Differential pressure;")},
+    {16, QT_TRANSLATE_NOOP("RecordWindow", "High battery;")},
+    {17, QT_TRANSLATE_NOOP("RecordWindow", "Low battery;")},
+};
+
+// Tested in this order, not in bit order.
+const StatusBit Protect2Bits[] = {
+    {15, QT_TRANSLATE_NOOP("RecordWindow", "Cell overvoltage 2;")},
+    {28, QT_TRANSLATE_NOOP("RecordWindow", "Charge overcurrent 2;")},
+    {18, QT_TRANSLATE_NOOP("RecordWindow", "Discharge overcurrent 2;")},
+    {19, QT_TRANSLATE_NOOP("RecordWindow", "Discharge overcurrent 3;")},
+    {4, QT_TRANSLATE_NOOP("RecordWindow", "Short circuit;")},
+};
+
+const StatusBit FaultBits[] = {
+    {0, QT_TRANSLATE_NOOP("RecordWindow", "CHG_MOS fault;")},
+    {1, QT_TRANSLATE_NOOP("RecordWindow", "DSG_MOS fault;")},
+    {2, QT_TRANSLATE_NOOP("RecordWindow", "NTC fault;")},
+    {3, QT_TRANSLATE_NOOP("RecordWindow", "AFE fault;")},
+    {4, QT_TRANSLATE_NOOP("RecordWindow", "AFE fault;")},
+    {5, QT_TRANSLATE_NOOP("RecordWindow", "HEAT fault;")},
+    {6, QT_TRANSLATE_NOOP("RecordWindow", "Power Failure;")},
+};
+
+const StatusBit SystemStateBits[] = {
+    {0, QT_TRANSLATE_NOOP("RecordWindow", "CHG_MOS_ON;")},
+    {1, QT_TRANSLATE_NOOP("RecordWindow", "DSG_MOS_ON;")},
+    {2, QT_TRANSLATE_NOOP("RecordWindow", "CHGING;")},
+    {3, QT_TRANSLATE_NOOP("RecordWindow", "DSGING;")},
+    {4, QT_TRANSLATE_NOOP("RecordWindow", "LOAD;")},
+    {5, QT_TRANSLATE_NOOP("RecordWindow", "LIMIT;")},
+    {6, QT_TRANSLATE_NOOP("RecordWindow", "HEATING;")},
+    {7, QT_TRANSLATE_NOOP("RecordWindow", "CHARGER;")},
+};
+
+template <size_t N>
+QString statusText(quint32 word, const StatusBit (&bits)[N])
+{
+    QString text;
+    for (const StatusBit &entry : bits) {
+        if (word & (quint32(1) << entry.bit))
+            text += RecordWindow::tr(entry.text);
+    }
+    return text;
+}
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// Tenths of a degree, with up to six significant digits and no trailing zeros.
+QString tenths(qint16 value)
+{
+    return QString::number(value * 0.1, 'g', 6);
+}
+
+QString hundredths(double value)
+{
+    return QString::number(value * 0.01, 'f', 2);
+}
+
+int cellColumns(const BmsHistoryRecord &record)
+{
+    return qMin<int>(record.u8(HistoryField::CellCount), HistoryField::CellSlots);
+}
+
+int sensorColumns(const BmsHistoryRecord &record)
+{
+    return qMin<int>(record.u8(HistoryField::SensorCount), HistoryField::SensorSlots);
+}
+
+} // namespace
 
 RecordWindow::RecordWindow(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::RecordWindow)
 {
-    setObjectName(QStringLiteral("RecordWindow"));
+    ui->setupUi(this);
+
+    recordPollTimer = new QTimer;
+    connect(recordPollTimer, &QTimer::timeout, this, &RecordWindow::timeUpdateRecord);
+    recordPollTimer->start(PollIntervalMs);
+
+    recordTimeoutTimer = new QTimer;
+    connect(recordTimeoutTimer, &QTimer::timeout, this, &RecordWindow::recordTimeoutceck);
 }
+
+RecordWindow::~RecordWindow()
+{
+    delete recordPollTimer;
+    delete recordTimeoutTimer;
+    delete ui;
+}
+
+// ---- Reading -------------------------------------------------------------------
+
+void RecordWindow::on_btnRecordRead_clicked()
+{
+    BmsDataArea &a = bmsArea;
+    if (!a.historyReading) {
+        if (!a.serialPortOpen) {
+            // A reading on a closed port would only wait for replies that cannot come.
+            openInfoBox(this, tr("Please open the serial port first"), tr("info"));
+            return;
+        }
+        a.historyRecordIndex = 0;
+        a.historyRowsRead = 0;
+        a.historyRecordCount = 0;
+        a.historyReading = 1;
+        a.history = BmsHistoryRecord();
+        a.historyPaused = 0;
+        a.historyFirstRequest = 1;
+        a.historyRecordReady = 0;
+        readingShown = true;
+        recordTimeoutTicks = 0;
+        restartsWithoutRecord = 0;
+        showButtonTexts();
+        a.sendInterval = ReadingSendInterval;
+        emit signalFromRecordWindow();
+        recordTimeoutTimer->start(TimeoutIntervalMs);
+        return;
+    }
+
+    // Stop: the rows read so far stay in the table.
+    a.sendInterval = IdleSendInterval;
+    finishReading();
+}
+
+void RecordWindow::on_btnRecordPause_clicked()
+{
+    BmsDataArea &a = bmsArea;
+    if (a.historyPaused) {
+        a.historyPaused = 0;
+        restartsWithoutRecord = 0;
+        recordTimeoutTicks = 0;
+        showButtonTexts();
+        emit signalFromRecordWindow();
+    } else {
+        a.historyPaused = 1;
+        showButtonTexts();
+    }
+}
+
+void RecordWindow::timeUpdateRecord()
+{
+    BmsDataArea &a = bmsArea;
+    if (readingShown && !a.historyReading) {
+        // The link gave the reading up: the page shows it ended.
+        finishReading();
+    }
+    if (!a.historyRecordReady) {
+        if (a.historyReading && a.requestTimeoutCount > 1) {
+            // A bad or foreign reply came instead of the record: ask again.
+            a.requestTimeoutCount = 0;
+            emit signalFromRecordWindow();
+        }
+        return;
+    }
+    if (!a.historyReading)
+        return;   // a late record after Stop: the next Read clears it
+
+    a.requestTimeoutCount = 0;
+    restartsWithoutRecord = 0;
+    if (a.history.recordCount() != 0) {
+        addHistoryRecordRow();
+        a.historyAdvance = 1;
+        emit signalFromRecordWindow();
+        return;
+    }
+
+    // The BMS holds no history (or no longer).
+    finishReading();
+    a.history = BmsHistoryRecord();
+    emptyTable();
+    ui->labelNumbervalue->setNum(0);
+    openInfoBox(this, tr("No History !"), tr("info"));
+}
+
+void RecordWindow::recordTimeoutceck()
+{
+    if (++recordTimeoutTicks < RestartTicks)
+        return;
+    recordTimeoutTicks = 0;
+    BmsDataArea &a = bmsArea;
+    if (a.historyReading && !a.historyPaused && !a.historyRecordReady) {
+        if (++restartsWithoutRecord > RestartsBeforeTimeout) {
+            finishReading();
+            openInfoBox(this, tr("Communication timeout !"), tr("info"));
+            return;
+        }
+        // The restart is this try's one request: the poll must not send
+        // another because of the count it raises.
+        a.requestTimeoutCount = 0;
+    }
+    emit signal_restartFromRecordWindow();
+}
+
+void RecordWindow::finishReading()
+{
+    BmsDataArea &a = bmsArea;
+    a.historyRecordIndex = 0;
+    a.historyRecordCount = 0;
+    a.historyRowsRead = 0;
+    a.historyReading = 0;
+    a.historyFirstRequest = 0;
+    a.historyRecordReady = 0;
+    // The home page may close its port again.
+    a.portCloseAllowed = 1;
+    recordTimeoutTicks = 0;
+    restartsWithoutRecord = 0;
+    recordTimeoutTimer->stop();
+    readingShown = false;
+    showButtonTexts();
+}
+
+void RecordWindow::showButtonTexts()
+{
+    ui->btnRecordRead->setText(readingShown ? tr("Stop") : tr("Read"));
+    ui->btnRecordPause->setText(bmsArea.historyPaused ? tr("Continue") : tr("Pause"));
+}
+
+// ---- Table ---------------------------------------------------------------------------
+
+void RecordWindow::setupRecordTable()
+{
+    const BmsHistoryRecord &record = bmsArea.history;
+    const int cells = cellColumns(record);
+    const int sensors = sensorColumns(record);
+    QTableWidget *table = ui->tableWidgetRecord;
+    table->setColumnCount(FixedColumns + cells + sensors);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setAlternatingRowColors(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setTableStyle();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setAutoScroll(true);
+
+    QStringList headers = {tr("Date"),         tr("Voltage(V)"), tr("Current(A)"),  tr("SOC(%)"),
+                           tr("SOH(%)"),       tr("FCC(AH)"),    tr("Cycles"),      tr("AlarmSates"),
+                           tr("Protect1"),     tr("Protect2"),   tr("FaultSates"),  tr("SystemStates"),
+                           tr("TempFET(℃)"), tr("TempAMB(℃)")};
+    for (int i = 0; i < cells; ++i)
+        headers << tr("Cell_") + QString::number(i + 1) + QStringLiteral("(mV)");
+    for (int j = 0; j < sensors; ++j)
+        headers << tr("Cell") + QString::number(j + 1) + tr("Temp") + QStringLiteral("(℃)");
+    table->setHorizontalHeaderLabels(headers);
+}
+
+void RecordWindow::setTableStyle()
+{
+    TableStyles::apply(ui->tableWidgetRecord);
+}
+
+void RecordWindow::addHistoryRecordRow()
+{
+    BmsDataArea &a = bmsArea;
+    const BmsHistoryRecord &record = a.history;
+    recordTimeoutTicks = 0;
+    ui->labelNumbervalue->setNum(record.recordCount());
+
+    if (a.historyRowsRead > record.recordCount()) {
+        finishReading();
+        openInfoBox(this, tr("History reading completed !"), tr("info"));
+        return;
+    }
+
+    QTableWidget *table = ui->tableWidgetRecord;
+    // The first reply of a reading only gives the count: it empties the table.
+    table->setRowCount(a.historyRowsRead);
+    setupRecordTable();
+
+    const int row = a.historyRowsRead - 1;
+    if (row >= 0) {
+        using namespace HistoryField;
+        const QString date = QString::number(2000 + record.u8(Year)) + QLatin1Char('-')
+            + twoDigits(record.u8(Month)) + QLatin1Char('-') + twoDigits(record.u8(Day)) + QLatin1Char(' ')
+            + twoDigits(record.u8(Hour)) + QLatin1Char(':') + twoDigits(record.u8(Minute)) + QLatin1Char(':')
+            + twoDigits(record.u8(Second));
+        QStringList cells = {date,
+                             hundredths(record.u16(PackVoltage)),
+                             hundredths(record.s16(PackCurrent)),
+                             QString::number(record.u8(Soc)),
+                             QString::number(record.u8(Soh)),
+                             QString::number(record.u16(FullCapacity) / 100),
+                             QString::number(record.u16(CycleCount)),
+                             statusText(record.u32(Alarm), AlarmBits),
+                             statusText(record.u32(Protect1), Protect1Bits),
+                             statusText(record.u32(Protect2), Protect2Bits),
+                             statusText(record.u16(Fault), FaultBits),
+                             statusText(record.u16(SystemState), SystemStateBits),
+                             tenths(record.s16(MosfetTemp)),
+                             tenths(record.s16(AmbientTemp))};
+        for (int i = 0; i < cellColumns(record); ++i)
+            cells << QString::number(record.u16(CellVoltages + 2 * i));
+        for (int j = 0; j < sensorColumns(record); ++j)
+            cells << tenths(record.s16(SensorTemps + 2 * j));
+        for (int column = 0; column < cells.size(); ++column)
+            table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+    table->setColumnWidth(0, 150);
+    table->scrollToBottom();
+
+    ++a.historyRowsRead;
+    a.historyRecordReady = 0;
+    a.history = BmsHistoryRecord();
+    a.portCloseAllowed = 0;
+}
+
+void RecordWindow::emptyTable()
+{
+    ui->tableWidgetRecord->clearContents();
+    ui->tableWidgetRecord->setRowCount(0);
+}
+
+// ---- Delete and export ---------------------------------------------------------------------
+
+void RecordWindow::on_btnRecordClear_clicked()
+{
+    BmsDataArea &a = bmsArea;
+    if (a.historyReading) {
+        // The deletion would wait for the end of the reading and then remove
+        // what was just read.
+        openInfoBox(this, tr("Please stop reading the history first"), tr("info"));
+        return;
+    }
+    if (!a.serialPortOpen) {
+        // Left pending, the deletion would go to whichever BMS is connected next.
+        a.deleteHistoryRequest = 0;
+        openInfoBox(this, tr("Please open the serial port first"), tr("info"));
+        return;
+    }
+    if (!askYesNo(nullptr, tr("Are you sure you want to delete record ?"), tr("Warning!"))) {
+        a.deleteHistoryRequest = 0;
+        return;
+    }
+    a.deleteHistoryRequest = 1;
+    emptyTable();
+    ui->labelNumbervalue->setNum(0);
+    a.historyRowsRead = 0;
+    a.historyRecordCount = 0;
+}
+
+void RecordWindow::on_btnRecordExport_clicked()
+{
+    const QString proposed = QStringLiteral("record_") + CsvWriter::fileNamePart(bmsArea.bmsSnText)
+        + QLatin1Char('_') + CsvWriter::fileTimeStamp();
+    const QString path = chooseSaveFile(this, tr("Save"), proposed, tr("(*.csv)"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!CsvWriter::exportTable(*ui->tableWidgetRecord, path, &reason)) {
+        openWarningBox(this, tr("The file could not be written:") + QStringLiteral("\n")
+                                 + QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason,
+                       tr("Warning!"));
+    }
+}
+
+// ---- Language ---------------------------------------------------------------------------------
 
 void RecordWindow::change_trans(int language)
 {
     emit languageSwitchReceived(language);
+    if (language < 0 || language > 2)
+        return;
+    const QString shownCount = ui->labelNumbervalue->text();
+    translator.switchTo(language);
+    ui->retranslateUi(this);
+    // The reading and its count stay as they are shown.
+    ui->labelNumbervalue->setText(shownCount);
+    showButtonTexts();
 }

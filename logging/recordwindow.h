@@ -1,21 +1,69 @@
 #pragma once
 
+#include "pagetranslator.h"
+
+#include <QString>
 #include <QWidget>
 
-// This page is not built yet: it only takes part in the language switch and
-// tells each switch it received, so the main window's wiring can be followed.
+class QTimer;
+
+namespace Ui {
+class RecordWindow;
+}
+
+// The record page: reads the history records stored in the BMS one request
+// at a time, shows them in a table, deletes the BMS's history and exports the
+// table. The page never talks to the serial link itself: it raises and clears
+// the history flags of the data area and emits the two request signals that
+// the main window connects to the home page.
 class RecordWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit RecordWindow(QWidget *parent = nullptr);
+    ~RecordWindow() override;
+
+    // Restart requests without a record before a reading ends with
+    // "Communication timeout !".
+    static constexpr int RestartsBeforeTimeout = 3;
 
 signals:
     void languageSwitchReceived(int language);
+    // Requests the next record.
     void signalFromRecordWindow();
+    // Requests the same record again after a silence.
     void signal_restartFromRecordWindow();
 
 public slots:
+    void on_btnRecordClear_clicked();
+    void on_btnRecordRead_clicked();
+    void on_btnRecordExport_clicked();
+    void on_btnRecordPause_clicked();
+    void timeUpdateRecord();
     void change_trans(int language);
+    void recordTimeoutceck();
+
+private:
+    // Columns, view options and header labels from the record at hand.
+    void setupRecordTable();
+    void setTableStyle();
+    // One row from the stored record, or the end of a complete reading.
+    void addHistoryRecordRow();
+    // The end of a reading, however it ends: flags down, the port free to
+    // close, the buttons back to their idle texts.
+    void finishReading();
+    void showButtonTexts();
+    void emptyTable();
+
+    Ui::RecordWindow *ui = nullptr;
+    QTimer *recordPollTimer = nullptr;
+    QTimer *recordTimeoutTimer = nullptr;
+    // Ticks of the timeout timer since the last record.
+    quint32 recordTimeoutTicks = 0;
+    // Restart requests since the last record.
+    int restartsWithoutRecord = 0;
+    // The page shows a reading as running (Read reads "Stop").
+    bool readingShown = false;
+    PageTranslator translator;
 };

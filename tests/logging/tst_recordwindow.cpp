@@ -1,0 +1,466 @@
+// The record page against the fake BMS: history readings, their ends, the
+// deletion of the history and the export of the table.
+#include "recordwindow.h"
+
+#include "bmsdataarea.h"
+#include "boxes.h"
+#include "crc16.h"
+#include "fakebms.h"
+#include "homefixture.h"
+#include "homewindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+constexpr int Wait = 20000;
+
+struct HistoryEntry
+{
+    quint16 count;
+    QByteArray bytes;
+};
+
+void put16(QByteArray &record, int offset, int value)
+{
+    record[offset] = char(value & 0xFF);
+    record[offset + 1] = char((value >> 8) & 0xFF);
+}
+
+void put32(QByteArray &record, int offset, quint32 value)
+{
+    put16(record, offset, int(value & 0xFFFF));
+    put16(record, offset + 2, int(value >> 16));
+}
+
+// A stored record: count, time stamp, pack values, 30 cells and 8 sensors
+// announced (more than the record holds), status words.
+QByteArray historyRecord(quint16 count, int day, int voltage, int current, quint32 alarm, quint32 protect1,
+                         quint32 protect2, int fault, int state)
+{
+    QByteArray r(104, '\0');
+    put16(r, 0, count);
+    r[4] = 24;
+    r[5] = 3;
+    r[6] = char(day);
+    r[7] = 9;
+    r[8] = 5;
+    r[9] = 0;
+    put16(r, 10, voltage);
+    put16(r, 12, current);
+    r[14] = 87;
+    r[15] = 99;
+    put16(r, 16, 12);
+    put16(r, 18, 199);
+    put16(r, 20, 250);
+    put16(r, 22, 253);
+    r[24] = 8;
+    r[25] = 30;
+    for (int j = 0; j < 6; ++j)
+        put16(r, 26 + 2 * j, j == 0 ? -40 : 251 + j);
+    for (int i = 0; i < 24; ++i)
+        put16(r, 38 + 2 * i, 3300 + day + i);
+    put16(r, 86, state);
+    put16(r, 88, fault);
+    put32(r, 92, alarm);
+    put32(r, 96, protect1);
+    put32(r, 100, protect2);
+    return r;
+}
+
+// The row the page shows for historyRecord(..., day, voltage, current, ...)
+// with the given status texts.
+QStringList expectedRow(int day, const QString &voltage, const QString &current, const QStringList &status)
+{
+    QStringList row = {QStringLiteral("2024-03-%1 09:05:00").arg(day, 2, 10, QLatin1Char('0')), voltage, current,
+                       "87", "99", "1", "12"};
+    row << status << "25.3" << "25";
+    for (int i = 0; i < 24; ++i)
+        row << QString::number(3300 + day + i);
+    row << "-4" << "25.2" << "25.3" << "25.4" << "25.5" << "25.6";
+    return row;
+}
+
+QStringList expectedHeaders()
+{
+    QStringList headers = {"Date",       "Voltage(V)", "Current(A)", "SOC(%)",       "SOH(%)",
+                           "FCC(AH)",    "Cycles",     "AlarmSates", "Protect1",     "Protect2",
+                           "FaultSates", "SystemStates", QString::fromUtf8("TempFET(℃)"),
+                           QString::fromUtf8("TempAMB(℃)")};
+    for (int i = 1; i <= 24; ++i)
+        headers << QStringLiteral("Cell_%1(mV)").arg(i);
+    for (int j = 1; j <= 6; ++j)
+        headers << QString::fromUtf8("Cell%1Temp(℃)").arg(j);
+    return headers;
+}
+
+QList<quint16> historyIndexes(FakeBms &bms)
+{
+    QList<quint16> indexes;
+    for (const BmsRequest &request : bms.requests()) {
+        if (request.command == 0x11)
+            indexes << quint16((quint8(request.data.at(0)) << 8) | quint8(request.data.at(1)));
+    }
+    return indexes;
+}
+} // namespace
+
+class TestRecordWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void readingShowsEveryStoredRecord();
+    void pauseAndContinueLoseNoRecord();
+    void emptyHistorySaysNoHistory();
+    void readingWithoutRecordsEnds();
+    void deleteAsksAndIsRefusedWhileReading();
+    void exportWritesTheTable();
+
+private:
+    QPushButton *button(const char *name) { return page->findChild<QPushButton *>(name); }
+    QTableWidget *table() { return page->findChild<QTableWidget *>("tableWidgetRecord"); }
+    QString countShown() { return page->findChild<QLabel *>("labelNumbervalue")->text(); }
+    QStringList rowTexts(int row);
+    QStringList headerTexts();
+    // Stores n records whose row texts are known; row k shows record n-1-k.
+    void storeRecords(int n);
+    // Exports through the dialog, noting the proposed name, and answers with path.
+    QString exportTo(const QString &path);
+
+    std::unique_ptr<HomeFixture> fixture;
+    RecordWindow *page = nullptr;
+    BoxWatcher *boxes = nullptr;
+    QList<QStringList> storedRows;   // by record index
+};
+
+void TestRecordWindow::init()
+{
+    fixture = std::make_unique<HomeFixture>();
+    page = new RecordWindow;
+    connect(page, &RecordWindow::signalFromRecordWindow, &fixture->home(), &HomeWindow::sendCmdRecordDataToBms_cmd);
+    connect(page, &RecordWindow::signal_restartFromRecordWindow, &fixture->home(),
+            &HomeWindow::sendCmdRecordDataToBms_cmd);
+    boxes = new BoxWatcher;
+}
+
+void TestRecordWindow::cleanup()
+{
+    delete boxes;
+    delete page;
+    fixture.reset();
+    storedRows.clear();
+}
+
+QStringList TestRecordWindow::rowTexts(int row)
+{
+    QStringList texts;
+    for (int c = 0; c < table()->columnCount(); ++c) {
+        QTableWidgetItem *item = table()->item(row, c);
+        texts << (item ? item->text() : QStringLiteral("<none>"));
+    }
+    return texts;
+}
+
+QStringList TestRecordWindow::headerTexts()
+{
+    QStringList texts;
+    for (int c = 0; c < table()->columnCount(); ++c)
+        texts << table()->horizontalHeaderItem(c)->text();
+    return texts;
+}
+
+void TestRecordWindow::storeRecords(int n)
+{
+    QList<QByteArray> records;
+    for (int index = 0; index < n; ++index) {
+        const int day = index + 1;
+        if (index % 2 == 0) {
+            // Bits 0 and 15, 13 and 14 (and 4, no text), 4 and 15 (tested 15 first), 3 and 4, 0 and 2.
+            records << historyRecord(quint16(n), day, 5321, -150, 0x8001, 0x6010, 0x8010, 0x18, 0x05);
+            storedRows << expectedRow(day, "53.21", "-1.50",
+                                      {"Cell overvoltage;Cell overvoltage;",
+                                       "MOS high temperature;Differential pressure;",
+                                       "Cell overvoltage 2;Short circuit;", "AFE fault;AFE fault;",
+                                       "CHG_MOS_ON;CHGING;"});
+        } else {
+            records << historyRecord(quint16(n), day, 4800 + day, 2, 0, 0, 0, 0, 0);
+            storedRows << expectedRow(day, QStringLiteral("48.%1").arg(day, 2, 10, QLatin1Char('0')), "0.02",
+                                      {"", "", "", "", ""});
+        }
+    }
+    fixture->bms().setHistoryRecords(records);
+}
+
+QString TestRecordWindow::exportTo(const QString &path)
+{
+    QString proposed;
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        proposed = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+        answerNextFileDialog(path);
+    });
+    poll.start();
+    button("btnRecordExport")->click();
+    return proposed;
+}
+
+void TestRecordWindow::readingShowsEveryStoredRecord()
+{
+    storeRecords(3);
+    QVERIFY(fixture->open(2));
+    const int pollsBefore = fixture->bms().countRequests(0x01);
+    fixture->bms().clearRequests();
+
+    button("btnRecordRead")->click();
+    QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Stop"));
+    QCOMPARE(bmsArea.sendInterval, quint16(10));
+    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+
+    // Newest record first; counts past the record's room are bounded to it.
+    QCOMPARE(table()->rowCount(), 3);
+    QCOMPARE(headerTexts(), expectedHeaders());
+    for (int row = 0; row < 3; ++row)
+        QCOMPARE(rowTexts(row), storedRows.at(2 - row));
+    QCOMPARE(countShown(), QStringLiteral("3"));
+    // One frame per request: the count, each record, and the one that ends the reading.
+    QCOMPARE(historyIndexes(fixture->bms()), QList<quint16>({0, 2, 1, 0, 0}));
+    QCOMPARE(fixture->bms().countRequests(0x01), 0);
+    QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
+    QCOMPARE(bmsArea.historyReading, quint8(0));
+    // The home page may close its port again, and polls again.
+    QCOMPARE(bmsArea.portCloseAllowed, quint8(1));
+    QTRY_VERIFY_WITH_TIMEOUT(fixture->bms().countRequests(0x01) > 0, Wait);
+    Q_UNUSED(pollsBefore)
+
+    // A new reading starts at index 0; Stop keeps the rows and frees the port.
+    fixture->bms().clearRequests();
+    boxes->clear();
+    connect(&fixture->bms(), &FakeBms::requestReceived, page, [this](const BmsRequest &request) {
+        if (request.command == 0x11 && request.data.startsWith(QByteArray::fromHex("0001")))
+            fixture->bms().setSilent(true);
+    });
+    button("btnRecordRead")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 1, Wait);
+    QCOMPARE(bmsArea.portCloseAllowed, quint8(0));
+    button("btnRecordRead")->click();
+    QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
+    QCOMPARE(bmsArea.sendInterval, quint16(700));
+    QCOMPARE(bmsArea.historyReading, quint8(0));
+    QCOMPARE(bmsArea.portCloseAllowed, quint8(1));
+    QCOMPARE(rowTexts(0), storedRows.at(2));
+    QCOMPARE(historyIndexes(fixture->bms()).first(), quint16(0));
+    QVERIFY(boxes->seen().isEmpty());
+}
+
+void TestRecordWindow::pauseAndContinueLoseNoRecord()
+{
+    storeRecords(5);
+    QVERIFY(fixture->open(2));
+    fixture->bms().clearRequests();
+    // Pause while the request for record 3 is on its way.
+    connect(&fixture->bms(), &FakeBms::requestReceived, page, [this](const BmsRequest &request) {
+        if (request.command == 0x11 && request.data.startsWith(QByteArray::fromHex("0003"))
+            && !bmsArea.historyPaused)
+            button("btnRecordPause")->click();
+    });
+    button("btnRecordRead")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(table()->rowCount(), 2, Wait);
+    QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Continue"));
+    // Nothing more is asked for while paused, silence or not.
+    QTest::qWait(2500);
+    QCOMPARE(historyIndexes(fixture->bms()), QList<quint16>({0, 4, 3}));
+    QCOMPARE(table()->rowCount(), 2);
+
+    // A language switch shows the reading as it is.
+    page->change_trans(1);
+    QCOMPARE(button("btnRecordRead")->text(), QString::fromUtf8("停止"));
+    QCOMPARE(button("btnRecordPause")->text(), QString::fromUtf8("继续"));
+    QCOMPARE(countShown(), QStringLiteral("5"));
+    page->change_trans(0);
+    QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Continue"));
+
+    button("btnRecordPause")->click();
+    QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Pause"));
+    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+    QCOMPARE(table()->rowCount(), 5);
+    for (int row = 0; row < 5; ++row)
+        QCOMPARE(rowTexts(row), storedRows.at(4 - row));
+    QCOMPARE(historyIndexes(fixture->bms()), QList<quint16>({0, 4, 3, 2, 1, 0, 0}));
+}
+
+void TestRecordWindow::emptyHistorySaysNoHistory()
+{
+    storeRecords(2);
+    QVERIFY(fixture->open(2));
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+    QCOMPARE(table()->rowCount(), 2);
+
+    // The history was deleted meanwhile: the next reading finds none.
+    fixture->bms().setHistoryRecords({});
+    fixture->bms().clearRequests();
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("No History !", Wait));
+    QCOMPARE(historyIndexes(fixture->bms()), QList<quint16>({0}));
+    QCOMPARE(table()->rowCount(), 0);
+    QCOMPARE(countShown(), QStringLiteral("0"));
+    QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
+    QCOMPARE(bmsArea.historyReading, quint8(0));
+    QCOMPARE(bmsArea.portCloseAllowed, quint8(1));
+}
+
+void TestRecordWindow::readingWithoutRecordsEnds()
+{
+    storeRecords(2);
+    // On a closed port the reading does not start.
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("Please open the serial port first", Wait));
+    QCOMPARE(bmsArea.historyReading, quint8(0));
+    QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
+
+    // A silent BMS: the same record is asked for once per try, then the reading ends.
+    QVERIFY(fixture->open(2));
+    fixture->bms().setSilent(true);
+    fixture->bms().clearRequests();
+    boxes->clear();
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("Communication timeout !", Wait));
+    QCOMPARE(boxes->seen().size(), 1);
+    QCOMPARE(historyIndexes(fixture->bms()),
+             QList<quint16>(QVector<quint16>(1 + RecordWindow::RestartsBeforeTimeout, 0).toList()));
+    QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
+    QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Pause"));
+    QCOMPARE(bmsArea.historyReading, quint8(0));
+    QCOMPARE(bmsArea.portCloseAllowed, quint8(1));
+
+    // Replies shorter than a record are bad replies: no row, and the reading ends too.
+    fixture->bms().setSilent(false);
+    fixture->bms().setShortReply(true);
+    boxes->clear();
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("Communication timeout !", Wait));
+    QCOMPARE(table()->rowCount(), 0);
+    QCOMPARE(table()->columnCount(), 0);
+    QVERIFY(fixture->home().findChild<QTextBrowser *>("textBrowserLog")->toPlainText().contains("0x11 too short"));
+}
+
+void TestRecordWindow::deleteAsksAndIsRefusedWhileReading()
+{
+    storeRecords(2);
+    // Not on a closed port: the deletion would wait for whichever BMS comes next.
+    button("btnRecordClear")->click();
+    QVERIFY(boxes->waitFor("Please open the serial port first", Wait));
+    QCOMPARE(bmsArea.deleteHistoryRequest, quint8(0));
+
+    QVERIFY(fixture->open(2));
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+
+    // Declined: nothing is sent, the rows stay.
+    boxes->clear();
+    fixture->bms().clearRequests();
+    boxes->queueAnswer(QMessageBox::No);
+    button("btnRecordClear")->click();
+    QCOMPARE(boxes->count("Are you sure you want to delete record ?"), 1);
+    QTest::qWait(1500);
+    QCOMPARE(fixture->bms().countRequests(0x10), 0);
+    QCOMPARE(table()->rowCount(), 2);
+
+    // Not while a reading runs.
+    fixture->bms().setSilent(true);
+    button("btnRecordRead")->click();
+    boxes->clear();
+    button("btnRecordClear")->click();
+    QVERIFY(boxes->waitFor("Please stop reading the history first", Wait));
+    QCOMPARE(boxes->count("Are you sure you want to delete record ?"), 0);
+    QCOMPARE(table()->rowCount(), 2);
+    button("btnRecordRead")->click();
+    fixture->bms().setSilent(false);
+
+    // Confirmed: the table empties and the BMS is asked once.
+    boxes->clear();
+    boxes->queueAnswer(QMessageBox::Yes);
+    button("btnRecordClear")->click();
+    QCOMPARE(table()->rowCount(), 0);
+    QCOMPARE(countShown(), QStringLiteral("0"));
+    QVERIFY(boxes->waitFor("Operation successful !", Wait));
+    QList<QByteArray> deletions;
+    for (const BmsRequest &request : fixture->bms().requests()) {
+        if (request.command == 0x10)
+            deletions << request.data;
+    }
+    QCOMPARE(deletions, QList<QByteArray>({QByteArray::fromHex("00160000")}));
+}
+
+void TestRecordWindow::exportWritesTheTable()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    bmsArea.bmsSnText = QString::fromLatin1("../SN:7/x\0", 10);
+
+    // Before any record: the table has no columns, the file one empty line.
+    const QString empty = dir.filePath("empty.csv");
+    const QString proposed = exportTo(empty);
+    QVERIFY(QRegularExpression("^record_..SN7x_\\d{4}-\\d\\d-\\d\\d-\\d\\d-\\d\\d-\\d\\d$").match(proposed).hasMatch());
+    QFile emptyFile(empty);
+    QVERIFY(emptyFile.open(QIODevice::ReadOnly));
+    QCOMPARE(emptyFile.readAll(), QByteArray("\n"));
+    emptyFile.close();
+
+    storeRecords(2);
+    QVERIFY(fixture->open(2));
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+
+    // A file the operator chose to replace is replaced, byte for byte the table.
+    const QString path = dir.filePath("history.csv");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old contents that are longer than nothing\n");
+    old.close();
+    exportTo(path);
+    QString expected = expectedHeaders().join(',') + ",\n";
+    for (int row = 0; row < 2; ++row)
+        expected += storedRows.at(1 - row).join(',') + ",\n";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QTextCodec::codecForLocale()->fromUnicode(expected));
+
+    // A file that cannot be written is named in a warning.
+    boxes->clear();
+    const QString unwritable = dir.filePath("missing/history.csv");
+    exportTo(unwritable);
+    const auto warned = [&] {
+        boxes->poll();
+        for (const SeenBox &box : boxes->seen()) {
+            if (box.title == "Warning!" && box.text.startsWith("The file could not be written:\n" + unwritable))
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(warned(), Wait);
+}
+
+QTEST_MAIN(TestRecordWindow)
+#include "tst_recordwindow.moc"
