@@ -229,7 +229,9 @@ void MoniterWindow::addRow()
     for (int c = 0; c < texts.size(); ++c)
         table->setItem(row, c, new QTableWidgetItem(texts.at(c)));
 
-    table->setColumnWidth(0, 150);
+    // 150 pixels hold the date in the program's font; a wider fallback font gets the room it needs.
+    const int dateWidth = table->fontMetrics().horizontalAdvance(texts.at(0)) + 16;
+    table->setColumnWidth(0, qMax(150, dateWidth));
     table->scrollToBottom();
     bmsArea.realtimeReady = 0;
 }
@@ -256,6 +258,13 @@ void MoniterWindow::setupMoniterTable()
     if (labels != headerLabels) {
         table->setHorizontalHeaderLabels(labels);
         headerLabels = labels;
+        // A label wider than its column (a long translation, a wider fallback font) widens it.
+        QHeaderView *header = table->horizontalHeader();
+        for (int c = 0; c < labels.size(); ++c) {
+            const int needed = header->sectionSizeHint(c);
+            if (header->sectionSize(c) < needed)
+                header->resizeSection(c, needed);
+        }
     }
 
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

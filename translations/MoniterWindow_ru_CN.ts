@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Voltage(V)</source>
-        <translation>Напряжение(В)</translation>
+        <translation>Напр.(В)</translation>
     </message>
     <message>
         <source>Current(A)</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>FCC(AH)</source>
-        <translation>Полная ёмк.(А·ч)</translation>
+        <translation>FCC(А·ч)</translation>
     </message>
     <message>
         <source>RM(AH)</source>
-        <translation>Остаток(А·ч)</translation>
+        <translation>Ост.(А·ч)</translation>
     </message>
     <message>
         <source>Cycles</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>AlarmSates</source>
-        <translation>Предупреждения</translation>
+        <translation>Предупр.</translation>
     </message>
     <message>
         <source>Protect1</source>
@@ -109,47 +109,47 @@
     </message>
     <message>
         <source>SystemStates</source>
-        <translation>Состояние системы</translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Cellmax(mV)</source>
-        <translation>Макс. яч.(мВ)</translation>
+        <translation>Uмакс(мВ)</translation>
     </message>
     <message>
         <source>Cellmin(mV)</source>
-        <translation>Мин. яч.(мВ)</translation>
+        <translation>Uмин(мВ)</translation>
     </message>
     <message>
         <source>Cellmaxindex</source>
-        <translation>№ макс. яч.</translation>
+        <translation>№ Uмакс</translation>
     </message>
     <message>
         <source>Cellminindex</source>
-        <translation>№ мин. яч.</translation>
+        <translation>№ Uмин</translation>
     </message>
     <message>
         <source>CellTempmax(℃)</source>
-        <translation>Макс. темп. яч.(℃)</translation>
+        <translation>Tмакс(℃)</translation>
     </message>
     <message>
         <source>CellTempmin(℃)</source>
-        <translation>Мин. темп. яч.(℃)</translation>
+        <translation>Tмин(℃)</translation>
     </message>
     <message>
         <source>Tempmaxindex</source>
-        <translation>№ макс. темп.</translation>
+        <translation>№ Tмакс</translation>
     </message>
     <message>
         <source>Tempminindex</source>
-        <translation>№ мин. темп.</translation>
+        <translation>№ Tмин</translation>
     </message>
     <message>
         <source>TempFET(℃)</source>
-        <translation>Темп. MOSFET(℃)</translation>
+        <translation>T MOS(℃)</translation>
     </message>
     <message>
         <source>TempAMB(℃)</source>
-        <translation>Темп. среды(℃)</translation>
+        <translation>T среды(℃)</translation>
     </message>
     <message>
         <source>Cell_</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Temp</source>
-        <translation>Темп</translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>Cell overvoltage;</source>

@@ -121,27 +121,27 @@
     </message>
     <message>
         <source>Cellmaxindex</source>
-        <translation>最高单体序号</translation>
+        <translation>最高单体号</translation>
     </message>
     <message>
         <source>Cellminindex</source>
-        <translation>最低单体序号</translation>
+        <translation>最低单体号</translation>
     </message>
     <message>
         <source>CellTempmax(℃)</source>
-        <translation>最高电芯温度(℃)</translation>
+        <translation>最高温度(℃)</translation>
     </message>
     <message>
         <source>CellTempmin(℃)</source>
-        <translation>最低电芯温度(℃)</translation>
+        <translation>最低温度(℃)</translation>
     </message>
     <message>
         <source>Tempmaxindex</source>
-        <translation>最高温度序号</translation>
+        <translation>最高温度号</translation>
     </message>
     <message>
         <source>Tempminindex</source>
-        <translation>最低温度序号</translation>
+        <translation>最低温度号</translation>
     </message>
     <message>
         <source>TempFET(℃)</source>
