@@ -71,6 +71,8 @@ QString tableText(const QTableWidget &table)
 bool exportTable(const QTableWidget &table, const QString &path, QString *errorText)
 {
     QSaveFile file(path);
+    // A writable file in a folder where no new file can be made is still replaced, in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         if (errorText)
             *errorText = describe(file);

@@ -30,34 +30,19 @@ const QString Celsius = QString::fromUtf8("\u2103");
 BmsRealtimeRecord liveRecord(int cells, int sensors, quint16 cycles)
 {
     BmsRealtimeRecord r;
-    r.setU16(0, 5332);
-    r.setU16(2, static_cast<quint16>(-2));
-    r.setU8(4, 87);
-    r.setU8(5, 99);
-    r.setU8(6, 2);
-    r.setU8(7, 3);
-    r.setU16(8, 253);
-    r.setU16(10, static_cast<quint16>(-40));
-    r.setU8(12, 5);
-    r.setU8(13, 9);
-    r.setU16(14, 3412);
-    r.setU16(16, 3301);
-    r.setU16(18, cycles);
-    r.setU16(20, 5050);
-    r.setU16(22, 199);
-    r.setU16(24, 0);
-    r.setU16(26, 311);
-    r.setU8(28, static_cast<quint8>(sensors));
-    r.setU8(29, static_cast<quint8>(cells));
+    const int u16s[][2] = {{0, 5332}, {2, -2}, {8, 253}, {10, -40}, {14, 3412}, {16, 3301}, {18, cycles},
+                           {20, 5050}, {22, 199}, {26, 311}, {102, 0x0003}, {104, 0x0018}};
+    for (const auto &field : u16s)
+        r.setU16(field[0], static_cast<quint16>(field[1]));
+    const int u8s[][2] = {{4, 87}, {5, 99}, {6, 2}, {7, 3}, {12, 5}, {13, 9}, {28, sensors}, {29, cells}};
+    for (const auto &field : u8s)
+        r.setU8(field[0], static_cast<quint8>(field[1]));
     for (int j = 0; j < BmsRealtimeRecord::SensorSlots; ++j)
         r.setU16(30 + 2 * j, static_cast<quint16>(200 + j));
     for (int i = 0; i < BmsRealtimeRecord::CellSlots; ++i)
         r.setU16(42 + 2 * i, static_cast<quint16>(3300 + i));
-    r.setU16(102, 0x0003);      // both MOSFETs on
-    r.setU16(104, 0x0018);      // fault bits 3 and 4
     r.setU32(108, 0x8011);      // alarm bits 0, 4 and 15
-    r.setU32(112, 0x0881);      // protection bits 0, 7 and 11
-    r.setU32(116, 0);
+    r.setU32(112, 0x0881);      // protection bits 0, 7 and 11; fault bits 3 and 4 above
     return r;
 }
 
@@ -83,34 +68,26 @@ QList<QStringList> readCsv(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromUtf8(file.readAll()).remove('\r');
     QList<QStringList> lines;
     QStringList fields;
-    QString fieldText;
+    QString field;
     bool quoted = false;
     for (int i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
-        if (quoted) {
-            if (ch == '"' && i + 1 < text.size() && text.at(i + 1) == '"') {
-                fieldText += '"';
-                ++i;
-            } else if (ch == '"') {
-                quoted = false;
-            } else {
-                fieldText += ch;
+        if (ch == '"' && quoted && text.mid(i + 1, 1) == "\"")
+            field += text.at(++i);
+        else if (ch == '"')
+            quoted = !quoted;
+        else if (quoted || (ch != ',' && ch != '\n'))
+            field += ch;
+        else {
+            fields << field;
+            field.clear();
+            if (ch == '\n') {
+                lines << fields;
+                fields.clear();
             }
-        } else if (ch == '"') {
-            quoted = true;
-        } else if (ch == ',') {
-            fields << fieldText;
-            fieldText.clear();
-        } else if (ch == '\n') {
-            fields << fieldText;
-            fieldText.clear();
-            lines << fields;
-            fields.clear();
-        } else if (ch != '\r') {
-            fieldText += ch;
         }
     }
     return lines;
@@ -420,10 +397,8 @@ void TestMoniterWindow::clearEmptiesTheTable()
     deliver(liveRecord(4, 2, 2));
     QTest::mouseClick(child<QPushButton>("btnMonierClear"), Qt::LeftButton);
     QCOMPARE(table()->rowCount(), 0);
-    QCOMPARE(table()->columnCount(), 30);
     QVERIFY(!QDir("moniterdata").exists());
-
-    // An export after Clear holds the header line alone.
+    // The columns stay: an export holds the header line alone.
     const QString path = workDir->filePath("header.csv");
     answerNextFileDialog(path);
     QTest::mouseClick(child<QPushButton>("btnMonierExport"), Qt::LeftButton);
