@@ -514,6 +514,9 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     // One frame per request: a second copy would bring a second reply, which
     // would be taken for the answer to the next request.
     sendFrame(0x11, data, Sent::History);
+    // Out at once, not after the record page has painted the row it just added.
+    if (serialPort->isOpen())
+        serialPort->flush();
     if (++a.requestTimeoutCount > HistoryTimeoutTicks) {
         a.historyReading = 0;
         a.requestTimeoutCount = 0;
