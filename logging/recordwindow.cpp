@@ -176,6 +176,7 @@ RecordWindow::RecordWindow(QWidget *parent)
     ui->setupUi(this);
 
     recordPollTimer = new QTimer;
+    recordPollTimer->setTimerType(Qt::PreciseTimer);
     connect(recordPollTimer, &QTimer::timeout, this, &RecordWindow::timeUpdateRecord);
     recordPollTimer->start(PollIntervalMs);
 
