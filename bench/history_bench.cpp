@@ -1,25 +1,30 @@
 // Measures a history reading: the record page reads N stored records from the
 // fake BMS at 115200 baud, the fake sending its reply bytes at the line rate.
+// The fake runs in a process of its own, so that the page's work does not
+// hold back its answers.
 //
-//   cellwick_history_bench [records, default 500]
-//
-// Prints, one "name value" per line: records, requests, rows, reading_ms,
-// records_per_second, floor_cycle_ms (line time of one request and one reply
-// plus the receive silence of the link at 115200), cycle_ms (reading time per
-// request) and cycle_to_floor_ratio (target at most 1.05); then where a cycle's
-// time goes, as averages over the reading: request_transit_ms (the page's
-// request to the fake BMS receiving it), reply_to_store_ms (the fake BMS
-// receiving the request to the link storing the record, the receive silence
-// included) and page_latency_ms (the record stored to the page's next request).
+//   cellwick_history_bench --fake PATHFILE [records, default 500]
+//       runs the fake BMS with that many stored records and writes its port path into PATHFILE;
+//   cellwick_history_bench --app PORT
+//       opens PORT at 115200 on a home page, reads the history with a record page and prints,
+//       one "name value" per line: records (rows shown), requests (history frames sent),
+//       reading_ms, records_per_second, floor_cycle_ms (line time of one request and one
+//       reply plus the receive silence of the link at 115200), cycle_ms (reading time per
+//       request), cycle_to_floor_ratio (target at most 1.05), and where a cycle's time goes,
+//       averaged over the reading: request_to_store_ms (the page asking for a record until
+//       the link has stored it: the request's way out, the reply's line time and the receive
+//       silence) and page_latency_ms (the record stored until the page's next request).
 #include "bmsdataarea.h"
 #include "fakebms.h"
-#include "homefixture.h"
 #include "homewindow.h"
 #include "recordwindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
-#include <QPushButton>
+#include <QFile>
+#include <QSerialPort>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -40,8 +45,8 @@ QByteArray storedRecord(int count, int index)
     r[0] = char(count & 0xFF);
     r[1] = char(count >> 8);
     r[4] = 24;
-    r[5] = 1 + index % 12;
-    r[6] = 1 + index % 28;
+    r[5] = char(1 + index % 12);
+    r[6] = char(1 + index % 28);
     r[10] = char(0xD0);
     r[11] = 0x14;
     r[24] = 6;
@@ -57,86 +62,128 @@ QByteArray storedRecord(int count, int index)
 void report(const char *name, double value)
 {
     std::printf("%s %.2f\n", name, value);
+    std::fflush(stdout);
+}
+
+int runFake(int argc, char *argv[], const QString &pathFile, int records)
+{
+    QCoreApplication app(argc, argv);
+    FakeBms bms;
+    if (!bms.isOpen())
+        return 2;
+    bms.setBaudRate(115200);
+    bms.setPaced(true);
+    QList<QByteArray> history;
+    for (int i = 0; i < records; ++i)
+        history << storedRecord(records, i);
+    bms.setHistoryRecords(history);
+    QFile file(pathFile);
+    if (!file.open(QIODevice::WriteOnly))
+        return 2;
+    file.write(bms.portPath().toLocal8Bit());
+    file.close();
+    return app.exec();
+}
+
+int runApp(int argc, char *argv[], const QString &port)
+{
+    qputenv("CELLWICK_EXTRA_PORTS", port.toLocal8Bit());
+    QApplication app(argc, argv);
+    HomeWindow home;
+    RecordWindow page;
+    QObject::connect(&page, &RecordWindow::signalFromRecordWindow, &home, &HomeWindow::sendCmdRecordDataToBms_cmd);
+    QObject::connect(&page, &RecordWindow::signal_restartFromRecordWindow, &home,
+                     &HomeWindow::sendCmdRecordDataToBms_cmd);
+    page.resize(1075, 697);
+    page.show();
+
+    // Open the port the way an operator does: port, 115200 baud, Open.
+    auto *ports = home.findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    auto *bauds = home.findChild<QComboBox *>(QStringLiteral("comboBoxBaud"));
+    auto *openButton = home.findChild<QAbstractButton *>(QStringLiteral("btnOpenCom"));
+    auto *serialPort = home.findChild<QSerialPort *>();
+    if (!ports || !bauds || !openButton || !serialPort || ports->findText(port) < 0) {
+        std::fprintf(stderr, "the home page does not offer %s\n", qPrintable(port));
+        return 1;
+    }
+    ports->setCurrentIndex(ports->findText(port));
+    emit ports->activated(ports->currentIndex());
+    bauds->setCurrentIndex(bauds->findText(QStringLiteral("115200")));
+    emit bauds->activated(bauds->currentIndex());
+    openButton->click();
+    if (!QTest::qWaitFor([] { return bmsArea.realtimeReady != 0; }, 15000)) {
+        std::fprintf(stderr, "no live data within 15 s\n");
+        return 1;
+    }
+    // Let the link settle into its idle polling first.
+    QTest::qWait(1000);
+
+    QElapsedTimer clock;
+    // Time stamps of each cycle's steps, in ns from the Read press.
+    QList<qint64> stored, emitted;
+    qint64 bytesWritten = 0;
+    bool reading = false;
+    QObject::connect(serialPort, &QSerialPort::bytesWritten, [&](qint64 bytes) {
+        if (reading)
+            bytesWritten += bytes;
+    });
+    QObject::connect(&page, &RecordWindow::signalFromRecordWindow, [&] { emitted << clock.nsecsElapsed(); });
+    // The link stores a record when its receive timer (single-shot) ends the reply.
+    for (QTimer *timer : home.findChildren<QTimer *>()) {
+        if (timer->isSingleShot()) {
+            QObject::connect(timer, &QTimer::timeout, [&] {
+                if (bmsArea.historyRecordReady)
+                    stored << clock.nsecsElapsed();
+            });
+        }
+    }
+    reading = true;
+    clock.start();
+    page.findChild<QAbstractButton *>(QStringLiteral("btnRecordRead"))->click();
+    const bool done = QTest::qWaitFor([] { return !bmsArea.historyReading; }, 3600000);
+    const double readingMs = clock.nsecsElapsed() / 1e6;
+    reading = false;
+    if (!done) {
+        std::fprintf(stderr, "the reading did not end\n");
+        return 1;
+    }
+
+    const int requests = int(bytesWritten / RequestBytes);
+    const int rows = page.findChild<QTableWidget *>(QStringLiteral("tableWidgetRecord"))->rowCount();
+    const double floorMs = (RequestBytes + ReplyBytes) * BitsPerByte / Baud * 1000.0 + SilenceMs;
+    const double cycleMs = readingMs / requests;
+    report("records", rows);
+    report("requests", requests);
+    report("reading_ms", readingMs);
+    report("records_per_second", rows / (readingMs / 1000.0));
+    report("floor_cycle_ms", floorMs);
+    report("cycle_ms", cycleMs);
+    report("cycle_to_floor_ratio", cycleMs / floorMs);
+    double toStore = 0;
+    double latency = 0;
+    int cycles = 0;
+    for (int i = 0; i < stored.size() && i + 1 < emitted.size(); ++i, ++cycles) {
+        toStore += stored.at(i) - emitted.at(i);
+        latency += emitted.at(i + 1) - stored.at(i);
+    }
+    if (cycles > 0) {
+        report("request_to_store_ms", toStore / cycles / 1e6);
+        report("page_latency_ms", latency / cycles / 1e6);
+    }
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    const int records = argc > 1 ? qBound(1, QString::fromLocal8Bit(argv[1]).toInt(), 65535) : 500;
-
-    HomeFixture fixture;
-    QList<QByteArray> history;
-    for (int i = 0; i < records; ++i)
-        history << storedRecord(records, i);
-    fixture.bms().setHistoryRecords(history);
-    fixture.bms().setPaced(true);
-
-    RecordWindow page;
-    QObject::connect(&page, &RecordWindow::signalFromRecordWindow, &fixture.home(),
-                     &HomeWindow::sendCmdRecordDataToBms_cmd);
-    QObject::connect(&page, &RecordWindow::signal_restartFromRecordWindow, &fixture.home(),
-                     &HomeWindow::sendCmdRecordDataToBms_cmd);
-    page.resize(1075, 697);
-    page.show();
-    if (!fixture.open(2)) {
-        std::fprintf(stderr, "the fake BMS did not answer\n");
-        return 1;
-    }
-    // Let the link settle into its idle polling first.
-    QTest::qWait(1000);
-    fixture.bms().clearRequests();
-
-    QElapsedTimer clock;
-    // Time stamps of each cycle's steps, in ns from the Read press.
-    QList<qint64> emitted, received, stored;
-    QObject::connect(&page, &RecordWindow::signalFromRecordWindow, [&] { emitted << clock.nsecsElapsed(); });
-    QObject::connect(&fixture.bms(), &FakeBms::requestReceived, [&](const BmsRequest &request) {
-        if (request.command == 0x11)
-            received << clock.nsecsElapsed();
-    });
-    // The link stores a record when its receive timer (single-shot) ends the reply.
-    for (QTimer *timer : fixture.home().findChildren<QTimer *>()) {
-        if (timer->isSingleShot()) {
-            QObject::connect(timer, &QTimer::timeout, [&] {
-                if (bmsArea.historyRecordReady && stored.size() < received.size())
-                    stored << clock.nsecsElapsed();
-            });
-        }
-    }
-    clock.start();
-    page.findChild<QPushButton *>(QStringLiteral("btnRecordRead"))->click();
-    const bool done = QTest::qWaitFor([] { return !bmsArea.historyReading; }, 600000);
-    const double readingMs = clock.nsecsElapsed() / 1e6;
-    if (!done) {
-        std::fprintf(stderr, "the reading did not end\n");
-        return 1;
-    }
-
-    const int requests = fixture.bms().countRequests(0x11);
-    const int rows = page.findChild<QTableWidget *>(QStringLiteral("tableWidgetRecord"))->rowCount();
-    const double floorMs = (RequestBytes + ReplyBytes) * BitsPerByte / Baud * 1000.0 + SilenceMs;
-    const double cycleMs = readingMs / requests;
-    report("records", records);
-    report("requests", requests);
-    report("rows", rows);
-    report("reading_ms", readingMs);
-    report("records_per_second", rows / (readingMs / 1000.0));
-    report("floor_cycle_ms", floorMs);
-    report("cycle_ms", cycleMs);
-    report("cycle_to_floor_ratio", cycleMs / floorMs);
-    double transit = 0, toStore = 0, latency = 0;
-    int cycles = 0;
-    for (int i = 0; i + 1 < emitted.size() && i + 1 < received.size() && i < stored.size(); ++i, ++cycles) {
-        transit += received.at(i) - emitted.at(i);
-        toStore += stored.at(i) - received.at(i);
-        latency += emitted.at(i + 1) - stored.at(i);
-    }
-    if (cycles > 0) {
-        report("request_transit_ms", transit / cycles / 1e6);
-        report("reply_to_store_ms", toStore / cycles / 1e6);
-        report("page_latency_ms", latency / cycles / 1e6);
-    }
-    return rows == records ? 0 : 1;
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (args.size() >= 2 && args.at(0) == "--fake")
+        return runFake(argc, argv, args.at(1), args.size() > 2 ? qBound(1, args.at(2).toInt(), 65535) : 500);
+    if (args.size() >= 2 && args.at(0) == "--app")
+        return runApp(argc, argv, args.at(1));
+    std::fprintf(stderr, "usage: %s --fake PATHFILE [records] | --app PORT\n", argv[0]);
+    return 2;
 }
