@@ -397,7 +397,9 @@ void RecordWindow::addHistoryRecordRow()
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }
-    table->setColumnWidth(0, 150);
+    // 150 pixels, or what the date needs where the table's font is wider.
+    table->resizeColumnToContents(0);
+    table->setColumnWidth(0, qMax(150, table->columnWidth(0)));
     table->scrollToBottom();
 
     ++a.historyRowsRead;
