@@ -214,6 +214,10 @@ void RecordWindow::on_btnRecordRead_clicked()
         recordTimeoutTicks = 0;
         restartsWithoutRecord = 0;
         showButtonTexts();
+        // Ticks left over from unanswered polls would make the first poll tick
+        // ask for record 0 a second time, and its second reply would be taken
+        // for the next record.
+        a.requestTimeoutCount = 0;
         a.sendInterval = ReadingSendInterval;
         emit signalFromRecordWindow();
         recordTimeoutTimer->start(TimeoutIntervalMs);
@@ -232,6 +236,7 @@ void RecordWindow::on_btnRecordPause_clicked()
         a.historyPaused = 0;
         restartsWithoutRecord = 0;
         recordTimeoutTicks = 0;
+        a.requestTimeoutCount = 0;
         showButtonTexts();
         emit signalFromRecordWindow();
     } else {
