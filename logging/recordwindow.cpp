@@ -250,6 +250,7 @@ void RecordWindow::timeUpdateRecord()
     BmsDataArea &a = bmsArea;
     if (readingShown && !a.historyReading) {
         // The link gave the reading up: the page shows it ended.
+        a.sendInterval = IdleSendInterval;
         finishReading();
     }
     if (!a.historyRecordReady) {
@@ -288,6 +289,8 @@ void RecordWindow::recordTimeoutceck()
     BmsDataArea &a = bmsArea;
     if (a.historyReading && !a.historyPaused && !a.historyRecordReady) {
         if (++restartsWithoutRecord > RestartsBeforeTimeout) {
+            // No reply has set the link's pace since the reading began.
+            a.sendInterval = IdleSendInterval;
             finishReading();
             openInfoBox(this, tr("Communication timeout !"), tr("info"));
             return;

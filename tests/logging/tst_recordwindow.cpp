@@ -318,6 +318,8 @@ void TestRecordWindow::readingWithoutRecordsEnds()
     QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Pause"));
     QCOMPARE(bmsArea.historyReading, quint8(0));
     QCOMPARE(bmsArea.portCloseAllowed, quint8(1));
+    // The link goes back to its idle pace, not the reading's.
+    QCOMPARE(bmsArea.sendInterval, quint16(700));
 
     // Replies shorter than a record are bad replies: no row, and the reading ends too.
     fixture->bms().setSilent(false);
