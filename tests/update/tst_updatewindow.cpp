@@ -278,10 +278,14 @@ void TestUpdateWindow::badRepliesAreRefused()
     load(writeImage(QStringLiteral("fw.bin"), pattern(3000)));
     loader->setSilent(true);
     bmsArea.currentBmsAddress = 0;
+    // A boot loader asking for a block before the operator confirmed gets nothing.
+    IapRecord record;
+    loader->sendRaw(loader->replyFrame(0xF1, record));
+    QTest::qWait(300);
+    QVERIFY(loader->requests().isEmpty());
     QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(loader->countRequests(0xF0), 1, Wait);
 
-    IapRecord record;
     record.blockIndex = 1024;
     loader->sendRaw(loader->replyFrame(0xF2, record));   // past the image buffer
     // Refused: a second later the handshake goes again.
