@@ -47,7 +47,7 @@ private slots:
 
     void downloadArrivesByteExact_data();
     void downloadArrivesByteExact();
-    void repeatedRequestsResendTheBlock();
+    void repeatedRequestsAndRepliesAreServedOnce();
     void silentBootLoaderEndsInAReportedFailure();
     void badRepliesAreRefused();
     void imageFileProblemsAreReported();
@@ -229,7 +229,7 @@ void TestUpdateWindow::downloadArrivesByteExact()
     QCOMPARE(boxes->count(QStringLiteral("Download completed !")), 1);
 }
 
-void TestUpdateWindow::repeatedRequestsResendTheBlock()
+void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce()
 {
     makePage();
     const QByteArray image = pattern(4 * IapBlockSize - 10);
@@ -243,7 +243,29 @@ void TestUpdateWindow::repeatedRequestsResendTheBlock()
         }
     });
     loader->askAgainFor(2);
+    // The boot loader reports the end twice, the second time while the
+    // "Download completed !" box is still open: the download still ends once.
+    connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
+        if (request.command == 0xF3 && request.record.status == 2) {
+            boxes->setLeaveOpen(true);
+            IapRecord finished;
+            finished.status = 3;
+            QTimer::singleShot(300, loader.get(), [&, finished] { loader->sendRaw(loader->replyFrame(0xF1, finished)); });
+        }
+    });
+    QSignalSpy handBack(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish);
     QVERIFY(download());
+    QTRY_VERIFY(log().section(QStringLiteral("Download completed！"), 1).contains(QStringLiteral("iapReceiveData:")));
+    QTest::qWait(300);
+    QCOMPARE(loader->countRequests(0xF3), 2);
+    auto *box = page->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    box->button(QMessageBox::Ok)->click();
+    QTRY_COMPARE_WITH_TIMEOUT(handBack.count(), 2, Wait);
+    QTest::qWait(1500);
+    QCOMPARE(handBack.count(), 2);
+    QCOMPARE(loader->countRequests(0xF3), 2);   // the end of the image and one final frame
+    QCOMPARE(boxes->count(QStringLiteral("Download completed !")), 1);
     QList<int> sent;
     for (const IapRequest &request : loader->requests()) {
         if (request.command == 0xF1)
