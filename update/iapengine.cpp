@@ -214,6 +214,7 @@ IapReceiveStep iapReceiveStep(const QByteArray &buffer)
         a.iapSessionActive = a.iapDownloadConfirmed;
         a.iapTimeoutTicks = 0;
         step.sendNow = reply.command != IapBlockRequestLater;
+        step.needTimeoutTimer = !step.sendNow && a.iapSessionActive;
     }
     return step;
 }

@@ -87,6 +87,8 @@ struct IapReceiveStep
     IapReply reply;
     bool sendNow = false;      // answer at once with a send step
     bool startSendTimer = false;
+    // A block asked for with 0xF2 waits for the time-out tick, which must be running.
+    bool needTimeoutTimer = false;
 };
 
 IapReceiveStep iapReceiveStep(const QByteArray &buffer);

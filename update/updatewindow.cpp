@@ -414,6 +414,9 @@ void UpdateWindow::iapTimerUpdate_COM()
     logText(iapFrameDump(buffer));
     if (step.sendNow)
         iapSendData();
+    // Before the first block frame nothing else would ever answer the request.
+    if (step.needTimeoutTimer && !iapTimeoutTimer->isActive())
+        iapTimeoutTimer->start(TimeoutIntervalMs);
 }
 
 void UpdateWindow::iapTimeoutceck()

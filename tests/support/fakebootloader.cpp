@@ -233,8 +233,10 @@ void FakeBootLoader::handle(const IapRequest &request)
     switch (request.command) {
     case IapHandshakeApp:
     case IapHandshakeIap:
-        if (record.status == IapStatusHandshake)
+        if (record.status == IapStatusHandshake) {
+            m_blockCount = record.blockCount;
             reply(ask, 0, 0);
+        }
         return;
     case IapBlockRequest:
     case IapBlockRequestLater: {

@@ -48,6 +48,7 @@ private slots:
     void downloadArrivesByteExact_data();
     void downloadArrivesByteExact();
     void repeatedRequestsAndRepliesAreServedOnce();
+    void blocksAskedForLaterAreSentOnTheTimeoutTick();
     void silentBootLoaderEndsInAReportedFailure();
     void badRepliesAreRefused();
     void imageFileProblemsAreReported();
@@ -273,6 +274,16 @@ void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce()
     }
     QCOMPARE(sent, QList<int>({0, 1, 1, 2, 2, 3}));
     QCOMPARE(loader->receivedImage(), image);
+}
+
+void TestUpdateWindow::blocksAskedForLaterAreSentOnTheTimeoutTick()
+{
+    makePage();
+    load(writeImage(QStringLiteral("fw.bin"), pattern(700)));
+    loader->setAskLater(true);
+    QVERIFY(download());
+    QCOMPARE(loader->countRequests(0xF2), 1);
+    QCOMPARE(loader->receivedImage(), pattern(700));
 }
 
 void TestUpdateWindow::silentBootLoaderEndsInAReportedFailure()
