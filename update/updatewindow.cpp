@@ -1,26 +1,464 @@
 #include "updatewindow.h"
+#include "ui_updatewindow.h"
+
+#include "bmsdataarea.h"
+#include "filedialogs.h"
+#include "iapengine.h"
+#include "messageboxes.h"
+#include "portcatalogue.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTimer>
+
+namespace {
+constexpr int SendIntervalMs = 1000;
+constexpr int TimeoutIntervalMs = 1000;
+constexpr int AccessPollMs = 100;
+constexpr int HandOverPauseMs = 100;
+constexpr int FinishClosePauseMs = 100;
+constexpr int FinishSignalPauseMs = 1000;
+constexpr int LogLineLimit = 2000;
+} // namespace
 
 UpdateWindow::UpdateWindow(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::UpdateWindow)
 {
-    setObjectName(QStringLiteral("UpdateWindow"));
+    ui->setupUi(this);
+    ui->textBrowser_iap->document()->setMaximumBlockCount(LogLineLimit);
+
+    // The port and the timers live as long as the page.
+    iapSerialPort = new QSerialPort(this);
+    iapSendTimer = new QTimer(this);
+    iapReceiveTimer = new QTimer(this);
+    iapAccessPollTimer = new QTimer(this);
+    iapTimeoutTimer = new QTimer(this);
+    // The receive silence is part of every block's round trip: kept to the millisecond.
+    iapReceiveTimer->setSingleShot(true);
+    iapReceiveTimer->setTimerType(Qt::PreciseTimer);
+
+    connect(iapReceiveTimer, &QTimer::timeout, this, &UpdateWindow::iapTimerUpdate_COM);
+    connect(iapSendTimer, &QTimer::timeout, this, &UpdateWindow::iapSendData);
+    connect(iapAccessPollTimer, &QTimer::timeout, this, &UpdateWindow::updateIapModelEnable);
+    connect(iapTimeoutTimer, &QTimer::timeout, this, &UpdateWindow::iapTimeoutceck);
+    connect(iapSerialPort, &QSerialPort::readyRead, this, &UpdateWindow::iapSerialPort_readyRead);
+    iapAccessPollTimer->start(AccessPollMs);
+
+    ui->lineEditUpdateFileSize->setReadOnly(true);
+    ui->lineEditApplicationName->setReadOnly(true);
+    ui->comboBox_iap_model->setEnabled(false);
+    iapArea.iapReplyRecord.blockIndex = 0;
+}
+
+UpdateWindow::~UpdateWindow()
+{
+    iapSendTimer->stop();
+    iapReceiveTimer->stop();
+    iapTimeoutTimer->stop();
+    iapAccessPollTimer->stop();
+    if (iapSerialPort->isOpen())
+        iapSerialPort->close();
+    iapArea.iapPortOpen = 0;
+    iapStopDownload();
+    delete ui;
+}
+
+// ---- ports ----------------------------------------------------------------------------
+
+QStringList UpdateWindow::searchIapPorts()
+{
+    const QStringList names = availableBmsPorts();
+    for (const QString &name : names)
+        qDebug() << "serialPortName:" << name;
+    return names;
+}
+
+void UpdateWindow::on_pushButtonSearch_iap_clicked()
+{
+    closeIapPort();
+    ui->iap_btnOpenCom->setEnabled(false);
+    ui->comboBox_iap_com->setEnabled(true);
+    updateOpenButton();
+    ui->comboBox_iap_com->clear();
+    iapPortNames = searchIapPorts();
+    ui->comboBox_iap_com->addItems(iapPortNames);
+    ui->iap_btnOpenCom->setEnabled(true);
+}
+
+// A running download, and a finished one until it has closed its port, keep
+// the port whatever the home page does.
+bool UpdateWindow::downloadHoldsPort() const
+{
+    return iapArea.iapSessionActive || (finishing && iapSerialPort->isOpen());
+}
+
+void UpdateWindow::onHomeWindowSearchClicked()
+{
+    if (downloadHoldsPort())
+        return;
+    on_pushButtonSearch_iap_clicked();
+}
+
+void UpdateWindow::onHomeWindowComIdActivated(int index)
+{
+    if (downloadHoldsPort())
+        return;
+    on_pushButtonSearch_iap_clicked();
+    if (index >= 0 && index < ui->comboBox_iap_com->count())
+        ui->comboBox_iap_com->setCurrentIndex(index);
+}
+
+void UpdateWindow::onHomeWindowComBaudActivated(int index)
+{
+    if (index >= 0 && index < ui->comboBox_iap_buad->count())
+        ui->comboBox_iap_buad->setCurrentIndex(index);
+}
+
+void UpdateWindow::on_iap_btnOpenCom_clicked()
+{
+    handOverThen(nullptr);
+}
+
+void UpdateWindow::handOverThen(const std::function<void()> &next)
+{
+    emit signalFromUpdateWindowOpenCom();
+    // The home page lets go of the line before this page touches it.
+    QTimer::singleShot(HandOverPauseMs, this, [this, next]() {
+        openOrCloseIapPort();
+        if (next)
+            next();
+    });
+}
+
+void UpdateWindow::openOrCloseIapPort()
+{
+    if (iapPortNames.isEmpty())
+        return;
+    // Decided by the port's state, so it works whatever language the button shows.
+    if (iapSerialPort->isOpen()) {
+        closeIapPort();
+        updateOpenButton();
+        return;
+    }
+    openIapPort();
+}
+
+void UpdateWindow::openIapPort()
+{
+    const int index = ui->comboBox_iap_com->currentIndex();
+    if (index < 0 || index >= iapPortNames.size())
+        return;
+    const QString name = iapPortNames.at(index);
+    iapSerialPort->setPortName(name);
+    iapSerialPort->setBaudRate(ui->comboBox_iap_buad->currentText().toInt());
+    iapSerialPort->setDataBits(QSerialPort::Data8);
+    iapSerialPort->setFlowControl(QSerialPort::NoFlowControl);
+    iapSerialPort->setParity(QSerialPort::NoParity);
+    iapSerialPort->setStopBits(QSerialPort::OneStop);
+    if (!iapSerialPort->open(QIODevice::ReadWrite)) {
+        qDebug() << name << "打开失败!";
+        logText(tr("Open failed !"));
+        return;
+    }
+    qDebug() << name << "打开成功!";
+    ui->textBrowser_iap->setPlainText(name);
+    logText(tr("Open successfully !"));
+    iapReceiveBuffer.clear();
+    iapArea.iapPortOpen = 1;
+    // Opening the port ends a download that was running.
+    iapStopDownload();
+    updateOpenButton();
+}
+
+void UpdateWindow::closeIapPort()
+{
+    iapReceiveTimer->stop();
+    if (iapSerialPort->isOpen()) {
+        iapSerialPort->clear();
+        iapSerialPort->close();
+    }
+    iapReceiveBuffer.clear();
+    iapArea.iapPortOpen = 0;
+}
+
+void UpdateWindow::updateOpenButton()
+{
+    ui->iap_btnOpenCom->setText(iapSerialPort->isOpen() ? tr("Close") : tr("Open"));
+}
+
+void UpdateWindow::updateIapModelEnable()
+{
+    if (bmsArea.accessLevel == 2)
+        ui->comboBox_iap_model->setEnabled(true);
+}
+
+// ---- image file -------------------------------------------------------------------------
+
+void UpdateWindow::on_btnFileOpen_clicked()
+{
+    // The image of a running download stays what the operator confirmed.
+    if (iapArea.iapSessionActive || finishing) {
+        logText(tr("A download is running: the file cannot be changed now."));
+        return;
+    }
+    if (!iapArea.iapPortOpen)
+        handOverThen([this]() { loadImageFile(); });
+    else
+        loadImageFile();
+}
+
+void UpdateWindow::loadImageFile()
+{
+    if (iapArea.iapSessionActive || finishing)
+        return;
+    const QString path = chooseOpenFile(this, QStringLiteral("open bin"), tr("Config Files (*.bin)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    switch (loadIapImage(path, &error)) {
+    case IapLoadResult::TooLarge:
+        logText(tr("File over 625k, please reselect"));
+        openInfoBox(this, tr("File over 625k, please reselect"), tr("info"));
+        return;
+    case IapLoadResult::Unreadable:
+        logText(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), error));
+        return;
+    case IapLoadResult::Loaded:
+        break;
+    }
+    ui->textBrowserUpdateFilePath->setPlainText(path);
+    ui->lineEditApplicationName->setText(QFileInfo(path).fileName());
+    ui->lineEditUpdateFileSize->setText(QString::number(iapArea.iapFileSize));
+    ui->progressBarUpdate->setValue(0);
+    ui->progressBarUpdate->setMaximum(iapArea.iapBlockCount + 1);
+}
+
+// ---- download ------------------------------------------------------------------------------
+
+void UpdateWindow::on_btnConfirmUpdate_clicked()
+{
+    if (finishing)
+        return;
+    if (!iapArea.iapPortOpen)
+        handOverThen([this]() { askToStartDownload(); });
+    else
+        askToStartDownload();
+}
+
+void UpdateWindow::askToStartDownload()
+{
+    iapArea.iapFailedSendCount = 0;
+    if (iapArea.iapSessionActive || finishing)
+        return;
+    iapArea.iapDownloadFinished = 0;
+    iapArea.iapReplyOk = 0;
+    // Opened without a nested event loop: the engine never runs inside it.
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Warning!"),
+                                tr("Are you sure you want to update the program?"),
+                                QMessageBox::Yes | QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box](int) {
+        if (box->clickedButton() == box->button(QMessageBox::Yes))
+            startConfirmedDownload();
+        else
+            declineDownload();
+    });
+    box->open();
+}
+
+void UpdateWindow::startConfirmedDownload()
+{
+    if (iapArea.iapSessionActive || finishing)
+        return;
+    if (!iapArea.iapFileLoaded) {
+        openInfoBox(this, tr("No file selected. Please select a file and try again!"), tr("Warning!"));
+        return;
+    }
+    if (!iapSerialPort->isOpen()) {
+        openInfoBox(this, tr("Please open the serial port first"), tr("info"));
+        return;
+    }
+    iapStartDownload();
+    iapSendTimer->start(SendIntervalMs);
+    setIapProgress(iapArea.iapBlockCount, 0);
+}
+
+void UpdateWindow::declineDownload()
+{
+    iapSendTimer->stop();
+    iapArea.iapDownloadFinished = 0;
+    iapStopDownload();
+    setIapProgress(iapArea.iapBlockCount, 0);
+}
+
+void UpdateWindow::iapSendData()
+{
+    IapSendContext context;
+    context.address = static_cast<quint8>(ui->comboBox_iapAdrss->currentText().toInt());
+    context.applicationName = ui->lineEditApplicationName->text();
+    context.modelIndex = ui->comboBox_iap_model->currentIndex();
+    context.portOpen = iapSerialPort->isOpen();
+    const IapSendStep step = iapSendStep(context);
+
+    switch (step.kind) {
+    case IapSendStep::Nothing:
+        return;
+    case IapSendStep::Stalled:
+        iapSendTimer->stop();
+        iapTimeoutTimer->stop();
+        logText(tr("No answer from the BMS: the download has stopped."));
+        return;
+    case IapSendStep::Final:
+        iapSerialPort->write(step.frame);
+        iapSendTimer->stop();
+        iapTimeoutTimer->stop();
+        finishDownload();
+        return;
+    default:
+        break;
+    }
+
+    // The page's port search enables the button again.
+    ui->iap_btnOpenCom->setEnabled(false);
+    if (step.restartTimeoutTimer)
+        iapTimeoutTimer->start(TimeoutIntervalMs);
+    switch (step.kind) {
+    case IapSendStep::Handshake:
+        iapSerialPort->write(step.frame);
+        logText(tr("iapSendData:"));
+        logText(iapFrameDump(step.frame));
+        break;
+    case IapSendStep::BlockFrame:
+        iapSerialPort->write(step.frame);
+        ui->textBrowser_iap->clear();
+        logText(tr("iapSendBinData:"));
+        logText(iapFrameDump(step.frame));
+        setIapProgress(iapArea.iapBlockCount, step.progressValue);
+        break;
+    case IapSendStep::RequestLengthError:
+        openInfoBox(this, tr("Request length error"), tr("info"));
+        break;
+    default:
+        break;
+    }
+}
+
+void UpdateWindow::finishDownload()
+{
+    finishing = true;
+    setIapProgress(iapArea.iapBlockCount, iapArea.iapBlockCount);
+    logText(tr("Download completed！"));
+    QMessageBox *box = openInfoBox(this, tr("Download completed !"), tr("info"));
+    // After the box: the port closes, and the home page is asked twice, one
+    // second apart, to take the line back.
+    connect(box, &QMessageBox::finished, this, [this]() {
+        QTimer::singleShot(FinishClosePauseMs, this, [this]() {
+            closeIapPort();
+            QTimer::singleShot(FinishSignalPauseMs, this, [this]() {
+                emit signalFromUpdateWindowoDownloadFinish();
+                QTimer::singleShot(FinishSignalPauseMs, this, [this]() {
+                    emit signalFromUpdateWindowoDownloadFinish();
+                    finishing = false;
+                });
+            });
+        });
+    });
+}
+
+void UpdateWindow::iapSerialPort_readyRead()
+{
+    iapReceiveTimer->start(receiveSilenceMs());
+}
+
+int UpdateWindow::receiveSilenceMs() const
+{
+    const int baud = ui->comboBox_iap_buad->currentText().toInt();
+    if (baud == 9600)
+        return 100;
+    if (baud == 115200)
+        return 50;
+    return 120;
+}
+
+void UpdateWindow::iapTimerUpdate_COM()
+{
+    iapReceiveTimer->stop();
+    iapSendTimer->stop();
+    iapReceiveBuffer.append(iapSerialPort->readAll());
+    const IapReceiveStep step = iapReceiveStep(iapReceiveBuffer);
+    const QByteArray buffer = iapReceiveBuffer;
+    iapReceiveBuffer.clear();
+    if (step.empty)
+        return;
+
+    if (step.crcError || step.badReply) {
+        if (step.crcError) {
+            qDebug() << "CRC erro";
+            logText(tr("CRC erro"));
+        } else {
+            logText(tr("Bad reply:") + iapFrameDump(buffer));
+        }
+        iapSendTimer->start(SendIntervalMs);
+        return;
+    }
+    qDebug() << "CRC ok";
+    qDebug() << "iapComcountfag:" << iapArea.iapGoodReplyCount;
+    qDebug() << "chcek_crc:" << step.reply.computedCrc;
+    qDebug() << "read_crc:" << step.reply.receivedCrc;
+    logText(QStringLiteral("iapReceiveData:"));
+    logText(iapFrameDump(buffer));
+    if (step.sendNow)
+        iapSendData();
+    // Before the first block frame nothing else would ever answer the request.
+    if (step.needTimeoutTimer && !iapTimeoutTimer->isActive())
+        iapTimeoutTimer->start(TimeoutIntervalMs);
+}
+
+void UpdateWindow::iapTimeoutceck()
+{
+    if (iapTimeoutTick())
+        iapSendData();
+}
+
+void UpdateWindow::setIapProgress(int maximum, int value)
+{
+    ui->progressBarUpdate->setMinimum(0);
+    ui->progressBarUpdate->setMaximum(maximum);
+    ui->progressBarUpdate->setValue(value);
+}
+
+// ---- log, language ------------------------------------------------------------------------
+
+void UpdateWindow::on_btnUpdateAgain_clicked()
+{
+    ui->textBrowser_iap->clear();
+}
+
+void UpdateWindow::logText(const QString &text)
+{
+    ui->textBrowser_iap->append(text);
+}
+
+QString UpdateWindow::uncharToQstring(char *bytes, int length)
+{
+    if (!bytes || length <= 0)
+        return QString();
+    const int end = int(std::find(bytes, bytes + length, '\0') - bytes);
+    return QString::fromUtf8(bytes, end);
 }
 
 void UpdateWindow::change_trans(int language)
 {
     emit languageSwitchReceived(language);
-}
-
-void UpdateWindow::onHomeWindowSearchClicked()
-{
-}
-
-void UpdateWindow::onHomeWindowComIdActivated(int index)
-{
-    Q_UNUSED(index)
-}
-
-void UpdateWindow::onHomeWindowComBaudActivated(int index)
-{
-    Q_UNUSED(index)
+    // The fourth language is the main window's alone.
+    if (language < 0 || language > 2)
+        return;
+    translator.switchTo(language);
+    ui->retranslateUi(this);
+    updateOpenButton();
 }

@@ -1,24 +1,89 @@
 #pragma once
 
+#include "pagetranslator.h"
+
+#include <QByteArray>
+#include <QStringList>
 #include <QWidget>
 
-// This page is not built yet: it only takes part in the language switch and
-// tells each switch it received, so the main window's wiring can be followed.
+#include <functional>
+
+class QSerialPort;
+class QTimer;
+
+namespace Ui {
+class UpdateWindow;
+}
+
+// The firmware-update page: loads a .bin image and downloads it into the BMS
+// boot loader over a serial port of its own, taking the line over from the
+// home page and handing it back afterwards.
 class UpdateWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit UpdateWindow(QWidget *parent = nullptr);
+    ~UpdateWindow() override;
+
+    // The usable port names: the port catalogue's list.
+    QStringList searchIapPorts();
 
 signals:
+    // Every language switch this page received, in order.
     void languageSwitchReceived(int language);
-    void signalFromUpdateWindowOpenCom();
     void signalFromUpdateWindowoDownloadFinish();
+    void signalFromUpdateWindowOpenCom();
 
 public slots:
     void change_trans(int language);
     void onHomeWindowSearchClicked();
     void onHomeWindowComIdActivated(int index);
     void onHomeWindowComBaudActivated(int index);
+    void updateIapModelEnable();
+    QString uncharToQstring(char *bytes, int length);
+
+    // ---- transfer engine ----
+    void iapSendData();
+    void iapTimerUpdate_COM();
+    void iapSerialPort_readyRead();
+    void iapTimeoutceck();
+
+private slots:
+    void on_iap_btnOpenCom_clicked();
+    void on_pushButtonSearch_iap_clicked();
+    void on_btnConfirmUpdate_clicked();
+    void on_btnUpdateAgain_clicked();
+    void on_btnFileOpen_clicked();
+
+private:
+    // Hands the line over (the home page lets go of it), then after 100 ms
+    // opens or closes the update port by its state, then runs next.
+    void handOverThen(const std::function<void()> &next);
+    void openOrCloseIapPort();
+    void openIapPort();
+    void closeIapPort();
+    void updateOpenButton();
+    bool downloadHoldsPort() const;
+    void askToStartDownload();
+    void startConfirmedDownload();
+    void declineDownload();
+    void loadImageFile();
+    void finishDownload();
+    void setIapProgress(int maximum, int value);
+    void logText(const QString &text);
+    int receiveSilenceMs() const;
+
+    Ui::UpdateWindow *ui = nullptr;
+    QStringList iapPortNames;
+    QSerialPort *iapSerialPort = nullptr;
+    QByteArray iapReceiveBuffer;
+    QTimer *iapSendTimer = nullptr;
+    QTimer *iapReceiveTimer = nullptr;
+    QTimer *iapAccessPollTimer = nullptr;
+    QTimer *iapTimeoutTimer = nullptr;
+    PageTranslator translator;
+
+    // The end of a download runs (box, port closed, the home page called back).
+    bool finishing = false;
 };

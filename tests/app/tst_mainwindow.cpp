@@ -229,13 +229,13 @@ void TestMainWindow::languageReachesPagesInOrderThenMainWindow()
 
 void TestMainWindow::builtPagesSwitchInTheirPlace()
 {
-    // The built pages (home, protection, settings) show their turn by switching translators.
+    // The built pages (home, protection, settings, update) show their turn by switching translators.
     traceLanguageSwitches();
     qApp->installEventFilter(this);
     traceTranslators = true;
     child<QComboBox>("comboBoxLanguage")->setCurrentIndex(1);
     QCOMPARE(trace, QStringList({"translator", "MoniterWindow 1", "RecordWindow 1", "translator", "UserWindow 1",
-                                 "UpdateWindow 1", "pages done 1, main window still 0", "translator"}));
+                                 "UpdateWindow 1", "translator", "pages done 1, main window still 0", "translator"}));
 }
 
 void TestMainWindow::mainWindowShowsOneLanguageAtATime()

@@ -1,0 +1,446 @@
+// The update page end to end: its port, the image file and downloads into
+// the fake boot loader over its pseudo-terminal.
+#include "bmsdataarea.h"
+#include "boxes.h"
+#include "crc16.h"
+#include "fakebms.h"
+#include "fakebootloader.h"
+#include "homefixture.h"
+#include "homewindow.h"
+#include "iapengine.h"
+#include "updatewindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+constexpr int Wait = 20000;
+
+QByteArray pattern(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 31 + i / 1024) & 0xFF);
+    return bytes;
+}
+
+QByteArray paddedBlock(const QByteArray &image, int index)
+{
+    QByteArray block = image.mid(index * IapBlockSize, IapBlockSize);
+    return block + QByteArray(IapBlockSize - block.size(), '\0');
+}
+} // namespace
+
+class TestUpdateWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void downloadArrivesByteExact_data();
+    void downloadArrivesByteExact();
+    void repeatedRequestsAndRepliesAreServedOnce();
+    void blocksAskedForLaterAreSentOnTheTimeoutTick();
+    void silentBootLoaderEndsInAReportedFailure();
+    void badRepliesAreRefused();
+    void imageFileProblemsAreReported();
+    void homePageTakesItsPortBack();
+    void pageWorksTheSameInChinese();
+
+private:
+    template <typename T> T *child(const char *name) { return page->findChild<T *>(QLatin1String(name)); }
+    QPushButton *button(const char *name) { return child<QPushButton>(name); }
+    QString log() { return child<QTextBrowser>("textBrowser_iap")->toPlainText(); }
+    void makePage();
+    void choosePort();
+    QString writeImage(const QString &name, const QByteArray &bytes);
+    void load(const QString &path);
+    // Confirms, waits for the final frame and the end of the download.
+    bool download();
+
+    std::unique_ptr<FakeBootLoader> loader;
+    std::unique_ptr<UpdateWindow> page;
+    std::unique_ptr<BoxWatcher> boxes;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestUpdateWindow::init()
+{
+    BmsDataArea::reset();
+    IapDownloadArea::reset();
+    loader = std::make_unique<FakeBootLoader>();
+    boxes = std::make_unique<BoxWatcher>();
+    dir = std::make_unique<QTemporaryDir>();
+    qputenv("CELLWICK_EXTRA_PORTS", loader->portPath().toLocal8Bit());
+}
+
+void TestUpdateWindow::cleanup()
+{
+    page.reset();
+    boxes.reset();
+    loader.reset();
+}
+
+void TestUpdateWindow::makePage()
+{
+    page = std::make_unique<UpdateWindow>();
+    choosePort();
+}
+
+void TestUpdateWindow::choosePort()
+{
+    QTest::mouseClick(button("pushButtonSearch_iap"), Qt::LeftButton);
+    auto *ports = child<QComboBox>("comboBox_iap_com");
+    ports->setCurrentIndex(ports->findText(loader->portPath()));
+    child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(2);
+}
+
+QString TestUpdateWindow::writeImage(const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir->filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return file.fileName();
+}
+
+void TestUpdateWindow::load(const QString &path)
+{
+    answerNextFileDialog(path);
+    QTest::mouseClick(button("btnFileOpen"), Qt::LeftButton);
+    QTRY_COMPARE(pendingFileDialogAnswers(), 0);
+}
+
+bool TestUpdateWindow::download()
+{
+    QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
+    return QTest::qWaitFor([&] { return loader->finishedReported(); }, 120000)
+           && boxes->waitFor(QStringLiteral("Download completed !"), Wait);
+}
+
+void TestUpdateWindow::downloadArrivesByteExact_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("handshake");
+    QTest::addColumn<quint32>("base");
+    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800);
+    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800);
+    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800);
+}
+
+void TestUpdateWindow::downloadArrivesByteExact()
+{
+    QFETCH(int, size);
+    QFETCH(int, model);
+    QFETCH(int, handshake);
+    QFETCH(quint32, base);
+    makePage();
+    auto *models = child<QComboBox>("comboBox_iap_model");
+    QVERIFY(!models->isEnabled());
+    bmsArea.accessLevel = 1;
+    QTest::qWait(250);
+    QVERIFY(!models->isEnabled());
+    bmsArea.accessLevel = 2;
+    QTRY_VERIFY(models->isEnabled());
+    models->setCurrentIndex(model);
+
+    const QByteArray image = pattern(size);
+    load(writeImage(QStringLiteral("pack_firmware.bin"), image));
+    QCOMPARE(child<QLineEdit>("lineEditApplicationName")->text(), QStringLiteral("pack_firmware.bin"));
+    QCOMPARE(child<QLineEdit>("lineEditUpdateFileSize")->text(), QString::number(size));
+    QVERIFY(loader->portInUse());
+    QSignalSpy finished(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish);
+    QElapsedTimer clock;
+    QVERIFY(download());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, Wait);
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, Wait);
+    QVERIFY(clock.elapsed() >= 900);
+    QVERIFY(!loader->portInUse());
+
+    QCOMPARE(loader->receivedImage(), image);
+    QVERIFY(loader->checksumMatched());
+    const int blocks = (size + IapBlockSize - 1) / IapBlockSize;
+    quint32 checksum = 0;
+    for (int i = 0; i < blocks; ++i) {
+        const quint16 crc = crc16ModbusValue(paddedBlock(image, i));
+        checksum += quint16((crc << 8) | (crc >> 8));
+    }
+
+    const QList<IapRequest> requests = loader->requests();
+    QCOMPARE(requests.size(), 1 + blocks + 2);
+    for (int i = 0; i < requests.size(); ++i) {
+        const IapRequest &request = requests.at(i);
+        const IapRecord &record = request.record;
+        QCOMPARE(request.raw.size(), request.len + 3);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(record.applicationName), 18), QByteArray("pack_firmware.bin\0", 18));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(record.tag), 8), QByteArray("irmware.", 8));
+        QCOMPARE(record.blockCount, quint16(blocks));
+        QCOMPARE(record.fileSize, quint32(size));
+        QCOMPARE(record.imageChecksum, checksum);
+        QCOMPARE(record.reserved, quint16(0));
+        if (i == 0) {
+            QCOMPARE(int(request.command), handshake);
+            QCOMPARE(request.len, quint16(0x004C));
+            QCOMPARE(record.status, quint16(1));
+            QCOMPARE(record.dataLength, quint16(0x004A));
+            QCOMPARE(record.blockIndex, quint16(0));
+            QCOMPARE(record.blockCrc, quint16(0));
+            QCOMPARE(record.flashAddress, base);
+        } else if (i <= blocks) {
+            const int index = i - 1;
+            QCOMPARE(int(request.command), 0xF1);
+            QCOMPARE(request.len, quint16(0x044C));
+            QCOMPARE(record.status, quint16(0));
+            QCOMPARE(record.dataLength, quint16(0x0400));
+            QCOMPARE(record.blockIndex, quint16(index));
+            QCOMPARE(request.block, paddedBlock(image, index));
+            QCOMPARE(record.blockCrc, crc16ModbusValue(request.block));
+            QCOMPARE(record.flashAddress, base + quint32(index) * 1024);
+        } else if (i == blocks + 1) {
+            QCOMPARE(int(request.command), 0xF3);
+            QCOMPARE(request.len, quint16(0x044C));
+            QCOMPARE(record.status, quint16(2));
+            QCOMPARE(record.blockIndex, quint16(blocks));
+        } else {
+            QCOMPARE(int(request.command), 0xF3);
+            QCOMPARE(request.len, quint16(0x004C));
+            QCOMPARE(record.status, quint16(0));
+            QCOMPARE(record.dataLength, quint16(0x0400));
+            QCOMPARE(record.blockCrc, quint16(0));
+            QCOMPARE(record.flashAddress, base);
+        }
+    }
+
+    auto *progress = child<QProgressBar>("progressBarUpdate");
+    QCOMPARE(progress->maximum(), blocks);
+    QCOMPARE(progress->value(), blocks);
+    QVERIFY(log().contains(QStringLiteral("Download completed！")));
+    // The end runs once: no third call for the home page.
+    QTest::qWait(1500);
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(boxes->count(QStringLiteral("Download completed !")), 1);
+}
+
+void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce()
+{
+    makePage();
+    const QByteArray image = pattern(4 * IapBlockSize - 10);
+    load(writeImage(QStringLiteral("fw.bin"), image));
+    // The reply to block 1 is damaged: block 1 goes again; block 2 is asked for twice.
+    bool damaged = false;
+    connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
+        if (request.command == 0xF1 && request.record.blockIndex == 1 && !damaged) {
+            damaged = true;
+            loader->setBadCrcReplies(1);
+        }
+    });
+    loader->askAgainFor(2);
+    // The boot loader reports the end twice, the second time while the
+    // "Download completed !" box is still open: the download still ends once.
+    connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
+        if (request.command == 0xF3 && request.record.status == 2) {
+            boxes->setLeaveOpen(true);
+            IapRecord finished;
+            finished.status = 3;
+            QTimer::singleShot(300, loader.get(), [&, finished] { loader->sendRaw(loader->replyFrame(0xF1, finished)); });
+        }
+    });
+    QSignalSpy handBack(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish);
+    QVERIFY(download());
+    QTRY_VERIFY(log().section(QStringLiteral("Download completed！"), 1).contains(QStringLiteral("iapReceiveData:")));
+    QTest::qWait(300);
+    QCOMPARE(loader->countRequests(0xF3), 2);
+    auto *box = page->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    box->button(QMessageBox::Ok)->click();
+    QTRY_COMPARE_WITH_TIMEOUT(handBack.count(), 2, Wait);
+    QTest::qWait(1500);
+    QCOMPARE(handBack.count(), 2);
+    QCOMPARE(loader->countRequests(0xF3), 2);   // the end of the image and one final frame
+    QCOMPARE(boxes->count(QStringLiteral("Download completed !")), 1);
+    QList<int> sent;
+    for (const IapRequest &request : loader->requests()) {
+        if (request.command == 0xF1)
+            sent << request.record.blockIndex;
+    }
+    QCOMPARE(sent, QList<int>({0, 1, 1, 2, 2, 3}));
+    QCOMPARE(loader->receivedImage(), image);
+}
+
+void TestUpdateWindow::blocksAskedForLaterAreSentOnTheTimeoutTick()
+{
+    makePage();
+    load(writeImage(QStringLiteral("fw.bin"), pattern(700)));
+    loader->setAskLater(true);
+    QVERIFY(download());
+    QCOMPARE(loader->countRequests(0xF2), 1);
+    QCOMPARE(loader->receivedImage(), pattern(700));
+}
+
+void TestUpdateWindow::silentBootLoaderEndsInAReportedFailure()
+{
+    makePage();
+    load(writeImage(QStringLiteral("fw.bin"), pattern(3000)));
+    loader->setSilent(true);
+    QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("No answer from the BMS")), Wait);
+    QCOMPARE(loader->countRequests(0xF0), 5);
+    QTest::qWait(1500);
+    QCOMPARE(loader->countRequests(0xF0), 5);
+
+    // A new download starts from the beginning and goes through.
+    loader->setSilent(false);
+    loader->clearRequests();
+    QVERIFY(download());
+    QCOMPARE(loader->requests().first().command, quint8(0xF0));
+    QCOMPARE(loader->receivedImage(), pattern(3000));
+}
+
+void TestUpdateWindow::badRepliesAreRefused()
+{
+    makePage();
+    load(writeImage(QStringLiteral("fw.bin"), pattern(3000)));
+    loader->setSilent(true);
+    bmsArea.currentBmsAddress = 0;
+    // A boot loader asking for a block before the operator confirmed gets nothing.
+    IapRecord record;
+    loader->sendRaw(loader->replyFrame(0xF1, record));
+    QTest::qWait(300);
+    QVERIFY(loader->requests().isEmpty());
+    QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(loader->countRequests(0xF0), 1, Wait);
+
+    record.blockIndex = 1024;
+    loader->sendRaw(loader->replyFrame(0xF2, record));   // past the image buffer
+    // Refused: a second later the handshake goes again.
+    QTRY_COMPARE_WITH_TIMEOUT(loader->countRequests(0xF0), 2, Wait);
+    QVERIFY(log().contains(QStringLiteral("Bad reply")));
+    record.blockIndex = 1;
+    QByteArray damaged = loader->replyFrame(0xF1, record);
+    damaged[1] = char(9);                                     // the CRC no longer fits
+    loader->sendRaw(damaged);
+    QTest::qWait(200);
+    loader->sendRaw(loader->replyFrame(0xF1, record).left(40));   // shorter than its LEN
+    QTest::qWait(200);
+    QCOMPARE(log().count(QStringLiteral("CRC erro")), 2);
+    QCOMPARE(bmsArea.currentBmsAddress, quint8(0));
+    QByteArray shortRecord = QByteArray::fromHex("A509F1000C") + QByteArray(10, '\1');
+    const quint16 crc = crc16ModbusValue(shortRecord);
+    shortRecord += char(crc >> 8);
+    shortRecord += char(crc & 0xFF);
+    loader->sendRaw(shortRecord);                             // good CRC, no whole record
+    QTest::qWait(200);
+    QCOMPARE(log().count(QStringLiteral("Bad reply")), 2);
+
+    // Nothing was served, and the bad replies count towards giving up.
+    QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("No answer from the BMS")), Wait);
+    QCOMPARE(loader->countRequests(0xF1) + loader->countRequests(0xF2), 0);
+    QCOMPARE(bmsArea.currentBmsAddress, quint8(0));
+}
+
+void TestUpdateWindow::imageFileProblemsAreReported()
+{
+    makePage();
+    const QString good = writeImage(QStringLiteral("good.bin"), pattern(2000));
+    load(good);
+    load(writeImage(QStringLiteral("large.bin"), QByteArray(IapImageSize + 1, '\1')));
+    QVERIFY(boxes->waitFor(QStringLiteral("File over 625k, please reselect")));
+    load(dir->path());
+    QTRY_VERIFY(log().contains(QStringLiteral("Cannot read")));
+    QCOMPARE(child<QLineEdit>("lineEditApplicationName")->text(), QStringLiteral("good.bin"));
+    QCOMPARE(child<QLineEdit>("lineEditUpdateFileSize")->text(), QStringLiteral("2000"));
+
+    // While a download runs the file stays the one confirmed.
+    loader->setSilent(true);
+    QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(loader->countRequests(0xF0), 1, Wait);
+    answerNextFileDialog(QString());
+    QTest::mouseClick(button("btnFileOpen"), Qt::LeftButton);
+    QTest::qWait(300);
+    QCOMPARE(pendingFileDialogAnswers(), 1);
+    QVERIFY(log().contains(QStringLiteral("A download is running")));
+    // Opening the port anew ends the download; then File opens its dialog again.
+    choosePort();
+    QVERIFY(!loader->portInUse());
+    QTest::mouseClick(button("iap_btnOpenCom"), Qt::LeftButton);
+    QTRY_VERIFY(loader->portInUse());
+    QTest::mouseClick(button("btnFileOpen"), Qt::LeftButton);
+    QTRY_COMPARE(pendingFileDialogAnswers(), 0);
+    QCOMPARE(iapArea.iapSessionActive, quint8(0));
+    QCOMPARE(iapArea.iapFilePath, good);
+}
+
+void TestUpdateWindow::homePageTakesItsPortBack()
+{
+    HomeFixture fixture;
+    QVERIFY(fixture.open());
+    qputenv("CELLWICK_EXTRA_PORTS", (fixture.bms().portPath() + ':' + loader->portPath()).toLocal8Bit());
+    makePage();
+    HomeWindow &home = fixture.home();
+    connect(page.get(), &UpdateWindow::signalFromUpdateWindowOpenCom, &home, &HomeWindow::close_serialPort);
+    connect(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish, &home, &HomeWindow::Connect_clicked);
+    connect(&home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, page.get(),
+            &UpdateWindow::onHomeWindowSearchClicked);
+    connect(&home, &HomeWindow::signalFromHomWindowComID_activated, page.get(),
+            &UpdateWindow::onHomeWindowComIdActivated);
+
+    load(writeImage(QStringLiteral("fw.bin"), pattern(5000)));
+    QVERIFY(!fixture.bms().portInUse());
+    QVERIFY(loader->portInUse());
+    // The home page's port search while the download runs leaves the update port open.
+    connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
+        if (request.command == 0xF1 && request.record.blockIndex == 2)
+            QTimer::singleShot(0, &home, [&] {
+                QTest::mouseClick(home.findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+                auto *homePorts = home.findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+                homePorts->setCurrentIndex(homePorts->findText(fixture.bms().portPath()));
+            });
+    });
+    QVERIFY(download());
+    QCOMPARE(loader->receivedImage(), pattern(5000));
+
+    // The home page reconnects and the update page lists its ports again.
+    QTRY_VERIFY_WITH_TIMEOUT(fixture.bms().portInUse() && bmsArea.serialPortOpen, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(button("iap_btnOpenCom")->isEnabled(), Wait);
+    QCOMPARE(button("iap_btnOpenCom")->text(), QStringLiteral("Open"));
+    QVERIFY(!loader->portInUse());
+}
+
+void TestUpdateWindow::pageWorksTheSameInChinese()
+{
+    makePage();
+    page->change_trans(1);
+    QPushButton *openButton = button("iap_btnOpenCom");
+    const QString chineseOpen = openButton->text();
+    QVERIFY(chineseOpen != QStringLiteral("Open"));
+    QTest::mouseClick(openButton, Qt::LeftButton);
+    QTRY_VERIFY(loader->portInUse());
+    const QString chineseClose = openButton->text();
+    QVERIFY(chineseClose != QStringLiteral("Close") && chineseClose != chineseOpen);
+    // Switching the language while open: the button still tells the port's state and closes it.
+    page->change_trans(1);
+    QCOMPARE(openButton->text(), chineseClose);
+    QTest::mouseClick(openButton, Qt::LeftButton);
+    QTRY_VERIFY(!loader->portInUse());
+    QCOMPARE(openButton->text(), chineseOpen);
+
+    load(writeImage(QStringLiteral("fw.bin"), pattern(2500)));
+    QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(loader->finishedReported(), Wait);
+    QCOMPARE(loader->receivedImage(), pattern(2500));
+    QTRY_COMPARE_WITH_TIMEOUT(boxes->seen().size(), 2, Wait);
+    QVERIFY(boxes->seen().last().text != QStringLiteral("Download completed !"));
+    page->change_trans(0);
+}
+
+QTEST_MAIN(TestUpdateWindow)
+#include "tst_updatewindow.moc"
