@@ -418,6 +418,10 @@ void TestUpdateWindow::homePageTakesItsPortBack()
 void TestUpdateWindow::pageWorksTheSameInChinese()
 {
     makePage();
+    // Every button shows its icon.
+    for (const char *name : {"pushButtonSearch_iap", "iap_btnOpenCom", "btnFileOpen", "btnConfirmUpdate",
+                             "btnUpdateAgain"})
+        QVERIFY2(!button(name)->icon().pixmap(16).isNull(), name);
     page->change_trans(1);
     QPushButton *openButton = button("iap_btnOpenCom");
     const QString chineseOpen = openButton->text();
