@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>Suggest using PACK SN as the Client ID</source>
-        <translation>Рекомендуется серийный № батареи как ID клиента</translation>
+        <translation>Совет: ID клиента = серийный № батареи</translation>
     </message>
     <message>
         <source>Username:</source>

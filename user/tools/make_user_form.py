@@ -8,6 +8,14 @@ compensation. The tables below are the whole content of the form; run this
 script after changing them and commit the .ui it writes:
 
     python3 user/tools/make_user_form.py
+
+The page must fit beside the side bar on a 1366 x 768 screen (about
+1200 x 650 pixels), so the form is compact where it has to be: the page and
+the tab widget may shrink to what their contents need, the first tab's boxes
+take the height of their rows rather than their preferred height, the
+inverter and production rows stand closer together with the style sheet's
+field height, and the button that sets the BMS clock never gets narrower than
+its text.
 """
 
 import os
@@ -133,6 +141,10 @@ def group(name, t, props, layout):
     return widget('QGroupBox', name, title(t) + list(props), children=layout)
 
 
+def margins(m):
+    return [(side, '<number>%d</number>' % m) for side in ('leftMargin', 'topMargin', 'rightMargin', 'bottomMargin')]
+
+
 def spacing(h, v):
     return [('horizontalSpacing', '<number>%d</number>' % h), ('verticalSpacing', '<number>%d</number>' % v)]
 
@@ -164,7 +176,7 @@ def inverter():
     for row, (lab, t, cmb, items, editable, (mw, mh)) in enumerate(INVERTER_ROWS):
         cells.append(at(row, 0, label(lab, t, policy('Preferred', 'MinimumExpanding'))))
         cells.append(at(row, 1, spacer(20, 20, 'Fixed', 'Minimum')))
-        cells.append(at(row, 2, combo(cmb, items, policy('Preferred', 'MinimumExpanding') + minimum(mw, mh)
+        cells.append(at(row, 2, combo(cmb, items, policy('Preferred', 'MinimumExpanding') + minimum(mw, 26)
                                       + maxh(35), editable)))
     cells.append(at(10, 2, spacer(20, 20, 'Minimum', 'Preferred')))
     cells.append(at(11, 0, button('btnInverterParametersRead', 'Read', policy('Preferred', 'MinimumExpanding')
@@ -172,8 +184,8 @@ def inverter():
     cells.append(at(11, 1, spacer(20, 20, 'Fixed', 'Minimum')))
     cells.append(at(11, 2, button('btnInverterParametersWrite', 'Write', policy('MinimumExpanding', 'MinimumExpanding')
                                   + minimum(100, 32) + maxh(40) + font(11))))
-    return group('groupBoxInverter', 'Inverter parameters', policy('Preferred', 'MinimumExpanding') + font(11),
-                 grid('gridLayout_3', cells, spacing(11, 8)))
+    return group('groupBoxInverter', 'Inverter parameters', policy('Preferred', 'Preferred') + font(11),
+                 grid('gridLayout_3', cells, margins(4) + spacing(11, 3)))
 
 
 COM_ROWS = [
@@ -197,7 +209,7 @@ def com():
     cells.append(at(8, 1, button('btnComRead', 'Read', common + minimum(60, 32) + maxh(40))))
     cells.append(at(8, 2, spacer(20, 20, 'Fixed', 'Minimum')))
     cells.append(at(8, 3, button('btnComWrite', 'Write', common + minimum(60, 32) + maxh(40))))
-    return group('groupBox', 'Com parameters', policy('Preferred', 'MinimumExpanding') + minimum(320, 0)
+    return group('groupBox', 'Com parameters', policy('Preferred', 'Preferred') + minimum(320, 0)
                  + maximum(600, MAX) + font(11), grid('gridLayout_6', cells, spacing(11, 5)))
 
 
@@ -220,7 +232,8 @@ def commands():
         at(4, 0, button('btnRTCRead', 'Read', policy('Minimum', 'MinimumExpanding') + minimum(120, 32)
                         + maxh(40) + font(11))),
         at(4, 1, spacer(69, 20, 'Expanding', 'Minimum')),
-        at(4, 2, button('btnUpdateSystemTime', 'Update the BMS RTC time', wide)),
+        at(4, 2, button('btnUpdateSystemTime', 'Update the BMS RTC time', policy('MinimumExpanding', 'MinimumExpanding')
+                        + minimum(0, 32) + maxh(40) + font(11))),
     ]
     return group('groupBox_5', 'System commands', font(11), grid('gridLayout_4', cells))
 
@@ -237,7 +250,7 @@ PRODUCTION_ROWS = [
 
 
 def production():
-    field = policy('Expanding', 'MinimumExpanding') + minimum(0, 28) + maxh(35)
+    field = policy('Expanding', 'MinimumExpanding') + minimum(0, 26) + maxh(35)
     cells = []
     for row, (lab, t, edit, extra) in enumerate(PRODUCTION_ROWS):
         rows = 2 if lab == 'battery' else 1   # the battery name takes two rows
@@ -249,8 +262,8 @@ def production():
                                  + minimum(0, 32) + maxh(40) + font(11)), 1, 2))
     cells.append(at(8, 3, button('btnProductionWrite', 'Write', policy('Minimum', 'MinimumExpanding')
                                  + minimum(0, 32) + maxh(40) + font(11))))
-    return group('groupProduction', 'Production information', policy('Preferred', 'MinimumExpanding')
-                 + minimum(400, 0) + font(11), grid('gridLayout', cells))
+    return group('groupProduction', 'Production information', policy('Preferred', 'Preferred')
+                 + minimum(400, 0) + font(11), grid('gridLayout', cells, margins(4) + spacing(6, 3)))
 
 
 VERSION_ROWS = [
@@ -274,7 +287,7 @@ def version():
                                  + minimum(0, 32) + maxh(40) + font(11))))
     cells.append(at(5, 1, spacer(10, 20, 'Fixed', 'Minimum')))
     layout = spacing(9, 5) + [('rightMargin', '<number>11</number>')]
-    return group('groupBoxVersion', 'Version information', policy('Preferred', 'MinimumExpanding')
+    return group('groupBoxVersion', 'Version information', policy('Preferred', 'Preferred')
                  + minimum(100, 0) + font(11), grid('gridLayout_5', cells, layout))
 
 
@@ -306,7 +319,7 @@ def tab_settings():
     return grid('gridLayout_13', [
         at(0, 0, inverter()), at(0, 1, gap), at(0, 2, com()), at(0, 3, gap), at(0, 4, commands()),
         at(1, 0, production()), at(1, 1, gap), at(1, 2, version()), at(1, 3, gap), at(1, 4, user()),
-    ])
+    ], margins(4) + [('spacing', '<number>4</number>')])
 
 
 # ---- Tab 1: WiFi/MQTT parameters --------------------------------------------
@@ -490,11 +503,12 @@ def build():
     w(1, '<class>UserWindow</class>')
     w(1, '<widget class="QWidget" name="UserWindow">')
     emit_props(2, [('geometry', '<rect><x>0</x><y>0</y><width>1503</width><height>822</height></rect>')]
-               + policy('MinimumExpanding', 'Expanding') + minimum(0, 35) + [('windowTitle', string('Form'))])
+               + policy('Expanding', 'Expanding') + minimum(0, 35) + [('windowTitle', string('Form'))])
     w(2, '<layout class="QGridLayout" name="gridLayout_8">')
+    emit_props(3, [(side, '<number>0</number>') for side in ('leftMargin', 'topMargin', 'rightMargin', 'bottomMargin')])
     w(3, '<item row="0" column="1">')
     w(4, '<widget class="QTabWidget" name="tabWidget">')
-    emit_props(5, policy('MinimumExpanding', 'Expanding') + enum('tabPosition', 'QTabWidget::North')
+    emit_props(5, policy('Expanding', 'Expanding') + enum('tabPosition', 'QTabWidget::North')
                + enum('tabShape', 'QTabWidget::Rounded') + [('currentIndex', '<number>0</number>')]
                + enum('elideMode', 'Qt::ElideMiddle'))
     for name, t, content in TABS:

@@ -68,7 +68,7 @@ WORDS = {
     'Port:': ('端口:', 'Порт:'),
     'Client ID:': ('客户端ID:', 'ID клиента:'),
     'Suggest using PACK SN as the Client ID': ('建议使用PACK序列号作为客户端ID',
-                                               'Рекомендуется серийный № батареи как ID клиента'),
+                                               'Совет: ID клиента = серийный № батареи'),
     'Username:': ('用户名:', 'Имя пользователя:'),
     'MQTT Password:': ('MQTT密码:', 'Пароль MQTT:'),
     'WIFI SSID:': ('WIFI名称:', 'Имя сети WIFI:'),
