@@ -795,5 +795,57 @@
         <source>Cells_18 (uΩ)</source>
         <translation>Cells_18 (uΩ)</translation>
     </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Limit 20 words</source>
+        <translation>Limit 20 words</translation>
+    </message>
+    <message>
+        <source>Limit 10 words</source>
+        <translation>Limit 10 words</translation>
+    </message>
+    <message>
+        <source>Limit 8 words</source>
+        <translation>Limit 8 words</translation>
+    </message>
+    <message>
+        <source>Limit 50 words</source>
+        <translation>Limit 50 words</translation>
+    </message>
+    <message>
+        <source>Limit 40 words,default to BMS SN</source>
+        <translation>Limit 40 words,default to BMS SN</translation>
+    </message>
+    <message>
+        <source>Limit 64 words</source>
+        <translation>Limit 64 words</translation>
+    </message>
+    <message>
+        <source>Limit 40 words</source>
+        <translation>Limit 40 words</translation>
+    </message>
+    <message>
+        <source>Please open the serial port first</source>
+        <translation>Please open the serial port first</translation>
+    </message>
+    <message>
+        <source>reading completed</source>
+        <translation>reading completed</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to write ?</source>
+        <translation>Are you sure you want to write ?</translation>
+    </message>
+    <message>
+        <source> Parameter error, please check the parameters !</source>
+        <translation> Parameter error, please check the parameters !</translation>
+    </message>
+    <message>
+        <source>Please read the parameters first</source>
+        <translation>Please read the parameters first</translation>
+    </message>
 </context>
 </TS>

@@ -795,5 +795,57 @@
         <source>Cells_18 (uΩ)</source>
         <translation>Ячейка_18 (мкОм)</translation>
     </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Limit 20 words</source>
+        <translation>Не более 20 символов</translation>
+    </message>
+    <message>
+        <source>Limit 10 words</source>
+        <translation>Не более 10 символов</translation>
+    </message>
+    <message>
+        <source>Limit 8 words</source>
+        <translation>Не более 8 символов</translation>
+    </message>
+    <message>
+        <source>Limit 50 words</source>
+        <translation>Не более 50 символов</translation>
+    </message>
+    <message>
+        <source>Limit 40 words,default to BMS SN</source>
+        <translation>Не более 40 символов, по умолчанию серийный номер BMS</translation>
+    </message>
+    <message>
+        <source>Limit 64 words</source>
+        <translation>Не более 64 символов</translation>
+    </message>
+    <message>
+        <source>Limit 40 words</source>
+        <translation>Не более 40 символов</translation>
+    </message>
+    <message>
+        <source>Please open the serial port first</source>
+        <translation>Сначала откройте порт</translation>
+    </message>
+    <message>
+        <source>reading completed</source>
+        <translation>Чтение завершено</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to write ?</source>
+        <translation>Записать параметры в BMS?</translation>
+    </message>
+    <message>
+        <source> Parameter error, please check the parameters !</source>
+        <translation>Ошибка в параметрах, проверьте их!</translation>
+    </message>
+    <message>
+        <source>Please read the parameters first</source>
+        <translation>Сначала прочитайте параметры</translation>
+    </message>
 </context>
 </TS>

@@ -795,5 +795,57 @@
         <source>Cells_18 (uΩ)</source>
         <translation>电芯_18 (uΩ)</translation>
     </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Limit 20 words</source>
+        <translation>限20个字符</translation>
+    </message>
+    <message>
+        <source>Limit 10 words</source>
+        <translation>限10个字符</translation>
+    </message>
+    <message>
+        <source>Limit 8 words</source>
+        <translation>限8个字符</translation>
+    </message>
+    <message>
+        <source>Limit 50 words</source>
+        <translation>限50个字符</translation>
+    </message>
+    <message>
+        <source>Limit 40 words,default to BMS SN</source>
+        <translation>限40个字符，默认为BMS序列号</translation>
+    </message>
+    <message>
+        <source>Limit 64 words</source>
+        <translation>限64个字符</translation>
+    </message>
+    <message>
+        <source>Limit 40 words</source>
+        <translation>限40个字符</translation>
+    </message>
+    <message>
+        <source>Please open the serial port first</source>
+        <translation>请先打开串口</translation>
+    </message>
+    <message>
+        <source>reading completed</source>
+        <translation>读取完成</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to write ?</source>
+        <translation>确定要写入吗？</translation>
+    </message>
+    <message>
+        <source> Parameter error, please check the parameters !</source>
+        <translation>参数错误，请检查参数！</translation>
+    </message>
+    <message>
+        <source>Please read the parameters first</source>
+        <translation>请先读取参数</translation>
+    </message>
 </context>
 </TS>
