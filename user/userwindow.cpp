@@ -200,7 +200,7 @@ void UserWindow::on_btnResetBMS_clicked()
 
 void UserWindow::timeUpdateUserSettingParmeters()
 {
-    if (!bmsArea.userSettingReady)
+    if (!bmsArea.userSettingReady || confirming)
         return;
     userPollTimer->stop();
     updateUserSettingParmeters();
@@ -348,6 +348,16 @@ void UserWindow::on_btnUserWriteAll_clicked()
     requestUserWrite({UserWriteAllMarker, UserWriteCom, UserWriteRtc, UserWriteProduction, UserWriteInverter});
 }
 
+// While the operator is asked, no reply is filled in: the values written are
+// the ones on the page when the operator said Yes.
+bool UserWindow::confirmWrite()
+{
+    confirming = true;
+    const bool yes = askYesNo(nullptr, tr("Are you sure you want to write ?"));
+    confirming = false;
+    return yes;
+}
+
 void UserWindow::lowerRaisedUserFlags()
 {
     for (int flag : qAsConst(raisedByPress))
@@ -465,7 +475,7 @@ void UserWindow::writeUserSettingParameters()
 {
     // The clock alone is taken from the PC without asking.
     const bool clockOnly = pressedGroups == QList<int>{UserWriteRtc};
-    if (!clockOnly && !askYesNo(nullptr, tr("Are you sure you want to write ?"))) {
+    if (!clockOnly && !confirmWrite()) {
         lowerRaisedUserFlags();
         return;
     }
@@ -499,7 +509,7 @@ void UserWindow::writeUserSettingParameters()
 
 void UserWindow::timeUpdateCalibrationParmeters()
 {
-    if (!bmsArea.calibrationReady)
+    if (!bmsArea.calibrationReady || confirming)
         return;
     userPollTimer->stop();
     updateCalibrationParmeters();
@@ -636,7 +646,7 @@ void UserWindow::writeCalibrationParameters()
     }
 
     // The line-loss write.
-    if (!askYesNo(nullptr, tr("Are you sure you want to write ?"))) {
+    if (!confirmWrite()) {
         bmsArea.lineLossWriteRequest = 0;
         bmsArea.updateWritePending();
         return;
@@ -669,7 +679,7 @@ void UserWindow::writeCalibrationParameters()
 
 void UserWindow::timeUpdateUserwifiParmeters()
 {
-    if (!bmsArea.wifiMqttReady)
+    if (!bmsArea.wifiMqttReady || confirming)
         return;
     wifiPollTimer->stop();
     updateUserSettingWifiParmeters();
@@ -708,7 +718,7 @@ void UserWindow::on_btnWifiParmSetting_clicked()
 
 void UserWindow::writeWifiParameters()
 {
-    if (!askYesNo(nullptr, tr("Are you sure you want to write ?"))) {
+    if (!confirmWrite()) {
         bmsArea.wifiMqttWriteRequest = 0;
         bmsArea.updateWritePending();
         return;

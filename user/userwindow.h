@@ -92,6 +92,7 @@ public slots:
 
 private:
     bool portOpenOrRefuse();
+    bool confirmWrite();
     void requestUserRead(const QList<int> &readFlags);
     void requestUserWrite(const QList<int> &writeFlags);
     void requestCalibration(int flag);
@@ -112,4 +113,6 @@ private:
     QList<int> raisedByPress;
     // The calibration byte of the press being handled, or -1 for the line-loss Write.
     int pressedCalibration = -1;
+    // A write confirmation is open.
+    bool confirming = false;
 };
