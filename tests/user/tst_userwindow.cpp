@@ -410,6 +410,7 @@ void TestUserWindow::calibrationOperations()
     QTest::qWait(1500);
     QCOMPARE(fixture->bms().countRequests(0x10), 0);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(bmsArea.calibrationCommandFlags), 10), QByteArray(10, '\0'));
+    QCOMPARE(int(bmsArea.parameterErrorCount), 0);   // no other page's write is refused for them
 
     // A calibration read that lands before the operation goes out does not change its value.
     edit("lineEditCellReferenceVolt")->setText("3290");
