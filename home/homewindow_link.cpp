@@ -236,7 +236,9 @@ bool HomeWindow::serveOperations()
             params = QByteArray(2, '\0');
             sentFlag = calibrate;
         } else if (bmsArea.parameterErrorCount == 0) {
-            params = bmsArea.calibration.registers(pair, 1);
+            const quint16 value = bmsArea.calibrationParameter[pair];
+            params.append(static_cast<char>(value & 0xFF));
+            params.append(static_cast<char>(value >> 8));
             sentFlag = calibrate;
         } else {
             // The page refused the value: the operation is not sent without one.

@@ -94,6 +94,10 @@ struct BmsDataArea
     BmsCalibrationRecord calibration;
     quint8 lineLossWriteRequest = 0;
     quint8 calibrationCommandFlags[10] = {};
+    // The value each calibration operation carries (pair 1 to 4, the record's unit),
+    // as the operator gave it when asking for the operation; a reply that replaces
+    // the record meanwhile does not change what is sent.
+    quint16 calibrationParameter[5] = {};
 
     // --- WiFi / MQTT ------------------------------------------------------------------
     quint8 wifiMqttReadRequest = 0;

@@ -413,8 +413,10 @@ void TestHomeLink::operationsAreSettledOnce()
     BoxWatcher boxes;
     QVERIFY(f.open(2));
 
-    // A calibration takes its value from the record, low byte first.
-    bmsArea.calibration.setU16(2, 0x1234);
+    // A calibration carries the value given for it, low byte first, not what
+    // the calibration record holds by then.
+    bmsArea.calibrationParameter[1] = 0x1234;
+    bmsArea.calibration.setU16(2, 0x5678);
     bmsArea.calibrationCommandFlags[2] = 1;   // discharging current
     bmsArea.calibrationCommandFlags[9] = 1;   // pack reference reset
     QVERIFY(boxes.waitFor(QStringLiteral("Operation successful !"), Wait));

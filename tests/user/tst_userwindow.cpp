@@ -1,0 +1,568 @@
+// The user page against the fake BMS: what its buttons put on the line, what
+// the BMS then holds, and what the page shows of the BMS's records.
+#include "userwindow.h"
+
+#include "bmsdataarea.h"
+#include "boxes.h"
+#include "fakebms.h"
+#include "homefixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int Wait = 15000;
+const QString Written = QStringLiteral("Parameter written successfully !");
+const QString Refused = QStringLiteral(" Parameter error, please check the parameters !");
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// A user-setting block whose values all read back as they were written.
+BmsUserSettingRecord userImage()
+{
+    BmsUserSettingRecord r;
+    const quint16 inverter[] = {0x0506, 584, 1000, quint16(-1000), 480, 10, 15, 12, 20};
+    for (int i = 0; i < 9; ++i)
+        r.setU16(2 * i, inverter[i]);   // CAN protocol 6, RS485 protocol 5, 58.4 V, ...
+    const char *texts[] = {"HW-1.0", "SW-2.1", "PR-3.0"};
+    for (int i = 0; i < 3; ++i)
+        r.setText(18 + 8 * i, 8, texts[i]);
+    const quint8 clock[] = {26, 3, 9, 0, 5, 30};
+    for (int i = 0; i < 6; ++i)
+        r.setU8(42 + i, clock[i]);
+    r.setText(48, 20, "BMS-0001");
+    r.setText(68, 20, "PACK-0042");
+    r.setText(88, 10, "2026-01-15");
+    r.setText(98, 8, "Cellwick");
+    r.setText(106, 20, "ORD-77");
+    r.setText(126, 20, "Home 16S");
+    r.setU16(146, 0xBEEF);              // reserved: goes back as the BMS keeps it
+    r.setU16(148, 0xAB05);              // address 5 and a reserved byte
+    r.setU16(150, 500);
+    r.setU32(152, 0xCAFEF00D);          // reserved
+    const quint32 bauds[] = {9600, 19200, 38400, 57600, 115200};
+    for (int i = 0; i < 5; ++i)
+        r.setU32(156 + 4 * i, bauds[i]);
+    return r;
+}
+
+BmsCalibrationRecord calibrationImage()
+{
+    BmsCalibrationRecord r;
+    const quint16 values[] = {5, quint16(-1234), 2500, 3300, 5210};
+    for (int i = 0; i < 5; ++i)
+        r.setU16(2 * i, values[i]);
+    for (int n = 0; n < 18; ++n)
+        r.setU16(10 + 2 * n, static_cast<quint16>(100 + n));
+    for (int i = 46; i < 58; ++i)
+        r.setU8(i, static_cast<quint8>(i));   // reserved
+    return r;
+}
+
+const char *const WifiEdits[] = {"lineEdit_serverAddress", "lineEdit_mqttPort", "lineEdit_clientID",
+                                 "lineEdit_mqttUsername", "lineEdit_mqttPassword", "lineEdit_wifi_ssid",
+                                 "lineEdit_wifi_password"};
+const int WifiOffsets[] = {0, 50, 58, 98, 162, 204, 224};
+const int WifiWidths[] = {50, 8, 40, 64, 40, 20, 20};
+
+BmsWifiMqttRecord wifiImage(const QStringList &texts)
+{
+    BmsWifiMqttRecord r;
+    for (int i = 0; i < 7; ++i)
+        r.setText(WifiOffsets[i], WifiWidths[i], texts.at(i));
+    r.setU16(202, 0x5A5A);   // reserved
+    return r;
+}
+
+const QStringList WifiTexts = {"mqtt.example.net", "1883", "PACK-0042", "operator", "secret", "SSID  ", "wifi-pass"};
+
+} // namespace
+
+class TestUserWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void closedPortRefusesEveryButton();
+    void readsFillTheirGroups();
+    void writesSendTheirRangesWithTheTypedValues();
+    void refusedValuesSendNothing();
+    void calibrationOperations();
+    void lineLossAndWifiRoundTrip();
+    void shortRepliesShowNothing();
+    void accessCodes();
+    void languageSwitchKeepsValues();
+
+private:
+    QComboBox *box(const char *name) { return page->findChild<QComboBox *>(name); }
+    QLineEdit *edit(const QString &name) { return page->findChild<QLineEdit *>(name); }
+    void click(const char *name) { page->findChild<QPushButton *>(name)->click(); }
+    // The texts shown by the named combo boxes, line edits and labels.
+    QStringList shown(const QStringList &names);
+    // Every value the page shows.
+    QStringList allValues();
+    // Clicks and waits for the box with the text; false when it did not come.
+    bool clickFor(const char *button, const QString &text);
+    // The data of the first frame of the command sent since the last clickFor.
+    QByteArray sent(quint8 command);
+
+    std::unique_ptr<HomeFixture> fixture;
+    UserWindow *page = nullptr;
+    BoxWatcher *boxes = nullptr;
+};
+
+void TestUserWindow::init()
+{
+    fixture = std::make_unique<HomeFixture>();
+    fixture->bms().block(0x17) = userImage().toByteArray();
+    fixture->bms().block(0x1D) = calibrationImage().toByteArray();
+    fixture->bms().block(0x06) = wifiImage(WifiTexts).toByteArray();
+    fixture->bms().block(0x01) = QByteArray(120, '\0').replace(94, 6, "SW-2.1");   // the live version
+    page = new UserWindow;
+    page->setPcClock([] { return QDateTime(QDate(2026, 3, 9), QTime(0, 5, 30)); });
+    boxes = new BoxWatcher;
+}
+
+void TestUserWindow::cleanup()
+{
+    delete boxes;
+    delete page;
+    fixture.reset();
+}
+
+QStringList TestUserWindow::shown(const QStringList &names)
+{
+    QStringList texts;
+    for (const QString &name : names) {
+        if (auto *combo = page->findChild<QComboBox *>(name))
+            texts << combo->currentText();
+        else if (auto *line = edit(name))
+            texts << line->text();
+        else
+            texts << page->findChild<QLabel *>(name)->text();
+    }
+    return texts;
+}
+
+QStringList TestUserWindow::allValues()
+{
+    QStringList names = {"labelBmsSystemTime"};
+    for (QWidget *child : page->findChildren<QWidget *>()) {
+        if ((qobject_cast<QComboBox *>(child) || qobject_cast<QLineEdit *>(child)) && !child->objectName().isEmpty()
+            && child->objectName() != "comboBoxLanguage")
+            names << child->objectName();
+    }
+    return names + shown(names);
+}
+
+bool TestUserWindow::clickFor(const char *button, const QString &text)
+{
+    boxes->clear();
+    fixture->bms().clearRequests();
+    click(button);
+    return boxes->waitFor(text, Wait);
+}
+
+QByteArray TestUserWindow::sent(quint8 command)
+{
+    for (const BmsRequest &request : fixture->bms().requests()) {
+        if (request.command == command && request.data != hex("00180014"))   // not the identity handshake
+            return request.data;
+    }
+    return QByteArray();
+}
+
+void TestUserWindow::closedPortRefusesEveryButton()
+{
+    const char *buttons[] = {"btnUserReadAll", "btnComWrite", "btnCalibrationRead", "btnDischargingCurrentCalibration",
+                             "btnCalibrationLineLossWrite", "btnWifiParmSetting", "btnResetBMS"};
+    for (const char *name : buttons)
+        click(name);
+    QTRY_COMPARE(boxes->count("Please open the serial port first"), 7);
+    QCOMPARE(boxes->seen().size(), 7);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(bmsArea.userSettingReadFlags), 5), QByteArray(5, '\0'));
+    QVERIFY(!bmsArea.anyWriteFlag(BlockUserSetting));
+    QCOMPARE(bmsArea.calibrationCommandFlags[2] + bmsArea.calibrationReadRequest + bmsArea.lineLossWriteRequest
+                 + bmsArea.wifiMqttWriteRequest + bmsArea.bmsResetRequest + bmsArea.parameterWritePending,
+             0);
+}
+
+void TestUserWindow::readsFillTheirGroups()
+{
+    QVERIFY(fixture->open(2));
+    // The main window's first User click reads every group of the record.
+    page->onMainWindowUserClicked();
+    QVERIFY(boxes->waitFor("reading completed", Wait));
+    QCOMPARE(sent(0x17), hex("00000058"));
+    QCOMPARE(box("comboBoxCanbus")->currentIndex(), 6);
+    QCOMPARE(box("comboBoxRs485")->currentIndex(), 5);
+    QCOMPARE(shown({"comboBoxMaxChargingVolt", "comboBoxMaxChargingCur", "comboBoxMaxDischargingCur",
+                    "comboBoxDischargeCutOff", "comboBoxForcedChargeRequest1SOC", "comboBoxForcedChargeRelease1SOC",
+                    "comboBoxForcedChargeRequest2SOC", "comboBoxForcedChargeRelease2SOC"}),
+             QStringList({"58.4", "100.0", "-100.0", "48.0", "10", "15", "12", "20"}));
+    QCOMPARE(shown({"comboBoxBmsAdrss", "comboBoxCanBaud", "comboBoxUart1Baud", "comboBoxUart2Baud",
+                    "comboBoxUart3Baud", "comboBoxUart4Baud", "comboBoxUart5Baud"}),
+             QStringList({"5", "500", "9600", "19200", "38400", "57600", "115200"}));
+    QCOMPARE(shown({"lineEditHardwareVersion", "lineEditSoftwareVersion", "lineEditProtocolVersion",
+                    "labelBmsSystemTime"}),
+             QStringList({"HW-1.0", "SW-2.1", "PR-3.0", "2026-03-09 00:05:30"}));
+    QCOMPARE(shown({"lineEditBMS_SN", "lineEditPack_SN", "lineEditManufactureDate", "lineEditManufactureName",
+                    "lineEditOrderNumber", "lineEditBatteryName"}),
+             QStringList({"BMS-0001", "PACK-0042", "2026-01-15", "Cellwick", "ORD-77", "Home 16S"}));
+    QCOMPARE(bmsArea.bmsSnText + "/" + bmsArea.packSnText, QString("BMS-0001/PACK-0042"));
+    // While the link is up, the software version is the live one.
+    fixture->bms().block(0x01).replace(94, 6, "SW-2.2");
+    QTRY_COMPARE(edit("lineEditSoftwareVersion")->text(), QString("SW-2.2"));
+
+    // One group at a time; padding never reaches the texts; a protocol the list lacks shows no item.
+    BmsUserSettingRecord changed = userImage();
+    changed.setU8(0, 40);
+    changed.setU8(42, 7);
+    changed.setText(48, 20, "SN 12 blanks        ");   // blanks to the end go
+    changed.setText(68, 20, "PK  ");                   // blanks before the zero fill stay
+    fixture->bms().block(0x17) = changed.toByteArray();
+    QVERIFY(clickFor("btnInverterParametersRead", "reading completed"));
+    QCOMPARE(box("comboBoxCanbus")->currentIndex(), -1);
+    QVERIFY(clickFor("btnRTCRead", "reading completed"));
+    QCOMPARE(shown({"labelBmsSystemTime", "lineEditBMS_SN"}), QStringList({"2007-03-09 00:05:30", "BMS-0001"}));
+    QVERIFY(clickFor("btnProductionRead", "reading completed"));
+    QCOMPARE(shown({"lineEditBMS_SN", "lineEditPack_SN"}), QStringList({"SN 12 blanks", "PK  "}));
+    QCOMPARE(bmsArea.packSnText, QString("PK  "));
+}
+
+void TestUserWindow::writesSendTheirRangesWithTheTypedValues()
+{
+    QVERIFY(fixture->open(2));
+    // The clock alone is set from the PC without asking, before anything was read.
+    QVERIFY(clickFor("btnUpdateSystemTime", Written));
+    QCOMPARE(boxes->count("Are you sure you want to write ?"), 0);
+    QCOMPARE(sent(0x18), hex("001500031a030900051e"));
+
+    QVERIFY(clickFor("btnUserReadAll", "reading completed"));
+    BmsUserSettingRecord expected = userImage();
+    // Inverter: the typed voltage is rounded, not cut (57.6 V is 576).
+    box("comboBoxMaxChargingVolt")->setEditText("57.6");
+    box("comboBoxRs485")->setCurrentIndex(9);
+    expected.setU16(0, 0x0906);
+    expected.setU16(2, 576);
+    QVERIFY(clickFor("btnInverterParametersWrite", Written));
+    QCOMPARE(sent(0x18), hex("00000009") + expected.registers(0, 9));
+    QCOMPARE(fixture->bms().block(0x17), expected.toByteArray());
+
+    // Production: the texts as typed, zero-filled, and read back the same.
+    edit("lineEditPack_SN")->setText(QString::fromUtf8("PACK-Ä-0043"));
+    expected.setText(68, 20, QString::fromUtf8("PACK-Ä-0043"));
+    QVERIFY(clickFor("btnProductionWrite", Written));
+    QCOMPARE(sent(0x18), hex("00180031") + expected.registers(24, 49));
+    edit("lineEditPack_SN")->clear();
+    QVERIFY(clickFor("btnProductionRead", "reading completed"));
+    QCOMPARE(edit("lineEditPack_SN")->text(), QString::fromUtf8("PACK-Ä-0043"));
+
+    // Communication: registers 74 to 87, the reserved bytes as the BMS keeps them.
+    box("comboBoxBmsAdrss")->setCurrentIndex(box("comboBoxBmsAdrss")->findText("255"));
+    box("comboBoxUart3Baud")->setCurrentIndex(box("comboBoxUart3Baud")->findText("115200"));
+    expected.setU8(148, 255);
+    expected.setU32(164, 115200);
+    QVERIFY(clickFor("btnComWrite", Written));
+    QCOMPARE(sent(0x18), hex("004a000e") + expected.registers(74, 14));
+
+    // Write all: one confirmation, one frame of the whole block.
+    box("comboBoxForcedChargeRelease2SOC")->setEditText("18");
+    expected.setU16(16, 18);
+    QVERIFY(clickFor("btnUserWriteAll", Written));
+    QCOMPARE(boxes->count("Are you sure you want to write ?"), 1);
+    QCOMPARE(sent(0x18), hex("00000058") + expected.toByteArray());
+    QCOMPARE(fixture->bms().block(0x17), expected.toByteArray());
+
+    // A reply that comes while the operator is asked does not replace the values being written.
+    box("comboBoxMaxChargingVolt")->setEditText("55.5");
+    boxes->setLeaveOpen(true);
+    QTimer::singleShot(0, this, [this] {
+        click("btnInverterParametersRead");
+        QTRY_VERIFY_WITH_TIMEOUT(bmsArea.userSettingReady, Wait);
+        QTest::qWait(500);
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *confirmation = qobject_cast<QMessageBox *>(window);
+            if (confirmation && confirmation->isVisible() && confirmation->button(QMessageBox::Yes))
+                confirmation->button(QMessageBox::Yes)->click();
+        }
+    });
+    QVERIFY(clickFor("btnInverterParametersWrite", Written));
+    boxes->setLeaveOpen(false);
+    QCOMPARE(fixture->bms().block(0x17).mid(2, 2), hex("2b02"));   // 55.5 V
+
+    // A clock write the BMS refused leaves nothing behind that a later Write
+    // sends unasked: the inverter Write asks and sends its own range only.
+    fixture->bms().setRefuseWrites(true);
+    QVERIFY(clickFor("btnUpdateSystemTime", "Parameter writing failed !"));
+    fixture->bms().setRefuseWrites(false);
+    QVERIFY(clickFor("btnInverterParametersWrite", Written));
+    QCOMPARE(boxes->count("Are you sure you want to write ?"), 1);
+    for (const BmsRequest &request : fixture->bms().requests())
+        QVERIFY(request.command != 0x18 || request.data.startsWith(hex("00000009")));
+}
+
+void TestUserWindow::refusedValuesSendNothing()
+{
+    QVERIFY(fixture->open(2));
+    // Before any read the inverter Write stands on its own: the empty production fields are not looked at.
+    QVERIFY(clickFor("btnInverterParametersWrite", Written));
+    QVERIFY(clickFor("btnUserReadAll", "reading completed"));
+    const QByteArray held = fixture->bms().block(0x17);
+
+    const struct {
+        const char *combo;
+        const char *text;
+        const char *button;
+    } cases[] = {
+        {"comboBoxForcedChargeRequest1SOC", "65541", "btnInverterParametersWrite"},
+        {"comboBoxMaxChargingCur", "4000", "btnInverterParametersWrite"},   // 40000 does not fit 16 bits
+        {"comboBoxMaxDischargingCur", "0", "btnInverterParametersWrite"},
+        {"comboBoxMaxChargingVolt", "fast", "btnUserWriteAll"},
+    };
+    for (const auto &c : cases) {
+        const QString before = box(c.combo)->currentText();
+        box(c.combo)->setEditText(c.text);
+        QVERIFY2(clickFor(c.button, Refused), c.text);
+        box(c.combo)->setEditText(before);
+    }
+    box("comboBoxBmsAdrss")->setItemText(0, "257");
+    QVERIFY(clickFor("btnComWrite", Refused));
+    // Texts that would not read back as typed, and empty ones.
+    edit("lineEditBatteryName")->setText(QString::fromUtf8("电池"));
+    QVERIFY(clickFor("btnProductionWrite", Refused));
+    edit("lineEditBatteryName")->clear();
+    QVERIFY(clickFor("btnProductionWrite", Refused));
+    // Declined.
+    boxes->queueAnswer(QMessageBox::No);
+    click("btnInverterParametersWrite");
+    QTest::qWait(2000);
+    QCOMPARE(sent(0x18), QByteArray());
+    QCOMPARE(fixture->bms().block(0x17), held);
+    QVERIFY(!bmsArea.anyWriteFlag(BlockUserSetting));
+    QCOMPARE(int(bmsArea.parameterErrorCount), 0);
+
+    // A PC clock the BMS cannot hold.
+    page->setPcClock([] { return QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)); });
+    QVERIFY(clickFor("btnUpdateSystemTime", Refused));
+}
+
+void TestUserWindow::calibrationOperations()
+{
+    QVERIFY(fixture->open(2));
+    QVERIFY(clickFor("btnCalibrationRead", "reading completed"));
+    QCOMPARE(sent(0x1D), hex("0000001d"));
+    QCOMPARE(shown({"lineEditZeroCurrent", "lineEditDischargingCurrentCalibration",
+                    "lineEditChargingCurrentCalibration", "lineEditCellReferenceVolt", "lineEditPackReferenceVolt",
+                    "lineEditLinelossValue_01"}),
+             QStringList({"0.005", "-12.34", "25.00", "3300", "52.10", ""}));
+
+    const struct {
+        const char *lineEdit;
+        const char *text;
+        const char *button;
+        const char *frame;   // the 0x10 data: 00, operation, parameter low and high byte
+    } cases[] = {
+        {"lineEditZeroCurrent", "abc", "btnZeroCurrentCalibration", "00000000"},
+        {"lineEditZeroCurrent", "", "btnResetCalibration_zero", "0000ffff"},
+        {"lineEditDischargingCurrentCalibration", "-1.5", "btnDischargingCurrentCalibration", "00016aff"},
+        {"lineEditChargingCurrentCalibration", "0.29", "btnChargingCurrentCalibration", "00021d00"},
+        {"lineEditChargingCurrentCalibration", "", "btnResetCalibration_charging_current", "00020000"},
+        {"lineEditCellReferenceVolt", "3300", "btnCellReferenceVoltCalibration", "0004e40c"},
+        {"lineEditPackReferenceVolt", "52.1", "btnPackReferenceVoltCalibration", "00055a14"},
+        {"lineEditPackReferenceVolt", "", "btnResetCalibration_Pack", "00050000"},
+    };
+    for (const auto &c : cases) {
+        edit(c.lineEdit)->setText(c.text);
+        QVERIFY2(clickFor(c.button, "Operation successful !"), c.button);
+        QCOMPARE(sent(0x10), hex(c.frame));
+    }
+    // The zero-current field is not taken back into the record.
+    QCOMPARE(bmsArea.calibration.u16(0), quint16(5));
+
+    // Values that are no number, do not fit or are 0: refused, and no operation goes out.
+    const struct {
+        const char *lineEdit;
+        const char *text;
+        const char *button;
+    } refused[] = {
+        {"lineEditPackReferenceVolt", "700", "btnPackReferenceVoltCalibration"},
+        {"lineEditDischargingCurrentCalibration", "0.004", "btnDischargingCurrentCalibration"},
+        {"lineEditChargingCurrentCalibration", "400", "btnChargingCurrentCalibration"},
+        {"lineEditCellReferenceVolt", "abc", "btnCellReferenceVoltCalibration"},
+    };
+    for (const auto &c : refused) {
+        edit(c.lineEdit)->setText(c.text);
+        QVERIFY2(clickFor(c.button, Refused), c.text);
+    }
+    QTest::qWait(1500);
+    QCOMPARE(fixture->bms().countRequests(0x10), 0);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(bmsArea.calibrationCommandFlags), 10), QByteArray(10, '\0'));
+    QCOMPARE(int(bmsArea.parameterErrorCount), 0);   // no other page's write is refused for them
+
+    // A calibration read that lands before the operation goes out does not change its value.
+    edit("lineEditCellReferenceVolt")->setText("3290");
+    fixture->bms().setSilent(true);
+    boxes->clear();
+    fixture->bms().clearRequests();
+    click("btnCalibrationRead");
+    click("btnCellReferenceVoltCalibration");
+    QTRY_VERIFY_WITH_TIMEOUT(fixture->bms().countRequests(0x1D) > 0, Wait);
+    fixture->bms().setSilent(false);
+    QVERIFY(boxes->waitFor("Operation successful !", Wait));
+    QCOMPARE(sent(0x10), hex("0004da0c"));
+
+    // A BMS reset the BMS refuses is reported once and not sent again.
+    fixture->bms().setOperationResult(0);
+    QVERIFY(clickFor("btnResetBMS", "Operation failed !"));
+    QCOMPARE(sent(0x10), hex("00140000"));
+    QTest::qWait(2500);
+    QCOMPARE(fixture->bms().countRequests(0x10) + boxes->count("Operation failed !"), 2);
+}
+
+void TestUserWindow::lineLossAndWifiRoundTrip()
+{
+    QVERIFY(fixture->open(2));
+    // Both records carry registers the page does not edit: written only once read.
+    for (int n = 1; n <= 18; ++n)
+        edit(QString("lineEditLinelossValue_%1").arg(n, 2, 10, QChar('0')))->setText("1");
+    for (const char *name : WifiEdits)
+        edit(name)->setText("typed");
+    QVERIFY(clickFor("btnCalibrationLineLossWrite", "Please read the parameters first"));
+    QVERIFY(clickFor("btnWifiParmSetting", "Please read the parameters first"));
+
+    QVERIFY(clickFor("btnCalibrationLineLossRead", "reading completed"));
+    QCOMPARE(shown({"lineEditLinelossValue_01", "lineEditLinelossValue_18", "lineEditCellReferenceVolt"}),
+             QStringList({"100", "117", ""}));
+    BmsCalibrationRecord calibration = calibrationImage();
+    for (int n = 1; n <= 18; ++n) {
+        const quint16 value = static_cast<quint16>(n == 7 ? 65535 : 300 + n);
+        edit(QString("lineEditLinelossValue_%1").arg(n, 2, 10, QChar('0')))->setText(QString::number(value));
+        calibration.setU16(10 + 2 * (n - 1), value);
+    }
+    edit("lineEditLinelossValue_12")->setText("abc");
+    QVERIFY(clickFor("btnCalibrationLineLossWrite", Refused));
+    edit("lineEditLinelossValue_12")->setText("312");
+    QVERIFY(clickFor("btnCalibrationLineLossWrite", Written));
+    QCOMPARE(sent(0x1E), hex("0000001d") + calibration.toByteArray());
+    QCOMPARE(fixture->bms().block(0x1D), calibration.toByteArray());
+    edit("lineEditLinelossValue_07")->clear();
+    QVERIFY(clickFor("btnCalibrationLineLossRead", "reading completed"));
+    QCOMPARE(shown({"lineEditLinelossValue_07", "lineEditLinelossValue_12"}), QStringList({"65535", "312"}));
+
+    QVERIFY(clickFor("btnWifiParmRead", "reading completed"));
+    QCOMPARE(sent(0x06), hex("0000007a"));
+    QStringList names;
+    for (const char *name : WifiEdits)
+        names << name;
+    QCOMPARE(shown(names), WifiTexts);
+    // Texts as typed, byte for byte in Latin-1, the full width included; a
+    // character that Latin-1 lacks is refused, not sent as "?".
+    const QStringList typed = {QString(50, 'a'), "8883", QString::fromUtf8("Zürich-7"), "user name",
+                               QString::fromUtf8("pa§§word"), QString::fromUtf8("Café"), "12345678901234567890"};
+    for (int i = 0; i < 7; ++i)
+        edit(WifiEdits[i])->setText(typed.at(i));
+    edit(WifiEdits[2])->setText(QString::fromUtf8("Zürich-€"));
+    QVERIFY(clickFor("btnWifiParmSetting", Refused));
+    edit(WifiEdits[2])->setText(typed.at(2));
+    QVERIFY(clickFor("btnWifiParmSetting", Written));
+    QCOMPARE(sent(0x07), hex("0000007a") + wifiImage(typed).toByteArray());
+    QCOMPARE(fixture->bms().block(0x06), wifiImage(typed).toByteArray());
+    for (const char *name : WifiEdits)
+        edit(name)->clear();
+    QVERIFY(clickFor("btnWifiParmRead", "reading completed"));
+    QCOMPARE(shown(names), typed);
+}
+
+void TestUserWindow::shortRepliesShowNothing()
+{
+    QVERIFY(fixture->open(2));
+    QTRY_COMPARE(edit("lineEditSoftwareVersion")->text(), QString("SW-2.1"));
+    // Only the record read is answered short; the link's own requests are answered in full.
+    quint8 shortened = 0;
+    connect(&fixture->bms(), &FakeBms::requestReceived, this, [&](const BmsRequest &request) {
+        fixture->bms().setShortReply(request.command == shortened && request.data.startsWith(hex("0000")));
+    });
+    const struct {
+        const char *button;
+        quint8 command;
+    } reads[] = {{"btnUserReadAll", 0x17}, {"btnCalibrationRead", 0x1D}, {"btnWifiParmRead", 0x06}};
+    for (const auto &r : reads) {
+        shortened = r.command;
+        const QStringList before = allValues();
+        boxes->clear();
+        click(r.button);
+        QTRY_VERIFY_WITH_TIMEOUT(fixture->bms().countRequests(r.command) >= 3, Wait);
+        QCOMPARE(allValues(), before);
+        QCOMPARE(bmsArea.userSettingReady + bmsArea.calibrationReady + bmsArea.wifiMqttReady, 0);
+        // Once the BMS answers in full, the read completes.
+        shortened = 0;
+        QVERIFY(boxes->waitFor("reading completed", Wait));
+    }
+    QCOMPARE(edit("lineEditCellReferenceVolt")->text(), QString("3300"));
+}
+
+void TestUserWindow::accessCodes()
+{
+    // Read-only states of the BMS serial number, manufacture date, order number and pack serial number.
+    const auto locks = [this] {
+        QString states;
+        for (const char *name : {"lineEditBMS_SN", "lineEditManufactureDate", "lineEditOrderNumber", "lineEditPack_SN"})
+            states += edit(name)->isReadOnly() ? 'R' : 'W';
+        return states;
+    };
+    QLineEdit *password = edit("lineEditPassword");
+    QCOMPARE(locks(), QString("RRRW"));
+    QTest::keyClicks(password, "48120");
+    QCOMPARE(locks(), QString("RRRW"));
+    QTest::keyClicks(password, "7");
+    QCOMPARE(locks() + QString::number(bmsArea.accessLevel), QString("WWWW1"));
+    QTest::keyClicks(password, "0");
+    QCOMPARE(locks() + QString::number(bmsArea.accessLevel), QString("RRRW1"));
+    password->setText("935164");
+    QCOMPARE(locks() + QString::number(bmsArea.accessLevel), QString("RRRW2"));
+    password->setText("123456");
+    QCOMPARE(int(bmsArea.accessLevel), 2);
+}
+
+void TestUserWindow::languageSwitchKeepsValues()
+{
+    QVERIFY(fixture->open(2));
+    QVERIFY(clickFor("btnUserReadAll", "reading completed"));
+    QVERIFY(clickFor("btnWifiParmRead", "reading completed"));
+    QVERIFY(clickFor("btnCalibrationRead", "reading completed"));
+    box("comboBoxMaxChargingVolt")->setEditText("53.5");
+    edit("lineEdit_mqttUsername")->setText("typed user");
+    const QStringList before = allValues();
+    const QString readAll = page->findChild<QPushButton *>("btnUserReadAll")->text();
+
+    page->change_trans(1);
+    QVERIFY(page->findChild<QPushButton *>("btnUserReadAll")->text() != readAll);
+    QCOMPARE(allValues(), before);
+    QCOMPARE(box("comboBoxLanguage")->currentIndex(), 1);
+    QCOMPARE(int(bmsArea.languageChangeRequest), 0);   // the selector only follows the switch
+    page->change_trans(0);
+    QCOMPARE(page->findChild<QPushButton *>("btnUserReadAll")->text(), readAll);
+    QCOMPARE(allValues(), before);
+
+    // The page's own selector asks the main window for the switch; its fourth item keeps the language.
+    box("comboBoxLanguage")->setCurrentIndex(2);
+    QCOMPARE(QList<quint32>({bmsArea.languageChangeRequest, bmsArea.languageIndex}), QList<quint32>({1, 2}));
+    box("comboBoxLanguage")->setCurrentIndex(3);
+    QCOMPARE(int(bmsArea.languageIndex), 2);
+}
+
+QTEST_MAIN(TestUserWindow)
+#include "tst_userwindow.moc"
