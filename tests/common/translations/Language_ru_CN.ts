@@ -4,6 +4,10 @@
 <context>
     <name>PageTranslatorTest</name>
     <message>
+        <source>Goodbye</source>
+        <translation>До свидания</translation>
+    </message>
+    <message>
         <source>Hello</source>
         <translation>Привет</translation>
     </message>
