@@ -120,7 +120,11 @@ public:
     // True while the values shown are the last ones of a link that has gone (port closed,
     // adapter unplugged, BMS silent): they stay, greyed out, until the next live record.
     bool liveValuesStale() const { return valuesStale; }
+protected:
+    // Paints the port box with a long device path elided in the middle.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 private:
+    void paintPortBox();
     void checkLiveValuesCurrent(); // display timer: greys the values out once the link is gone
     void showLiveValuesStale(bool stale);
     void setupDisplay();          // called once by the constructor after setupUi

@@ -5,10 +5,14 @@
 #include "bmsdataarea.h"
 #include "statuswords.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QSerialPort>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTimer>
 
 namespace {
@@ -78,10 +82,47 @@ void HomeWindow::setupDisplay()
     showWifiSignal(0);
     ui->labelWifiValue->setText(QStringLiteral("--"));
 
+    // A device path is shown whole where it fits, else elided in the middle (the
+    // device's number stays in sight), and whole in the tool tip and the open list.
+    QComboBox *ports = ui->comboBoxComID;
+    ports->installEventFilter(this);
+    ports->view()->setTextElideMode(Qt::ElideMiddle);
+    connect(ports, &QComboBox::currentTextChanged, ports, &QComboBox::setToolTip);
+
     staleCheckTimer = new QTimer(this);
     staleCheckTimer->setInterval(StaleCheckMs);
     connect(staleCheckTimer, &QTimer::timeout, this, &HomeWindow::checkLiveValuesCurrent);
     staleCheckTimer->start();
+}
+
+bool HomeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->comboBoxComID && event->type() == QEvent::Paint) {
+        paintPortBox();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// What QComboBox paints, with the text elided in the middle rather than cut at the right.
+void HomeWindow::paintPortBox()
+{
+    QComboBox *box = ui->comboBoxComID;
+    QStylePainter painter(box);
+    painter.setPen(box->palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = false;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    if (box->view()->isVisible())
+        option.state |= QStyle::State_On;
+    option.currentText = box->currentText();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    option.currentText = box->fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, field.width() - 2);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void HomeWindow::checkLiveValuesCurrent()

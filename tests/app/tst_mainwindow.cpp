@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QStyleOptionComboBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -40,6 +41,8 @@ private slots:
     void fourthLanguageWithoutFileShowsEnglish();
     void languageListIsReadableWhenOpen();
     void russianNamesKeepButtonsAndPagesApart();
+    void windowAndBoxesFitInEveryLanguage_data();
+    void windowAndBoxesFitInEveryLanguage();
     void languageRequestOfUserPageIsApplied();
     void firstClickReadsOnlyOnceWhilePortOpen_data();
     void firstClickReadsOnlyOnceWhilePortOpen();
@@ -334,6 +337,71 @@ void TestMainWindow::russianNamesKeepButtonsAndPagesApart()
     const QString record = russian.translate("MainWindow", "Record");
     QVERIFY(!record.isEmpty());
     QVERIFY(record != russian.translate("HomeWindow", "Log"));
+}
+
+void TestMainWindow::windowAndBoxesFitInEveryLanguage_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1366x768") << QSize(1366, 768);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+// With the program's own translation files, its style sheet and the font for the screen:
+// the window fits a 1366-pixel screen, and the port and battery type boxes show their
+// texts whole.
+void TestMainWindow::windowAndBoxesFitInEveryLanguage()
+{
+    QFETCH(QSize, screen);
+    const QByteArray ports = qgetenv("CELLWICK_EXTRA_PORTS");
+    qputenv("CELLWICK_EXTRA_PORTS", "/dev/ttyUSB0:/dev/pts/12");
+    const QFont font = qApp->font();
+    qApp->setStyleSheet(loadStyleSheet());
+    qApp->setFont(applicationFont(screen));
+    QVERIFY(QDir::setCurrent(startDir));
+    const auto restore = qScopeGuard([&] {
+        window.reset();
+        qputenv("CELLWICK_EXTRA_PORTS", ports);
+        qApp->setStyleSheet(QString());
+        qApp->setFont(font);
+        QDir::setCurrent(workDir.path());
+    });
+    window.reset(new MainWindow);
+    window->resize(startWindowSize(window->sizeHint(), window->minimumSizeHint(), screen));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    const auto textRoom = [](QComboBox *box) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.editable = box->isEditable();
+        option.frame = true;
+        return box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width()
+               - 2;
+    };
+    QComboBox *portBox = child<QComboBox>("comboBoxComID");
+    QComboBox *batteryType = child<QComboBox>("comboBoxBatteryType");
+    QComboBox *selector = child<QComboBox>("comboBoxLanguage");
+    for (int language = 0; language < selector->count(); ++language) {
+        selector->setCurrentIndex(language);
+        // Room for the window's frame and the desktop's panel.
+        const QSize room = screen - QSize(16, 40);
+        for (int page : {0, 4}) {
+            window->pageStack()->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            QVERIFY2(window->width() <= room.width() && window->minimumSizeHint().width() <= room.width(),
+                     qPrintable(QString("language %1: %2 pixels wide").arg(language).arg(window->width())));
+            QVERIFY(window->minimumSizeHint().height() <= room.height());
+        }
+        for (QComboBox *box : {portBox, batteryType}) {
+            for (int item = 0; item < box->count(); ++item) {
+                const QString text = box->itemText(item);
+                if (box == portBox && !text.startsWith("/dev/"))
+                    continue;
+                QVERIFY2(box->fontMetrics().boundingRect(text).width() <= textRoom(box),
+                         qPrintable(QString("language %1: %2 in %3 pixels").arg(language).arg(text).arg(textRoom(box))));
+            }
+        }
+    }
 }
 
 void TestMainWindow::languageRequestOfUserPageIsApplied()

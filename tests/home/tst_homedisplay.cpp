@@ -7,6 +7,7 @@
 #include "homewindow.h"
 #include "statuswords.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -106,6 +107,7 @@ private slots:
     void languageSwitchKeepsTheValues();
     void liveDataFromTheBms();
     void valuesGreyedOutWhileLinkIsGone();
+    void longPortPathKeepsItsEndInSight();
 
 private:
     QLabel *label(const char *name) const
@@ -493,6 +495,7 @@ void TestHomeDisplay::valuesGreyedOutWhileLinkIsGone()
     Battery1 *cell = page.findChild<Battery1 *>(QStringLiteral("batteryCell1"));
     QTRY_COMPARE_WITH_TIMEOUT(heater->text(), QStringLiteral("ON"), Wait);
     QTRY_COMPARE_WITH_TIMEOUT(voltage->text(), QStringLiteral("53.21"), Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(wifi->property("signalLevel").toInt(), 3, Wait);
     QVERIFY(!page.liveValuesStale());
     const QColor liveColour = voltage->palette().color(QPalette::WindowText);
     const QString liveBadge = heater->styleSheet();
@@ -533,6 +536,30 @@ void TestHomeDisplay::valuesGreyedOutWhileLinkIsGone()
     // The port is taken away, as the update page does before opening its own.
     page.close_serialPort();
     expectStale();
+}
+
+void TestHomeDisplay::longPortPathKeepsItsEndInSight()
+{
+    // Two adapters whose paths differ only at the end.
+    const QString first = QStringLiteral("/dev/serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port0");
+    const QString second = QStringLiteral("/dev/serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port1");
+    const QByteArray ports = qgetenv("CELLWICK_EXTRA_PORTS");
+    qputenv("CELLWICK_EXTRA_PORTS", (first + QLatin1Char(':') + second).toUtf8());
+    const auto restore = qScopeGuard([&] { qputenv("CELLWICK_EXTRA_PORTS", ports); });
+    home.reset(new HomeWindow);
+    home->resize(1200, 650);
+    home->show();
+    QVERIFY(QTest::qWaitForWindowExposed(home.get()));
+
+    QComboBox *box = home->findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    QVERIFY(box->fontMetrics().horizontalAdvance(first) > box->width());
+    box->setCurrentIndex(box->findText(first));
+    QCOMPARE(box->toolTip(), first);
+    const QImage shownFirst = box->grab().toImage();
+    box->setCurrentIndex(box->findText(second));
+    QCOMPARE(box->toolTip(), second);
+    // Cut at the right, both would look the same.
+    QVERIFY(box->grab().toImage() != shownFirst);
 }
 
 QTEST_MAIN(TestHomeDisplay)
