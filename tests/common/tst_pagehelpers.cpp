@@ -85,7 +85,6 @@ private slots:
     void translatorsOfAllWindowsShowOneLanguage();
     void translatorLooksInWorkingDirectoryThenBesideProgram();
     void qtOwnTextsFollowTheLanguage();
-    void fourthLanguageShowsWindowTextsInEnglishWhereItHasNone();
     void keeperKeepsValuesAcrossLanguageSwitch();
     void keeperSkipsDeletedWidgets();
 
@@ -333,34 +332,7 @@ void TestPageHelpers::qtOwnTextsFollowTheLanguage()
         QCOMPARE(PageTranslator::qtLanguage(), -1);
         QCOMPARE(yesButton(), QStringLiteral("&Yes"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
-        QVERIFY(!home.switchTo(2));
     }
-    // The last window to go takes Qt's texts with it.
-    QCOMPARE(yesButton(), QStringLiteral("&Yes"));
-}
-
-void TestPageHelpers::fourthLanguageShowsWindowTextsInEnglishWhereItHasNone()
-{
-    copyQm(QStringLiteral("Language_ru_CN.qm"));
-    PageTranslator page;
-    PageTranslator main("PageTranslatorTest");
-    QVERIFY(page.switchTo(2));
-    QVERIFY(main.switchTo(2, true));
-    QCOMPARE(translated("Goodbye"), QStringLiteral("До свидания"));
-
-    // No file for the fourth language: the main window's texts in English, not in
-    // the Russian that the page keeps.
-    QVERIFY(!main.switchTo(3, true));
-    QCOMPARE(translated("Hello"), QStringLiteral("Hello"));
-
-    copyQm(QStringLiteral("Language_be_CN.qm"));
-    QVERIFY(main.switchTo(3, true));
-    QCOMPARE(translated("Hello"), QStringLiteral("Вітаю"));
-    // A text the fourth file lacks is English too.
-    QCOMPARE(translated("Goodbye"), QStringLiteral("Goodbye"));
-
-    QVERIFY(main.switchTo(2, true));
-    QCOMPARE(translated("Hello"), QStringLiteral("Привет"));
 }
 
 void TestPageHelpers::keeperKeepsValuesAcrossLanguageSwitch()

@@ -4,10 +4,6 @@
 <context>
     <name>PageTranslatorTest</name>
     <message>
-        <source>Goodbye</source>
-        <translation>До свидания</translation>
-    </message>
-    <message>
         <source>Hello</source>
         <translation>Привет</translation>
     </message>
