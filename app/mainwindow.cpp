@@ -175,12 +175,15 @@ void MainWindow::showLinkActivity()
 {
     if (ui->labelLinkState->text() != bmsArea.linkStateText)
         ui->labelLinkState->setText(bmsArea.linkStateText);
+    QProgressBar *bar = ui->progressBarActivity;
     if (bmsArea.linkActive) {
-        QProgressBar *bar = ui->progressBarActivity;
         int next = bar->value() + activityStep;
         if (next > bar->maximum())
             next = bar->minimum();
         bar->setValue(next);
+    } else if (bar->value() != bar->minimum()) {
+        // No link: the bar stands empty rather than where it stopped.
+        bar->setValue(bar->minimum());
     }
 }
 

@@ -69,7 +69,8 @@ private:
     QButtonGroup *sideBar = nullptr;
     QTimer *fastTimer = nullptr;
     QTimer *clockTimer = nullptr;
-    PageTranslator translator;
+    // The main window's own texts: English at the fourth language where its file lacks them.
+    PageTranslator translator{"MainWindow"};
     int languageShown = 0;
 
     quint32 protectFirstClickCount = 0;

@@ -52,6 +52,14 @@ void Battery1::setMaximum(int maximum)
     setRange(m_minimum, maximum);
 }
 
+void Battery1::setStale(bool stale)
+{
+    if (stale == m_stale)
+        return;
+    m_stale = stale;
+    update();
+}
+
 void Battery1::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange)
@@ -125,7 +133,7 @@ void Battery1::paintEvent(QPaintEvent *event)
         painter.save();
         painter.setClipPath(clip);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(cylinder(fill, fillColour(ratio)));
+        painter.setBrush(cylinder(fill, m_stale ? QColor(176, 182, 190) : fillColour(ratio)));
         painter.drawRect(fill);
         painter.restore();
     }

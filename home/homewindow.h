@@ -117,7 +117,16 @@ public:
     void showRealtimeData();
     // Shows the function-switch indicators (and the gauges' maximum) from a 0x0B reply payload.
     void showSwitchStates(const QByteArray &payload);
+    // True while the values shown are the last ones of a link that has gone (port closed,
+    // adapter unplugged, BMS silent): they stay, greyed out, until the next live record.
+    bool liveValuesStale() const { return valuesStale; }
+protected:
+    // Paints the port box with a long device path elided in the middle.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 private:
+    void paintPortBox();
+    void checkLiveValuesCurrent(); // display timer: greys the values out once the link is gone
+    void showLiveValuesStale(bool stale);
     void setupDisplay();          // called once by the constructor after setupUi
     void retranslateDisplay();    // called by change_trans after retranslateUi
     void showSwitchIndicators();
@@ -129,6 +138,10 @@ private:
     bool statusWordsKnown = false;
     quint32 statusWords[5] = {};   // alarm, protection 1, protection 2, fault, system state
     int wifiLevel = -1;
+    qint16 wifiDbm = 0;
+    QTimer *staleCheckTimer = nullptr;
+    bool liveValuesShown = false;
+    bool valuesStale = false;
     // ---- end of live display ----
 
 private:

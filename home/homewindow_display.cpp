@@ -5,13 +5,21 @@
 #include "bmsdataarea.h"
 #include "statuswords.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QSerialPort>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QTimer>
 
 namespace {
 
 constexpr int CellGauges = 16;
 constexpr int TernaryMaximum = 4300;   // mV, batteryType 1
+constexpr int StaleCheckMs = 200;
 
 QString fixed(double value, int decimals)
 {
@@ -40,7 +48,7 @@ int wifiSignalLevel(qint16 dbm)
     return 0;
 }
 
-QPixmap wifiBars(int level, const QColor &inactive)
+QPixmap wifiBars(int level, const QColor &inactive, bool stale)
 {
     const int width = 40;
     const int height = 20;
@@ -54,8 +62,10 @@ QPixmap wifiBars(int level, const QColor &inactive)
         const qreal barHeight = 5.0 + bar * 5.0 - 1.0;
         const QRectF rect(1.0 + bar * (barWidth + gap), height - 0.5 - barHeight, barWidth, barHeight);
         const bool lit = bar < level;
-        painter.setPen(QPen(lit ? QColor(25, 118, 60) : inactive, 1.0));
-        painter.setBrush(lit ? QColor(46, 170, 80) : QColor(0, 0, 0, 0));
+        const QColor edge = stale ? QColor(150, 158, 168) : QColor(25, 118, 60);
+        const QColor fill = stale ? QColor(190, 196, 204) : QColor(46, 170, 80);
+        painter.setPen(QPen(lit ? edge : inactive, 1.0));
+        painter.setBrush(lit ? fill : QColor(0, 0, 0, 0));
         painter.drawRoundedRect(rect, 1.5, 1.5);
     }
     return pixmap;
@@ -71,6 +81,86 @@ void HomeWindow::setupDisplay()
     showSwitchIndicators();
     showWifiSignal(0);
     ui->labelWifiValue->setText(QStringLiteral("--"));
+
+    // A device path is shown whole where it fits, else elided in the middle (the
+    // device's number stays in sight), and whole in the tool tip and the open list.
+    QComboBox *ports = ui->comboBoxComID;
+    ports->installEventFilter(this);
+    ports->view()->setTextElideMode(Qt::ElideMiddle);
+    connect(ports, &QComboBox::currentTextChanged, ports, &QComboBox::setToolTip);
+
+    staleCheckTimer = new QTimer(this);
+    staleCheckTimer->setInterval(StaleCheckMs);
+    connect(staleCheckTimer, &QTimer::timeout, this, &HomeWindow::checkLiveValuesCurrent);
+    staleCheckTimer->start();
+}
+
+bool HomeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->comboBoxComID && event->type() == QEvent::Paint) {
+        paintPortBox();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// What QComboBox paints, with the text elided in the middle rather than cut at the right.
+void HomeWindow::paintPortBox()
+{
+    QComboBox *box = ui->comboBoxComID;
+    QStylePainter painter(box);
+    painter.setPen(box->palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = false;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    if (box->view()->isVisible())
+        option.state |= QStyle::State_On;
+    option.currentText = box->currentText();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    option.currentText = box->fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, field.width() - 2);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void HomeWindow::checkLiveValuesCurrent()
+{
+    if (!liveValuesShown || valuesStale)
+        return;
+    if (!serialPort->isOpen() || !bmsArea.serialPortOpen || !bmsArea.linkActive)
+        showLiveValuesStale(true);
+}
+
+// The values stay on screen; the style sheet greys out the widgets marked "stale".
+void HomeWindow::showLiveValuesStale(bool stale)
+{
+    if (stale == valuesStale)
+        return;
+    valuesStale = stale;
+    QList<QWidget *> values;
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QString name = label->objectName();
+        if (name.endsWith(QLatin1String("Value"))
+            || (name.startsWith(QLatin1String("labelCell")) && name.endsWith(QLatin1String("Voltage"))))
+            values << label;
+    }
+    values << ui->textBrowserAlarm << ui->textBrowserProtection << ui->textBrowserFault
+           << ui->textBrowserSystemState;
+    for (QWidget *widget : qAsConst(values)) {
+        widget->setProperty("stale", stale);
+        widget->style()->unpolish(widget);
+        widget->style()->polish(widget);
+        widget->update();
+    }
+    const QList<Battery1 *> gauges = findChildren<Battery1 *>();
+    for (Battery1 *gauge : gauges)
+        gauge->setStale(stale);
+    showSwitchIndicators();
+    wifiLevel = -1;
+    showWifiSignal(wifiDbm);
 }
 
 void HomeWindow::retranslateDisplay()
@@ -150,6 +240,9 @@ void HomeWindow::showRealtimeData()
     const qint16 wrssi = bmsArea.systemSetting.wrssi();
     ui->labelWifiValue->setText(wrssi == 0 ? QStringLiteral("--") : tr("%1 dBm").arg(wrssi));
     showWifiSignal(wrssi);
+
+    liveValuesShown = true;
+    showLiveValuesStale(false);
 }
 
 void HomeWindow::showStatusTexts()
@@ -199,27 +292,37 @@ void HomeWindow::showSwitchIndicators()
     static const QString offStyle = QStringLiteral(
         "QLabel { background-color: #e4e7ec; color: #3c4450;"
         " border: 1px solid #b4bac4; border-radius: 3px; padding: 1px 4px; }");
+    // States of a link that has gone: the same shapes, washed out.
+    static const QString staleOnStyle = QStringLiteral(
+        "QLabel { background-color: #c5cec8; color: #f4f6f8; font-weight: bold;"
+        " border: 1px solid #aab4ad; border-radius: 3px; padding: 1px 4px; }");
+    static const QString staleOffStyle = QStringLiteral(
+        "QLabel { background-color: #eef0f3; color: #a3adb8;"
+        " border: 1px solid #cfd4db; border-radius: 3px; padding: 1px 4px; }");
+    const QString &on = valuesStale ? staleOnStyle : onStyle;
+    const QString &off = valuesStale ? staleOffStyle : offStyle;
     for (int i = 0; i < SwitchCount; ++i) {
         QLabel *label = indicators[i];
         if (switchState[i] < 0) {
             label->setText(QStringLiteral("--"));
-            label->setStyleSheet(offStyle);
+            label->setStyleSheet(off);
         } else if (switchState[i] == 1) {
             label->setText(tr("ON"));
-            label->setStyleSheet(onStyle);
+            label->setStyleSheet(on);
         } else {
             label->setText(tr("OFF"));
-            label->setStyleSheet(offStyle);
+            label->setStyleSheet(off);
         }
     }
 }
 
 void HomeWindow::showWifiSignal(qint16 dbm)
 {
+    wifiDbm = dbm;
     const int level = wifiSignalLevel(dbm);
     if (level == wifiLevel)
         return;
     wifiLevel = level;
     ui->labelWifiSignal->setProperty("signalLevel", level);
-    ui->labelWifiSignal->setPixmap(wifiBars(level, palette().color(QPalette::Mid)));
+    ui->labelWifiSignal->setPixmap(wifiBars(level, palette().color(QPalette::Mid), valuesStale));
 }

@@ -195,7 +195,7 @@ battery = groupbox("groupBoxBatteryParameters", "Battery parameters", ("MinimumE
         item(8, 0, button("btnBatteryParametersRead", "Read", PM)),
         item(5, 2, combo("comboBoxDesignCap", True, PM)),
         item(4, 0, label("labelFullCap", "Full Capacity(AH)", PM)),
-        item(2, 2, combo("comboBoxBatteryType", False, PM, minw=120)),
+        item(2, 2, combo("comboBoxBatteryType", False, PM, minw=126)),
         item(2, 0, label("labelBatteryType", "Battery Type", PM)),
         item(3, 2, combo("comboBoxRemaninCap", True, PM)),
         item(7, 2, spacer("vexp")),

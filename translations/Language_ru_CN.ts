@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Record</source>
-        <translation>Журнал</translation>
+        <translation>История</translation>
     </message>
     <message>
         <source>Protect</source>
@@ -715,11 +715,11 @@
     </message>
     <message>
         <source>Read all</source>
-        <translation>Чтение</translation>
+        <translation>Прочитать все</translation>
     </message>
     <message>
         <source>Write all</source>
-        <translation>Запись</translation>
+        <translation>Записать все</translation>
     </message>
     <message>
         <source>Set default parameters</source>
@@ -2362,11 +2362,11 @@
     </message>
     <message>
         <source>Read all</source>
-        <translation>Чтение</translation>
+        <translation>Прочитать все</translation>
     </message>
     <message>
         <source>Write all</source>
-        <translation>Запись</translation>
+        <translation>Записать все</translation>
     </message>
     <message>
         <source>Export</source>

@@ -83,6 +83,8 @@ private slots:
 
     void translatorSwitchesOneLanguageAtATime();
     void translatorsOfAllWindowsShowOneLanguage();
+    void translatorLooksInWorkingDirectoryThenBesideProgram();
+    void qtOwnTextsFollowTheLanguage();
     void keeperKeepsValuesAcrossLanguageSwitch();
     void keeperSkipsDeletedWidgets();
 
@@ -272,6 +274,65 @@ void TestPageHelpers::translatorsOfAllWindowsShowOneLanguage()
     }
     // A window that goes away takes its translator with it.
     QCOMPARE(translated("Hello"), QStringLiteral("Hello"));
+}
+
+void TestPageHelpers::translatorLooksInWorkingDirectoryThenBesideProgram()
+{
+    // Started from elsewhere: the working directory has no file, the program's folder has.
+    const QString besideProgram =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Language_ru_CN.qm"));
+    QFile::remove(besideProgram);
+    QVERIFY(QFile::copy(QStringLiteral(CELLWICK_TEST_QM_DIR "/Language_ru_CN.qm"), besideProgram));
+    const auto removeAgain = qScopeGuard([&] { QFile::remove(besideProgram); });
+
+    PageTranslator translator;
+    QVERIFY(translator.switchTo(2));
+    QCOMPARE(translated("Hello"), QStringLiteral("Привет"));
+    QCOMPARE(QFileInfo(PageTranslator::filePath(2)), QFileInfo(besideProgram));
+
+    // A file in the working directory comes first.
+    QVERIFY(QFile::copy(QStringLiteral(CELLWICK_TEST_QM_DIR "/Language_zh_CN.qm"),
+                        QStringLiteral("Language_ru_CN.qm")));
+    QVERIFY(!translator.switchTo(0));
+    QVERIFY(translator.switchTo(2));
+    QCOMPARE(translated("Hello"), QStringLiteral("你好"));
+    QCOMPARE(PageTranslator::filePath(1), QString());
+}
+
+void TestPageHelpers::qtOwnTextsFollowTheLanguage()
+{
+    // Qt's own translations come from its translations folder, whether or not the
+    // program's files are found.
+    const auto yesButton = [] {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Warning!"), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text();
+    };
+    const QString lookIn = QStringLiteral("Look in:");
+    {
+        PageTranslator home;
+        PageTranslator settings;
+        QCOMPARE(yesButton(), QStringLiteral("&Yes"));
+        QVERIFY(!home.switchTo(1));
+        QCOMPARE(PageTranslator::qtLanguage(), 1);
+        const QString chineseYes = yesButton();
+        QVERIFY2(chineseYes.contains(QStringLiteral("是")), qPrintable(chineseYes));
+        QVERIFY(QCoreApplication::translate("QFileDialog", "Look in:") != lookIn);
+
+        QVERIFY(!settings.switchTo(2));
+        const QString russianYes = yesButton();
+        QVERIFY2(russianYes.contains(QStringLiteral("Да")), qPrintable(russianYes));
+
+        // The fourth language is the main window's: Qt's texts stay with the pages.
+        PageTranslator main;
+        QVERIFY(!main.switchTo(3, true));
+        QCOMPARE(yesButton(), russianYes);
+
+        QVERIFY(!home.switchTo(0));
+        QCOMPARE(PageTranslator::qtLanguage(), -1);
+        QCOMPARE(yesButton(), QStringLiteral("&Yes"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+    }
 }
 
 void TestPageHelpers::keeperKeepsValuesAcrossLanguageSwitch()

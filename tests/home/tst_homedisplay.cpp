@@ -7,7 +7,9 @@
 #include "homewindow.h"
 #include "statuswords.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QtTest>
@@ -104,6 +106,8 @@ private slots:
     void wifiIndicator();
     void languageSwitchKeepsTheValues();
     void liveDataFromTheBms();
+    void valuesGreyedOutWhileLinkIsGone();
+    void longPortPathKeepsItsEndInSight();
 
 private:
     QLabel *label(const char *name) const
@@ -468,6 +472,94 @@ void TestHomeDisplay::liveDataFromTheBms()
     QCOMPARE(f.home().findChild<Battery1 *>(QStringLiteral("batteryCell1"))->maximum(), 4300);
     QTRY_COMPARE_WITH_TIMEOUT(find("labelWifiValue")->text(), QStringLiteral("-70 dBm"), Wait);
     QCOMPARE(find("labelWifiSignal")->property("signalLevel").toInt(), 2);
+}
+
+void TestHomeDisplay::valuesGreyedOutWhileLinkIsGone()
+{
+    home.reset();
+    QFile sheet(QStringLiteral(":/Ubuntu.qss"));
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    const auto plainSheet = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+
+    HomeFixture f;
+    BmsRealtimeRecord r;
+    fillRealtime(r);
+    f.bms().block(0x01) = r.toByteArray();
+    f.bms().block(0x0B) = settingsPayload(0, 1, 0, 0, 0, -60);
+    QVERIFY(f.open(2));
+    HomeWindow &page = f.home();
+    QLabel *voltage = page.findChild<QLabel *>(QStringLiteral("labelPackVoltageValue"));
+    QLabel *heater = page.findChild<QLabel *>(QStringLiteral("labelHeaterState"));
+    QLabel *wifi = page.findChild<QLabel *>(QStringLiteral("labelWifiSignal"));
+    Battery1 *cell = page.findChild<Battery1 *>(QStringLiteral("batteryCell1"));
+    QTRY_COMPARE_WITH_TIMEOUT(heater->text(), QStringLiteral("ON"), Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(voltage->text(), QStringLiteral("53.21"), Wait);
+    QTRY_COMPARE_WITH_TIMEOUT(wifi->property("signalLevel").toInt(), 3, Wait);
+    QVERIFY(!page.liveValuesStale());
+    const QColor liveColour = voltage->palette().color(QPalette::WindowText);
+    const QString liveBadge = heater->styleSheet();
+    const QImage liveBars = wifi->pixmap(Qt::ReturnByValue).toImage();
+
+    const auto expectStale = [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(page.liveValuesStale(), Wait);
+        // The last values stay, shown as not current.
+        QCOMPARE(voltage->text(), QStringLiteral("53.21"));
+        QCOMPARE(heater->text(), QStringLiteral("ON"));
+        QCOMPARE(cell->value(), 2600);
+        QVERIFY(cell->isStale());
+        QVERIFY(voltage->palette().color(QPalette::WindowText) != liveColour);
+        QVERIFY(heater->styleSheet() != liveBadge);
+        QVERIFY(wifi->pixmap(Qt::ReturnByValue).toImage() != liveBars);
+    };
+    const auto expectLive = [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(!page.liveValuesStale(), Wait);
+        QCOMPARE(voltage->palette().color(QPalette::WindowText), liveColour);
+        QCOMPARE(heater->styleSheet(), liveBadge);
+        QVERIFY(!cell->isStale());
+        QCOMPARE(wifi->pixmap(Qt::ReturnByValue).toImage(), liveBars);
+    };
+
+    // Close.
+    QTest::mouseClick(page.findChild<QPushButton *>(QStringLiteral("btnOpenCom")), Qt::LeftButton);
+    expectStale();
+    QVERIFY(f.open(2));
+    expectLive();
+
+    // The BMS falls silent: "BMS disconnect !".
+    f.bms().setSilent(true);
+    expectStale();
+    QCOMPARE(bmsArea.linkStateText, QStringLiteral("BMS disconnect !"));
+    f.bms().setSilent(false);
+    expectLive();
+
+    // The port is taken away, as the update page does before opening its own.
+    page.close_serialPort();
+    expectStale();
+}
+
+void TestHomeDisplay::longPortPathKeepsItsEndInSight()
+{
+    // Two adapters whose paths differ only at the end.
+    const QString first = QStringLiteral("/dev/serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port0");
+    const QString second = QStringLiteral("/dev/serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port1");
+    const QByteArray ports = qgetenv("CELLWICK_EXTRA_PORTS");
+    qputenv("CELLWICK_EXTRA_PORTS", (first + QLatin1Char(':') + second).toUtf8());
+    const auto restore = qScopeGuard([&] { qputenv("CELLWICK_EXTRA_PORTS", ports); });
+    home.reset(new HomeWindow);
+    home->resize(1200, 650);
+    home->show();
+    QVERIFY(QTest::qWaitForWindowExposed(home.get()));
+
+    QComboBox *box = home->findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    QVERIFY(box->fontMetrics().horizontalAdvance(first) > box->width());
+    box->setCurrentIndex(box->findText(first));
+    QCOMPARE(box->toolTip(), first);
+    const QImage shownFirst = box->grab().toImage();
+    box->setCurrentIndex(box->findText(second));
+    QCOMPARE(box->toolTip(), second);
+    // Cut at the right, both would look the same.
+    QVERIFY(box->grab().toImage() != shownFirst);
 }
 
 QTEST_MAIN(TestHomeDisplay)
