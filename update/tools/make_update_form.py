@@ -157,7 +157,12 @@ ui = ('<?xml version="1.0" encoding="UTF-8"?>\n<ui version="4.0">\n<class>Update
       + widget('QWidget', 'UpdateWindow', [
           prop('geometry', '<rect><x>0</x><y>0</y><width>1287</width><height>750</height></rect>'),
           prop('windowTitle', string('Form'))],
-          children='<layout class="QGridLayout" name="gridLayout_2">%s</layout>' % top)
+          # The spacers make the gaps between the panels and at the edges; without the layout's
+          # own spacing and side margins on top of them the page fits beside the side bar on a
+          # 1366-pixel screen.
+          children='<layout class="QGridLayout" name="gridLayout_2">%s</layout>' % (
+              prop('leftMargin', '<number>0</number>') + prop('rightMargin', '<number>0</number>')
+              + prop('horizontalSpacing', '<number>0</number>') + top))
       + '\n<resources/>\n<connections/>\n</ui>\n')
 
 pretty = minidom.parseString(ui.encode('utf-8')).toprettyxml(indent=' ', encoding='UTF-8').decode('utf-8')

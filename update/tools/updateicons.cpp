@@ -1,5 +1,5 @@
-// Draws the button icons of the update page (32 x 32 PNG, dark strokes on a
-// transparent ground, for the light buttons of the page).
+// Draws the button icons of the update page (32 x 32 PNG, light strokes on a
+// transparent ground, for the blue buttons of the style sheet).
 //
 //   g++ -std=c++17 -fPIC updateicons.cpp -o updateicons $(pkg-config --cflags --libs Qt5Gui)
 //   ./updateicons ../images
@@ -13,8 +13,8 @@
 
 namespace {
 
-const QColor ink(0x33, 0x44, 0x55);
-const QColor red(0xD9, 0x30, 0x25);
+const QColor ink(0xF4, 0xF7, 0xFA);
+const QColor red(0xFF, 0x5A, 0x4A);
 
 QPen strokePen(const QColor &colour = ink, qreal width = 2.6)
 {
