@@ -261,14 +261,17 @@ void ProtectionWindow::writePressed(BmsBlock block, const QVector<int> &flags)
         return;
     }
     pressRaised.clear();
+    pressFlags.clear();
     for (int flag : flags) {
         if (!request[flag])
             pressRaised.append({block, flag});
+        pressFlags.append({block, flag});
         request[flag] = 1;
     }
     bmsArea.writeAttemptCount = 0;
     writeProtectionParameters();
     pressRaised.clear();
+    pressFlags.clear();
 }
 
 void ProtectionWindow::lowerPressFlags()
@@ -284,6 +287,10 @@ void ProtectionWindow::writeProtectionParameters()
         lowerPressFlags();
         return;
     }
+    // An earlier write of the same group acknowledged while the box was open
+    // lowered the flag: what was just confirmed still goes out.
+    for (const auto &flag : qAsConst(pressFlags))
+        writeFlagsOf(flag.first)[flag.second] = 1;
 
     // Encode into working copies: the records change only when the whole press is accepted.
     PrimaryProtectionRecord primary = bmsArea.primaryProtection;

@@ -365,6 +365,7 @@ void SettingsWindow::requestWrite(const QList<int> &writeFlags)
         return;
     }
     raisedByPress.clear();
+    pressFlags = writeFlags;
     for (int flag : writeFlags) {
         if (!flags[flag])
             raisedByPress.append(flag);
@@ -373,6 +374,7 @@ void SettingsWindow::requestWrite(const QList<int> &writeFlags)
     bmsArea.writeAttemptCount = 0;
     writeSystemSettingParameters();
     raisedByPress.clear();
+    pressFlags.clear();
 }
 
 void SettingsWindow::on_btnBatteryParametersWrite_clicked()
@@ -485,12 +487,16 @@ bool SettingsWindow::encodeGroup(int writeFlag, BmsSystemSettingRecord &record, 
 
 void SettingsWindow::writeSystemSettingParameters()
 {
-    if (!askYesNo(nullptr, tr("Are you sure you want to write ?"))) {
+    if (!askYesNo(nullptr, tr("Are you sure you want to write ?"), tr("Warning!"))) {
         lowerRaisedFlags();
         return;
     }
 
     quint8 *flags = bmsArea.systemSettingWriteFlags;
+    // An earlier write of the same group acknowledged while the box was open
+    // lowered the flag: what was just confirmed still goes out.
+    for (int flag : qAsConst(pressFlags))
+        flags[flag] = 1;
     // The values are encoded into a copy; the record changes only when the whole write is accepted.
     BmsSystemSettingRecord encoded = bmsArea.systemSetting;
     QVector<int> encodedRegs;
