@@ -49,7 +49,8 @@ const QVector<ReadRequest> &readRequests()
          [](const A &a) {
              return (anySet(a.systemSettingReadFlags, 8) || a.settingsPollRequest) && !a.systemSettingReady;
          },
-         [](A &a) { a.settingsPollRequest = 0; },
+         // The reply handler lowers the background poll and asks for the next request at once.
+         nullptr,
          [](A &a) {
              // The background poll is dropped too, so it cannot hold back the
              // requests behind it; only a page's read is reported.
