@@ -180,6 +180,8 @@ QVector<ParameterFileEntry> parameterEntries(const QList<QLabel *> &titles, cons
 
 void applyParameterValue(QComboBox *box, const QString &value)
 {
+    // The file's text is written as the file gives it, not as the BMS value shown before.
+    forgetReadValue(box);
     if (box->isEditable()) {
         box->setEditText(value);
         return;

@@ -5,6 +5,7 @@
 #include "formvaluekeeper.h"
 #include "messageboxes.h"
 #include "parameterfile.h"
+#include "valueparse.h"
 #include "writegroups.h"
 
 #include <QComboBox>
@@ -196,6 +197,7 @@ void ProtectionWindow::fillGroup(const ProtectionGroup &group, const quint8 *rec
         box->setCurrentIndex(0);
         if (box->isEditable())
             box->setEditText(box->itemText(0));
+        rememberReadValue(box, value);
     }
     if (group.resetCombo)
         combo(group.resetCombo)->setCurrentIndex(0);
@@ -317,7 +319,11 @@ void ProtectionWindow::writeProtectionParameters()
                 const FieldParse parsed = field.parse == ParseKind::Index
                                               ? acceptIndex(field, box->currentIndex())
                                               : parseFieldText(field, box->currentText());
-                if (parsed.ok)
+                qint64 read = 0;
+                // A text left as the BMS's value was shown goes back as the exact value read.
+                if (parsed.ok && field.parse != ParseKind::Index && unchangedReadValue(box, &read))
+                    storeField(image, field, read);
+                else if (parsed.ok)
                     storeField(image, field, parsed.value);
                 else
                     ++bmsArea.parameterErrorCount;

@@ -148,6 +148,13 @@ void showInItemZero(QComboBox *box, const QString &text)
         box->setEditText(text);
 }
 
+// The same for a value read from the BMS, which the box remembers exactly.
+void showReadValue(QComboBox *box, const QString &text, qint64 raw)
+{
+    showInItemZero(box, text);
+    rememberReadValue(box, raw);
+}
+
 void showIndex(QComboBox *box, int index)
 {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
@@ -281,9 +288,9 @@ void SettingsWindow::updateSystemSettingParmeters()
         showInItemZero(ui->comboBoxSystemCellsNumber, whole(record.u8(0)));
         showInItemZero(ui->comboBoxCellsNTCNumber, whole(record.u8(1)));
         showIndex(ui->comboBoxBatteryType, record.batteryType());
-        showInItemZero(ui->comboBoxRemaninCap, whole(record.u16(4) / 100));
-        showInItemZero(ui->comboBoxFullCap, whole(record.u16(6) / 100));
-        showInItemZero(ui->comboBoxDesignCap, whole(record.u16(8) / 100));
+        showReadValue(ui->comboBoxRemaninCap, whole(record.u16(4) / 100), record.u16(4));
+        showReadValue(ui->comboBoxFullCap, whole(record.u16(6) / 100), record.u16(6));
+        showReadValue(ui->comboBoxDesignCap, whole(record.u16(8) / 100), record.u16(8));
         showInItemZero(ui->comboBoxCycles, whole(record.u16(10)));
         flags[ReadBattery] = 0;
         filled = true;
@@ -317,15 +324,15 @@ void SettingsWindow::updateSystemSettingParmeters()
     }
     if (flags[ReadHeating]) {
         showIndex(ui->comboBoxheatEnableSwitch, record.u8(72) & 1);
-        showInItemZero(ui->comboBoxOpenHeatingThreshold, tenths(record.s16(74)));
-        showInItemZero(ui->comboBoxCloseHeatingThreshold, tenths(record.s16(76)));
+        showReadValue(ui->comboBoxOpenHeatingThreshold, tenths(record.s16(74)), record.s16(74));
+        showReadValue(ui->comboBoxCloseHeatingThreshold, tenths(record.s16(76)), record.s16(76));
         flags[ReadHeating] = 0;
         filled = true;
     }
     if (flags[ReadLimit]) {
         showIndex(ui->comboBoxlimitEnable, record.u8(92) & 1);
         showIndex(ui->comboBoxlimitModel, record.u8(93) & 1);
-        showInItemZero(ui->comboBoxlimitCurrent, tenths(record.s16(94)));
+        showReadValue(ui->comboBoxlimitCurrent, tenths(record.s16(94)), record.s16(94));
         flags[ReadLimit] = 0;
         filled = true;
     }
@@ -458,6 +465,10 @@ bool SettingsWindow::encodeGroup(int writeFlag, BmsSystemSettingRecord &record, 
             ++*refused;
             continue;
         }
+        qint64 read = 0;
+        // A text left as the BMS's value was shown goes back as the exact value read.
+        if (unchangedReadValue(box, &read))
+            parsed.value = read;
         switch (field.kind) {
         case FieldKind::Whole8:
         case FieldKind::Index8:

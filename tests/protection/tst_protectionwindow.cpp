@@ -238,6 +238,7 @@ private slots:
     void anotherPathsErrorCountDoesNotRefuse();
     void writesWaitForTheirConfirmation();
     void anotherPackIsNotWrittenWithThisPacksValues();
+    void valuesLeftAsReadGoBackExactly();
 
     void languageSwitchKeepsTheValues();
     void exportThenImportRestoresEveryValue();
@@ -727,6 +728,35 @@ void TestProtectionWindow::anotherPackIsNotWrittenWithThisPacksValues()
     fixture->bms().clearRequests();
     QTest::qWait(1500);
     QCOMPARE(writes(0x03).size(), 0);
+}
+
+void TestProtectionWindow::valuesLeftAsReadGoBackExactly()
+{
+    QByteArray &image = fixture->bms().block(0x02);
+    put(image, 40, 4, 58405);    // pack OV protect, shown as 58.41 V
+    put(image, 208, 4, 120050);  // charge overcurrent 1 alarm, shown as 120.1 A
+    put(image, 200, 4, 350);     // its protect value, shown as 0.4 A
+    QVERIFY(openPort());
+    QVERIFY(readBoth());
+    QCOMPARE(box("comboBoxPackOVP1")->currentText(), QStringLiteral("58.41"));
+    QCOMPARE(box("comboBoxOCC1alarm")->currentText(), QStringLiteral("120.1"));
+    QCOMPARE(box("comboBoxOCCP1")->currentText(), QStringLiteral("0.4"));
+    const QByteArray before = fixture->bms().block(0x02);
+    button("btnOV1Write")->click();
+    QVERIFY(boxes->waitFor(WrittenOk));
+    boxes->clear();
+    button("btnOCC1Write")->click();
+    QVERIFY(boxes->waitFor(WrittenOk));
+    QCOMPARE(get(fixture->bms().block(0x02), 40, 4), qint64(58405));
+    QCOMPARE(get(fixture->bms().block(0x02), 208, 4), qint64(120050));
+    QCOMPARE(get(fixture->bms().block(0x02), 200, 4), qint64(350));
+
+    // An edited text is parsed and scaled.
+    boxes->clear();
+    box("comboBoxPackOVP1")->setEditText(QStringLiteral("58.40"));
+    button("btnOV1Write")->click();
+    QVERIFY(boxes->waitFor(WrittenOk));
+    QCOMPARE(get(fixture->bms().block(0x02), 40, 4), qint64(58400));
 }
 
 void TestProtectionWindow::writeOverUnreadRegistersIsRefused()
