@@ -368,5 +368,5 @@ void HomeWindow::logLine(const QString &text)
 
 void HomeWindow::showTimeout()
 {
-    openInfoBox(this, tr("Communication timeout !"));
+    openInfoBox(this, tr("Communication timeout !"), tr("info"));
 }

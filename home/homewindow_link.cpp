@@ -96,7 +96,7 @@ void HomeWindow::sendCmdDataToBms_cmd()
         }
         // Too many damaged replies: the write is given up, not kept waiting.
         bmsArea.disarmAllWrites();
-        openInfoBox(this, tr("Parameter writing failed !"));
+        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
     }
     sendReadRequest();
 }
@@ -331,7 +331,7 @@ void HomeWindow::handleReply(const BmsReply &reply)
         if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
             bmsArea.disarmAllWrites();
             forgetOutstanding();
-            openInfoBox(this, tr("Parameter writing failed !"));
+            openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
         }
         return;
     }
@@ -499,7 +499,7 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
         // The flags stay raised; the next confirmed write sends them again.
         a.disarmAllWrites();
         logLine(tr("The BMS refused the write of %1").arg(QString::fromLatin1(write->name)));
-        openInfoBox(this, tr("Parameter writing failed !"));
+        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
         return;
     }
     if (a.confirmedSerial[write->block][write->flagIndex] != sent.writeSerial) {
@@ -519,7 +519,7 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
     }
     a.lowerWriteFlag(write->block, write->flagIndex);
     a.updateWritePending();
-    openSelfClosingBox(tr("Parameter written successfully !"));
+    openSelfClosingBox(tr("Parameter written successfully !"), 1000, tr("info"));
 }
 
 void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
@@ -546,9 +546,9 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
     }
     lastOperationFlag = -1;
     if (static_cast<quint8>(payload.at(0)) == 1)
-        openSelfClosingBox(tr("Operation successful !"));
+        openSelfClosingBox(tr("Operation successful !"), 1000, tr("info"));
     else
-        openInfoBox(this, tr("Operation failed !"));
+        openInfoBox(this, tr("Operation failed !"), tr("info"));
 }
 
 // ---- history reading ------------------------------------------------------------------------

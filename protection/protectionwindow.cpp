@@ -529,13 +529,7 @@ void ProtectionWindow::importParameters(const QList<QComboBox *> &values, bool a
     }
 
     if (skipped > 0) {
-        openWarningBox(this,
-                       tr("%1 entries of the file %2 were not applied: their Index is missing, "
-                          "not a number or not between 1 and %3.")
-                           .arg(skipped)
-                           .arg(path)
-                           .arg(values.size()),
-                       tr("Warning!"));
+        openWarningBox(this, skippedEntriesMessage(skipped, path, values.size()), tr("Warning!"));
     }
 }
 

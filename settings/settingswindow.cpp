@@ -225,7 +225,7 @@ void SettingsWindow::requestRead(const QList<int> &readFlags)
         bmsArea.systemSettingReadFlags[flag] = value;
     bmsArea.readCompletedAnnounce = value;
     if (!value)
-        openInfoBox(this, tr("Please open the serial port first"));
+        openInfoBox(this, tr("Please open the serial port first"), tr("info"));
 }
 
 void SettingsWindow::on_btnSystemParameterReadAll_clicked()
@@ -355,7 +355,7 @@ void SettingsWindow::updateSystemSettingParmeters()
     if (filled && bmsArea.readCompletedAnnounce) {
         bmsArea.readCompletedAnnounce = 0;
         // A plain note without an icon, gone after a second.
-        openSelfClosingBox(tr("reading completed"), 1000)->setIcon(QMessageBox::NoIcon);
+        openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
     }
 }
 
@@ -368,7 +368,7 @@ void SettingsWindow::requestWrite(const QList<int> &writeFlags)
         for (int flag : writeFlags)
             flags[flag] = 0;
         bmsArea.updateWritePending();
-        openInfoBox(this, tr("Please open the serial port first"));
+        openInfoBox(this, tr("Please open the serial port first"), tr("info"));
         return;
     }
     raisedByPress.clear();
@@ -522,7 +522,7 @@ void SettingsWindow::writeSystemSettingParameters()
     bmsArea.parameterErrorCount = static_cast<quint16>(refused);
 
     if (refused > 0) {
-        openInfoBox(this, tr(" Parameter error, please check the parameters !"), QStringLiteral("Warning!"));
+        openInfoBox(this, tr(" Parameter error, please check the parameters !"), tr("Warning!"));
         bmsArea.parameterErrorCount = 0;
         lowerRaisedFlags();
         return;
@@ -538,7 +538,7 @@ void SettingsWindow::writeSystemSettingParameters()
                 continue;
             for (int reg = range->start; reg < range->start + range->count; ++reg) {
                 if (!encodedRegs.contains(reg)) {
-                    openInfoBox(this, tr("Please read the parameters first"));
+                    openInfoBox(this, tr("Please read the parameters first"), tr("info"));
                     lowerRaisedFlags();
                     return;
                 }
@@ -587,7 +587,7 @@ void SettingsWindow::on_btnSystemParameterExport_clicked()
     QString error;
     if (!writeParameterFile(path, entries, &error)) {
         qDebug() << "Error: cannot open file";
-        openWarningBox(this, error);
+        openWarningBox(this, error, tr("Warning!"));
     }
 }
 
@@ -601,9 +601,11 @@ void SettingsWindow::on_btnSystemParameterImport_clicked()
     int skipped = 0;
     QString error;
     if (!readParameterFile(path, settingsValueList.size(), &entries, &skipped, &error)) {
-        openWarningBox(this, error);
+        openWarningBox(this, error, tr("Warning!"));
         return;
     }
     for (const ParameterFileEntry &entry : qAsConst(entries))
         applyParameterValue(settingsValueList.at(entry.index - 1), entry.value);
+    if (skipped > 0)
+        openWarningBox(this, skippedEntriesMessage(skipped, path, settingsValueList.size()), tr("Warning!"));
 }
