@@ -57,6 +57,7 @@ HomeWindow::HomeWindow(QWidget *parent)
     connect(ui->comboBoxAddress, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &HomeWindow::addressChanged);
     connect(ui->checkBoxParallel, &QCheckBox::toggled, this, &HomeWindow::addressChanged);
+    sessionAddress = selectedAddress();
 
     setupDisplay();
     updateOpenButton();
@@ -322,6 +323,10 @@ void HomeWindow::beginLinkSession()
 // on a newly opened port.
 void HomeWindow::addressChanged()
 {
+    // A form refilled with the same choice (a language switch) is no change of pack.
+    if (selectedAddress() == sessionAddress)
+        return;
+    sessionAddress = selectedAddress();
     bmsArea.startLinkSession();
     forgetOutstanding();
     readRowTicks.fill(0);

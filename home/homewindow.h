@@ -124,6 +124,7 @@ private:
     int watchdogTicks = 0;
 
     Outstanding outstanding;
+    quint8 sessionAddress = 0;            // BMS address the link session belongs to
     QVector<int> readRowTicks;            // unanswered frames of each read request
     quint8 lastOperation = 0;             // operation byte of the last 0x10 frame
     int lastOperationFlag = -1;           // calibration byte that frame served, or -1
