@@ -506,6 +506,17 @@ void TestHomeLink::lateAcknowledgementIsNotTakenForTheNextRange()
     while (firstSwitch < writes.size() && !writes.at(firstSwitch).data.startsWith(hex("0030")))
         ++firstSwitch;
     QVERIFY(firstSwitch > 1 && firstSwitch < writes.size());
+
+    // Every acknowledgement doubled: the copy is not taken for the next range either.
+    boxes.clear();
+    f.bms().setReplyDelay(0);
+    f.bms().setDoubledReply(true);
+    bmsArea.systemSettingWriteFlags[6] = 1;
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockSystemSetting);
+    QVERIFY(boxes.waitFor(QStringLiteral("Parameter writing failed !"), 30000));
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 1);
+    QCOMPARE(bmsArea.systemSettingWriteFlags[1], quint8(1));
 }
 
 void TestHomeLink::damagedShortAndForeignRepliesTimeOut()
@@ -550,6 +561,14 @@ void TestHomeLink::damagedShortAndForeignRepliesTimeOut()
     QCOMPARE(bmsArea.secondaryReadDone, quint8(0));
     QCOMPARE(bmsArea.secondaryProtection.toByteArray(), QByteArray(100, '\0'));
     QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QStringLiteral("BMS disconnect !"), Wait);
+    // Nor is another BMS's acknowledgement taken for a write.
+    boxes.clear();
+    bmsArea.secondaryWriteRequest[4] = 1;
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockSecondaryProtection);
+    QVERIFY(boxes.waitFor(QStringLiteral("Communication timeout !"), 30000));
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
+    QCOMPARE(bmsArea.secondaryWriteRequest[4], quint8(1));
 
     // Silence: the watchdog keeps the polls going, about one a second.
     f.bms().setSilent(true);
