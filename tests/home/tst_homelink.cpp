@@ -606,18 +606,18 @@ void TestHomeLink::ignoredIdentityDoesNotTimeOutTheNextRead()
     HomeFixture f;
     BoxWatcher boxes;
     QVERIFY(f.open(2));
+    // The read is asked for while an unanswered handshake is being repeated.
+    bool asked = false;
     connect(&f.bms(), &FakeBms::requestReceived, &f.bms(), [&](const BmsRequest &request) {
-        f.bms().setSilent(request.command == 0x17 && request.data == hex("00180014"));
+        const bool identity = request.command == 0x17 && request.data == hex("00180014");
+        f.bms().setSilent(identity);
+        if (identity && !asked) {
+            asked = true;
+            bmsArea.secondaryReadRequest[5] = 1;
+        }
     });
-    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x17) >= 5, 30000);
-    bmsArea.secondaryReadRequest[5] = 1;
-    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.secondaryReadDone, quint8(1), Wait);
-    for (int i = 0; i < 3; ++i) {
-        QTest::qWait(3000);
-        bmsArea.secondaryReadDone = 0;
-        bmsArea.secondaryReadRequest[5] = 1;
-        QTRY_COMPARE_WITH_TIMEOUT(bmsArea.secondaryReadDone, quint8(1), Wait);
-    }
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.secondaryReadDone, quint8(1), 30000);
+    QTest::qWait(1000);
     QCOMPARE(boxes.count(QStringLiteral("Communication timeout !")), 0);
 }
 

@@ -26,7 +26,6 @@ class TestReadRequests : public QObject
 private slots:
     void framesOfEveryRequest();
     void gatesAreServedInOrder();
-    void timeOutsClearTheirRequests();
 };
 
 void TestReadRequests::framesOfEveryRequest()
@@ -86,32 +85,6 @@ void TestReadRequests::gatesAreServedInOrder()
     // No handshake while a user-setting record waits for the page.
     a.userSettingReady = 1;
     QCOMPARE(firstPending(a), QStringLiteral("primary protection"));
-}
-
-void TestReadRequests::timeOutsClearTheirRequests()
-{
-    const QVector<ReadRequest> &rows = readRequests();
-    const auto row = [&rows](const char *name) {
-        for (const ReadRequest &r : rows) {
-            if (qstrcmp(r.name, name) == 0)
-                return r;
-        }
-        return rows.last();
-    };
-    BmsDataArea a;
-    // The background settings poll is dropped without a word; a page's read is reported.
-    a.settingsPollRequest = 1;
-    QVERIFY(!row("system settings").timeOut(a));
-    QCOMPARE(a.settingsPollRequest, quint8(0));
-    a.systemSettingReadFlags[2] = 1;
-    QVERIFY(row("system settings").timeOut(a));
-    QVERIFY(!row("system settings").pending(a));
-    a.identityRequest = 1;
-    QVERIFY(!row("identity").timeOut(a));
-    QVERIFY(!row("identity").pending(a));
-    a.calibrationCommandFlags[3] = a.calibrationCommandFlags[8] = 1;
-    QVERIFY(row("calibration operation").timeOut(a));
-    QVERIFY(!row("calibration operation").pending(a));
 }
 
 QTEST_MAIN(TestReadRequests)
