@@ -23,9 +23,36 @@ const char *const paramName = "Param";
 const char *const indexAttribute = "Index";
 const char *const nameAttribute = "Name";
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("ParameterFile", text);
+}
+
+// A character that XML 1.0 cannot carry in any form.
+bool unwritable(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xFFFE || u == 0xFFFF;
+}
+
+// Text content with every carriage return as a character reference: a reader
+// turns a literal one into a line feed.
+void writeText(QXmlStreamWriter *writer, const QString &text)
+{
+    if (text.isEmpty()) {
+        writer->writeCharacters(text);
+        return;
+    }
+    int from = 0;
+    for (int i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i) != QLatin1Char('\r'))
+            continue;
+        if (i > from)
+            writer->writeCharacters(text.mid(from, i - from));
+        if (i < text.size())
+            writer->writeEntityReference(QStringLiteral("#13"));
+        from = i + 1;
+    }
 }
 
 void setError(QString *error, const QString &text)
@@ -75,7 +102,7 @@ void writeDocument(const QDomDocument &doc, QXmlStreamWriter *writer)
         });
         for (const QString &name : qAsConst(names))
             writer->writeAttribute(name, element.attribute(name));
-        writer->writeCharacters(element.text());
+        writeText(writer, element.text());
         writer->writeEndElement();
     }
     writer->writeEndElement();
@@ -95,17 +122,28 @@ void saveXMLNode(QDomDocument *doc, QDomElement *root, int index, QString name, 
 
 bool writeParameterFile(const QString &path, const QVector<ParameterFileEntry> &entries, QString *error)
 {
+    for (const ParameterFileEntry &entry : entries) {
+        if (std::any_of(entry.value.cbegin(), entry.value.cend(), unwritable)
+            || std::any_of(entry.name.cbegin(), entry.name.cend(), unwritable)) {
+            setError(error, translated(QT_TRANSLATE_NOOP("ParameterFile",
+                                                         "The file %1 was not written: the parameter %2 holds a "
+                                                         "control character, which a parameter file cannot hold."))
+                                .arg(shownPath(path))
+                                .arg(entry.index));
+            return false;
+        }
+    }
     QSaveFile file(path);
     // Where no temporary file can be made beside the target, write the target itself.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, tr("Cannot open the file %1 for writing: %2.").arg(shownPath(path), file.errorString()));
+        setError(error, translated(QT_TRANSLATE_NOOP("ParameterFile", "Cannot open the file %1 for writing: %2.")).arg(shownPath(path), file.errorString()));
         return false;
     }
     QXmlStreamWriter writer(&file);
     writeDocument(buildDocument(entries), &writer);
     if (writer.hasError() || !file.commit()) {
-        setError(error, tr("Cannot write the file %1: %2.").arg(shownPath(path), file.errorString()));
+        setError(error, translated(QT_TRANSLATE_NOOP("ParameterFile", "Cannot write the file %1: %2.")).arg(shownPath(path), file.errorString()));
         return false;
     }
     return true;
@@ -116,7 +154,7 @@ bool readParameterFile(const QString &path, int maxIndex, QVector<ParameterFileE
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, tr("Cannot open the file %1: %2.").arg(shownPath(path), file.errorString()));
+        setError(error, translated(QT_TRANSLATE_NOOP("ParameterFile", "Cannot open the file %1: %2.")).arg(shownPath(path), file.errorString()));
         return false;
     }
     QXmlStreamReader reader(&file);
@@ -147,14 +185,15 @@ bool readParameterFile(const QString &path, int maxIndex, QVector<ParameterFileE
         found.append(entry);
     }
     if (reader.hasError()) {
-        setError(error, tr("The file %1 is not a valid parameter file: %2 (line %3, column %4).")
+        setError(error, translated(QT_TRANSLATE_NOOP("ParameterFile",
+                                               "The file %1 is not a valid parameter file: %2 (line %3, column %4)."))
                             .arg(shownPath(path), reader.errorString())
                             .arg(reader.lineNumber())
                             .arg(reader.columnNumber()));
         return false;
     }
     if (!haveRoot) {
-        setError(error, tr("The file %1 holds no parameters.").arg(shownPath(path)));
+        setError(error, translated(QT_TRANSLATE_NOOP("ParameterFile", "The file %1 holds no parameters.")).arg(shownPath(path)));
         return false;
     }
     if (entries)
@@ -178,8 +217,19 @@ QVector<ParameterFileEntry> parameterEntries(const QList<QLabel *> &titles, cons
     return entries;
 }
 
+QString skippedEntriesMessage(int skipped, const QString &path, int maxIndex)
+{
+    return translated(QT_TRANSLATE_NOOP("ParameterFile", "%1 entries of the file %2 were not applied: their Index "
+                                                         "is missing, not a number or not between 1 and %3."))
+        .arg(skipped)
+        .arg(shownPath(path))
+        .arg(maxIndex);
+}
+
 void applyParameterValue(QComboBox *box, const QString &value)
 {
+    // The file's text is written as the file gives it, not as the BMS value shown before.
+    forgetReadValue(box);
     if (box->isEditable()) {
         box->setEditText(value);
         return;

@@ -24,7 +24,9 @@ struct ParameterFileEntry
 void saveXMLNode(QDomDocument *doc, QDomElement *root, int index, QString name, QString value);
 
 // Writes the entries as a parameter file. The file is replaced only when it has been written
-// completely. false + *error (a sentence naming the file) when it cannot be opened or written.
+// completely. false + *error (a sentence naming the file) when it cannot be opened or written, or
+// when a value or name holds a control character that XML cannot carry (nothing is written then).
+// A carriage return in a value is written as a character reference, so it reads back as itself.
 bool writeParameterFile(const QString &path, const QVector<ParameterFileEntry> &entries, QString *error);
 
 // Reads the child elements of the root in document order (their names are not looked at). An
@@ -38,6 +40,9 @@ bool readParameterFile(const QString &path, int maxIndex, QVector<ParameterFileE
 // A page's entries: Index i + 1, the text of label i as Name and the current text of value box i
 // as value, for every label. Each Name also goes to the debug output.
 QVector<ParameterFileEntry> parameterEntries(const QList<QLabel *> &titles, const QList<QComboBox *> &values);
+
+// The warning for entries of a file that were read but not applied.
+QString skippedEntriesMessage(int skipped, const QString &path, int maxIndex);
 
 // Puts a file's value into a value box: an editable box takes it as its edit text; another box
 // selects its first item with exactly this text, case included, and keeps its selection when none has it.

@@ -1,6 +1,8 @@
 #include "valueparse.h"
 
+#include <QComboBox>
 #include <QRegularExpression>
+#include <QVariant>
 
 #include <cfloat>
 #include <cmath>
@@ -147,8 +149,52 @@ ParsedValue parseWholeNumber(const QString &text, qint64 minimum, qint64 maximum
 
 QString formatScaledValue(qint64 raw, double divisor, int decimals)
 {
+    int exponent = 0;
+    if (decimals >= 0 && decimals <= 9 && powerOfTen(divisor, &exponent) && exponent >= 0 && exponent <= 9
+        && raw > -(qint64(1) << 40) && raw < (qint64(1) << 40)) {
+        qint64 unit = 1;
+        for (int i = 0; i < decimals; ++i)
+            unit *= 10;
+        qint64 den = 1;
+        for (int i = 0; i < exponent; ++i)
+            den *= 10;
+        const quint64 magnitude = quint64(raw < 0 ? -raw : raw) * quint64(unit);
+        const quint64 rounded = (2 * magnitude + quint64(den)) / (2 * quint64(den));
+        QString text = QString::number(rounded / quint64(unit));
+        if (decimals > 0)
+            text += QLatin1Char('.') + QStringLiteral("%1").arg(rounded % quint64(unit), decimals, 10, QLatin1Char('0'));
+        if (raw < 0 && rounded != 0)
+            text.prepend(QLatin1Char('-'));
+        return text;
+    }
     QString text = QString::number(double(raw) / divisor, 'f', decimals);
     if (text.startsWith(QLatin1Char('-')) && !text.contains(QRegularExpression(QStringLiteral("[1-9]"))))
         text.remove(0, 1);
     return text;
+}
+
+namespace {
+const char ReadTextProperty[] = "cellwickReadText";
+const char ReadValueProperty[] = "cellwickReadValue";
+} // namespace
+
+void rememberReadValue(QComboBox *box, qint64 raw)
+{
+    box->setProperty(ReadTextProperty, box->itemText(0));
+    box->setProperty(ReadValueProperty, raw);
+}
+
+bool unchangedReadValue(const QComboBox *box, qint64 *raw)
+{
+    const QVariant text = box->property(ReadTextProperty);
+    if (!text.isValid() || box->currentIndex() != 0 || box->currentText() != text.toString())
+        return false;
+    *raw = box->property(ReadValueProperty).toLongLong();
+    return true;
+}
+
+void forgetReadValue(QComboBox *box)
+{
+    box->setProperty(ReadTextProperty, QVariant());
+    box->setProperty(ReadValueProperty, QVariant());
 }

@@ -5,7 +5,10 @@
 #include "crc16.h"
 #include "messageboxes.h"
 #include "portcatalogue.h"
+#include "readrequests.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QSerialPort>
 #include <QTextBrowser>
 #include <QTimer>
@@ -13,8 +16,6 @@
 namespace {
 constexpr int ConnectTickMs = 400;
 constexpr int WatchdogMs = 500;
-// Three passes over the baud rates before the connect cycle gives up.
-constexpr int ConnectAttemptLimit = 9;
 constexpr int LogLineLimit = 500;
 const int BaudRates[] = {9600, 19200, 115200};
 } // namespace
@@ -51,6 +52,12 @@ HomeWindow::HomeWindow(QWidget *parent)
 
     connectTimer = new QTimer(this);
     connect(connectTimer, &QTimer::timeout, this, &HomeWindow::connectTick);
+
+    // Another pack is another BMS: nothing of the previous one carries over.
+    connect(ui->comboBoxAddress, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &HomeWindow::addressChanged);
+    connect(ui->checkBoxParallel, &QCheckBox::toggled, this, &HomeWindow::addressChanged);
+    sessionAddress = selectedAddress();
 
     setupDisplay();
     updateOpenButton();
@@ -139,8 +146,12 @@ bool HomeWindow::openBmsPort(int portIndex, int baudIdx)
         return false;
     }
     currentBaud = baud;
+    // Nothing that was on the line before the port opened answers a request of ours.
+    serialPort->clear(QSerialPort::Input);
     receiveTimer->stop();
     receiveBuffer.clear();
+    forgetOutstanding();
+    readRowTicks.fill(0);
     return true;
 }
 
@@ -163,8 +174,7 @@ void HomeWindow::closeBmsPort()
         bmsArea.disarmAllWrites();
         logLine(tr("Pending write cancelled"));
     }
-    lastSent = Sent::Nothing;
-    lastWrite = nullptr;
+    forgetOutstanding();
     updateOpenButton();
 }
 
@@ -200,8 +210,7 @@ void HomeWindow::close_serialPort()
         serialPort->close();
         logLine(tr("Port closed"));
     }
-    lastSent = Sent::Nothing;
-    lastWrite = nullptr;
+    forgetOutstanding();
     tryConnectShown = true;
     ui->btnConnect->setText(tr("Try connect"));
     updateOpenButton();
@@ -233,8 +242,14 @@ void HomeWindow::on_btnConnect_clicked()
         return;
     }
     bmsArea.serialPortOpen = 0;
+    // A write confirmed for the BMS of before is not sent to whatever BMS the cycle finds.
+    if (bmsArea.parameterWritePending)
+        logLine(tr("Pending write cancelled"));
+    bmsArea.startLinkSession();
+    forgetOutstanding();
+    bmsArea.linkActive = 0;
+    bmsArea.linkStateText = tr("BMS disconnect !");
     connectCycleRunning = true;
-    connectAttempts = 0;
     connectHandshakeSent = false;
     // The walk advances before each try, so it starts one below the chosen rate.
     baudIndex = qBound(0, ui->comboBoxBaud->currentIndex(), 2) - 1;
@@ -242,6 +257,8 @@ void HomeWindow::on_btnConnect_clicked()
     connectTick();
 }
 
+// Runs until the BMS answers or the operator stops it (port controls, search,
+// baud choice): a BMS that is still booting is found once it answers.
 void HomeWindow::connectTick()
 {
     if (!connectCycleRunning) {
@@ -266,15 +283,10 @@ void HomeWindow::connectTick()
         }
         return;
     }
-    if (connectAttempts >= ConnectAttemptLimit) {
-        stopConnectCycle();
-        closeBmsPort();
-        logLine(tr("No BMS answered on %1").arg(portNames.value(comPortIndex)));
-        return;
-    }
-    ++connectAttempts;
     baudIndex = (baudIndex + 1) % 3;
     connectHandshakeSent = false;
+    bmsArea.connectConfirmed = 0;
+    bmsArea.linkStateText = tr("BMS disconnect !");
     if (!openBmsPort(comPortIndex, baudIndex)) {
         updateOpenButton();
         return;
@@ -282,7 +294,14 @@ void HomeWindow::connectTick()
     updateOpenButton();
     logLine(tr("Trying %1 baud").arg(currentBaud));
     bmsArea.identityRequest = 1;
-    sendFrame(0x17, registerRangeData(24, 20), Sent::Identity);
+    const ReadRequest &identity = readRequests().first();
+    Outstanding request;
+    request.kind = Sent::Identity;
+    request.command = identity.command;
+    request.address = selectedAddress();
+    request.replySize = identity.replySize();
+    request.readRow = 0;
+    sendRequest(request, identity.data());
     connectHandshakeSent = true;
 }
 
@@ -296,8 +315,26 @@ void HomeWindow::beginLinkSession()
     identityTicks = 0;
     settingsPollTicks = 0;
     ticksWithoutReply = 0;
-    lastSent = Sent::Nothing;
-    lastWrite = nullptr;
+    forgetOutstanding();
+    readRowTicks.fill(0);
+}
+
+// A new BMS address or the parallel mode switched: the link starts afresh as
+// on a newly opened port.
+void HomeWindow::addressChanged()
+{
+    // A form refilled with the same choice (a language switch) is no change of pack.
+    if (selectedAddress() == sessionAddress)
+        return;
+    sessionAddress = selectedAddress();
+    bmsArea.startLinkSession();
+    forgetOutstanding();
+    readRowTicks.fill(0);
+    receiveTimer->stop();
+    receiveBuffer.clear();
+    bmsArea.requestTimeoutCount = 0;
+    if (serialPort->isOpen())
+        logLine(tr("BMS address %1: nothing of the previous pack is kept").arg(selectedAddress()));
 }
 
 void HomeWindow::stopConnectCycle()
@@ -336,5 +373,5 @@ void HomeWindow::logLine(const QString &text)
 
 void HomeWindow::showTimeout()
 {
-    openInfoBox(this, tr("Communication timeout !"));
+    openInfoBox(this, tr("Communication timeout !"), tr("info"));
 }

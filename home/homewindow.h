@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 class QSerialPort;
@@ -60,26 +61,45 @@ private:
     // What the link sent last, so that a reply is taken for what it answers.
     enum class Sent { Nothing, Identity, Read, Write, Operation, History };
 
+    // The request on the line: only a reply that answers it completes it.
+    struct Outstanding
+    {
+        Sent kind = Sent::Nothing;
+        quint8 command = 0;
+        quint8 address = 0;
+        int replySize = 0;                // payload size of a full answer
+        int readRow = -1;                 // row of readRequests(), or -1
+        const WriteGroup *write = nullptr;
+        quint32 writeSerial = 0;          // confirmation the write frame carries
+        int copies = 0;                   // frames of this request sent so far
+    };
+
     void scanSerialPorts();
     bool openBmsPort(int portIndex, int baudIdx);
     void closeBmsPort();              // closes and clears serialPortOpen
     void stopConnectCycle();
     void beginLinkSession();
+    void addressChanged();
     int baudRateOf(int index) const;
     int silenceInterval() const;
     quint8 selectedAddress() const;
     bool parallelMode() const;
-    void sendFrame(quint8 command, const QByteArray &data, Sent kind);
+    // Sends a request frame; a request other than the one on the line starts
+    // its own time-out count.
+    void sendRequest(const Outstanding &request, const QByteArray &data);
+    void forgetOutstanding();
     void logLine(const QString &text);
     void showTimeout();
     void updateOpenButton();
 
     // The calibration operations of the read dispatcher; true when a frame went out.
-    bool serveOperations();
+    bool serveOperations(int row);
 
-    void handleGoodReply(quint8 command, const QByteArray &payload);
-    void handleWriteAck(quint8 command, const QByteArray &payload, const WriteGroup *write);
-    void handleOperationReply(const QByteArray &payload, bool outstanding);
+    void handleReply(const struct BmsReply &reply);
+    bool answersOutstanding(quint8 command, const QByteArray &payload) const;
+    void storeReply(quint8 command, const QByteArray &payload, bool answered);
+    void handleWriteAck(quint8 command, const QByteArray &payload, bool answered);
+    void handleOperationReply(const QByteArray &payload, bool answered);
     void shortReply(quint8 command, const QByteArray &payload);
 
     QSerialPort *serialPort = nullptr;
@@ -95,7 +115,6 @@ private:
     int baudIndex = 0;               // baud rate index of the connect cycle
     int currentBaud = 0;             // rate the BMS port is open at
     bool connectCycleRunning = false;
-    int connectAttempts = 0;
     bool connectHandshakeSent = false;
     bool tryConnectShown = false;    // connect button reads "Try connect"
 
@@ -104,11 +123,16 @@ private:
     int ticksWithoutReply = 0;
     int watchdogTicks = 0;
 
-    Sent lastSent = Sent::Nothing;
-    quint8 lastCommand = 0;
+    Outstanding outstanding;
+    quint8 sessionAddress = 0;            // BMS address the link session belongs to
+    QVector<int> readRowTicks;            // unanswered frames of each read request
     quint8 lastOperation = 0;             // operation byte of the last 0x10 frame
     int lastOperationFlag = -1;           // calibration byte that frame served, or -1
-    const WriteGroup *lastWrite = nullptr;
+    // Copies of an acknowledged write frame that the BMS may still answer:
+    // the next range waits until they are answered or a time-out has passed.
+    int drainCopies = 0;
+    int drainTicks = 0;
+    quint8 drainCommand = 0;
     // ---- end of serial link ----
 
     // ---- live display (homewindow_display.cpp) ----

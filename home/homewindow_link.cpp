@@ -5,6 +5,7 @@
 #include "bmsdataarea.h"
 #include "crc16.h"
 #include "messageboxes.h"
+#include "readrequests.h"
 #include "replyframer.h"
 #include "writegroups.h"
 
@@ -19,21 +20,6 @@ constexpr int SettingsPollEveryTicks = 7;
 constexpr int WriteBadCrcLimit = 4;
 constexpr int HistoryTimeoutTicks = 104;
 constexpr int ReceiveBufferLimit = 8192;
-
-bool anySet(const quint8 *flags, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        if (flags[i])
-            return true;
-    }
-    return false;
-}
-
-void clearAll(quint8 *flags, int count)
-{
-    for (int i = 0; i < count; ++i)
-        flags[i] = 0;
-}
 
 QString hexByte(quint8 value)
 {
@@ -50,14 +36,29 @@ int HomeWindow::silenceInterval() const
     return 100;
 }
 
-void HomeWindow::sendFrame(quint8 command, const QByteArray &data, Sent kind)
+void HomeWindow::sendRequest(const Outstanding &request, const QByteArray &data)
 {
-    bmsArea.currentBmsAddress = selectedAddress();
-    const QByteArray frame = buildBmsFrame(bmsArea.currentBmsAddress, command, data);
-    lastSent = kind;
-    lastCommand = command;
+    const bool same = outstanding.kind == request.kind && outstanding.command == request.command
+                      && outstanding.address == request.address && outstanding.readRow == request.readRow
+                      && outstanding.write == request.write && outstanding.writeSerial == request.writeSerial;
+    if (same) {
+        ++outstanding.copies;
+    } else {
+        outstanding = request;
+        outstanding.copies = 1;
+        if (request.kind != Sent::History)
+            bmsArea.requestTimeoutCount = 0;
+    }
+    bmsArea.currentBmsAddress = request.address;
     if (serialPort->isOpen())
-        serialPort->write(frame);
+        serialPort->write(buildBmsFrame(request.address, request.command, data));
+}
+
+void HomeWindow::forgetOutstanding()
+{
+    outstanding = Outstanding();
+    drainCopies = 0;
+    drainTicks = 0;
 }
 
 // ---- send tick ------------------------------------------------------------------
@@ -71,7 +72,14 @@ void HomeWindow::sendCmdDataToBms_cmd()
         bmsArea.linkActive = 0;
         bmsArea.linkStateText = tr("BMS disconnect !");
     }
-    if (!bmsArea.historyReading && !parallelMode()) {
+    if (drainCopies > 0 && ++drainTicks > TimeoutTicks) {
+        // The copies still unanswered are taken as lost.
+        drainCopies = 0;
+        drainTicks = 0;
+    }
+    // The background requests are made only while the BMS answers: on a
+    // silent line they would hold off the requests of the pages.
+    if (!bmsArea.historyReading && !parallelMode() && ticksWithoutReply < DisconnectTicks) {
         if (++identityTicks >= IdentityEveryTicks) {
             identityTicks = 0;
             bmsArea.identityRequest = 1;
@@ -88,7 +96,7 @@ void HomeWindow::sendCmdDataToBms_cmd()
         }
         // Too many damaged replies: the write is given up, not kept waiting.
         bmsArea.disarmAllWrites();
-        openInfoBox(this, tr("Parameter writing failed !"));
+        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
     }
     sendReadRequest();
 }
@@ -106,110 +114,68 @@ void HomeWindow::restartSendtimer()
 
 // ---- read dispatcher ----------------------------------------------------------------
 
+// Serves the first pending request of the read table. A request that waited
+// too long without an answer is dropped (and reported when a page asked for
+// it); most requests still send their frame once on that tick.
 void HomeWindow::sendReadRequest()
 {
     if (bmsArea.historyReading)
         return;
-    BmsDataArea &a = bmsArea;
-
-    // Sends a block read; a request that waited too long is dropped with a
-    // box, and its frame goes out once more.
-    const auto serve = [this, &a](bool pending, quint8 *flags, int flagCount, quint8 command,
-                                  quint16 count) {
-        if (!pending)
-            return false;
-        if (a.requestTimeoutCount > TimeoutTicks) {
-            clearAll(flags, flagCount);
-            a.requestTimeoutCount = 0;
-            logLine(tr("No reply to command 0x%1").arg(hexByte(command)));
-            showTimeout();
+    const QVector<ReadRequest> &rows = readRequests();
+    readRowTicks.resize(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        const ReadRequest &row = rows.at(i);
+        if (!row.pending(bmsArea)) {
+            readRowTicks[i] = 0;
+            continue;
         }
-        sendFrame(command, registerRangeData(0, count), Sent::Read);
-        sendTimer->stop();
-        return true;
-    };
-    const auto operation = [this, &a](bool pending, quint8 *flag, quint8 op) {
-        if (!pending)
-            return false;
-        if (a.requestTimeoutCount > TimeoutTicks) {
-            *flag = 0;
-            a.requestTimeoutCount = 0;
-            logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
-            showTimeout();
-        }
-        lastOperation = op;
-        lastOperationFlag = -1;
-        QByteArray data(4, '\0');
-        data[1] = static_cast<char>(op);
-        sendFrame(0x10, data, Sent::Operation);
-        sendTimer->stop();
-        return true;
-    };
-
-    if (a.identityRequest && !a.userSettingReady) {
-        if (a.requestTimeoutCount <= TimeoutTicks) {
-            sendFrame(0x17, registerRangeData(24, 20), Sent::Identity);
-            sendTimer->stop();
-            return;
-        }
-        // The background handshake is given up silently; the next request goes on.
-        a.identityRequest = 0;
-    }
-    if (serve(anySet(a.primaryReadRequest, 10) && !a.primaryReadDone, a.primaryReadRequest, 10, 0x02,
-              PrimaryProtectionRecord::RegisterCount))
-        return;
-
-    const bool settingsWanted = anySet(a.systemSettingReadFlags, 8);
-    if ((settingsWanted || a.settingsPollRequest) && !a.systemSettingReady) {
-        if (a.requestTimeoutCount > TimeoutTicks) {
-            // The background poll is dropped too, so it cannot hold back the
-            // requests behind it.
-            a.settingsPollRequest = 0;
-            a.requestTimeoutCount = 0;
-            if (settingsWanted) {
-                clearAll(a.systemSettingReadFlags, 8);
-                logLine(tr("No reply to command 0x%1").arg(hexByte(0x0B)));
+        // Each request counts its own unanswered frames, so a background
+        // request served in between neither hastens nor holds off its time-out.
+        if (readRowTicks[i] > TimeoutTicks) {
+            readRowTicks[i] = 0;
+            const bool tell = row.timeOut(bmsArea);
+            bmsArea.requestTimeoutCount = 0;
+            if (outstanding.readRow == i)
+                forgetOutstanding();
+            // A background request given up waits a whole period before it is made again.
+            if (row.kind == ReadRequest::Identity)
+                identityTicks = 0;
+            else if (row.command == 0x0B)
+                settingsPollTicks = 0;
+            if (tell) {
+                logLine(tr("No reply to command 0x%1").arg(hexByte(row.command)));
                 showTimeout();
             }
+            if (!row.sendOnTimeout)
+                continue;
         }
-        sendFrame(0x0B, registerRangeData(0, BmsSystemSettingRecord::RegisterCount), Sent::Read);
+        ++readRowTicks[i];
+        if (row.kind == ReadRequest::CalibrationOperation) {
+            if (serveOperations(i))
+                return;
+            continue;
+        }
+        Outstanding request;
+        request.kind = row.kind == ReadRequest::Identity    ? Sent::Identity
+                       : row.kind == ReadRequest::Operation ? Sent::Operation
+                                                            : Sent::Read;
+        request.command = row.command;
+        request.address = selectedAddress();
+        request.replySize = row.replySize();
+        request.readRow = i;
+        if (row.kind == ReadRequest::Operation) {
+            lastOperation = static_cast<quint8>(row.start);
+            lastOperationFlag = -1;
+        }
+        sendRequest(request, row.data());
         sendTimer->stop();
         return;
     }
-    if (serve(anySet(a.userSettingReadFlags, 5) && !a.userSettingReady, a.userSettingReadFlags, 5, 0x17,
-              BmsUserSettingRecord::RegisterCount))
-        return;
-    if ((a.calibrationReadRequest || a.lineLossReadRequest) && !a.calibrationReady) {
-        if (a.requestTimeoutCount > TimeoutTicks) {
-            a.calibrationReadRequest = 0;
-            a.lineLossReadRequest = 0;
-            a.requestTimeoutCount = 0;
-            logLine(tr("No reply to command 0x%1").arg(hexByte(0x1D)));
-            showTimeout();
-        }
-        sendFrame(0x1D, registerRangeData(0, BmsCalibrationRecord::RegisterCount), Sent::Read);
-        sendTimer->stop();
-        return;
-    }
-    if (serve(anySet(a.secondaryReadRequest, 6) && !a.secondaryReadDone, a.secondaryReadRequest, 6, 0x04,
-              SecondaryProtectionRecord::RegisterCount))
-        return;
-    if (operation(a.deleteHistoryRequest, &a.deleteHistoryRequest, 0x16))
-        return;
-    if (serveOperations())
-        return;
-    if (serve(a.wifiMqttReadRequest, &a.wifiMqttReadRequest, 1, 0x06, BmsWifiMqttRecord::RegisterCount))
-        return;
-    if (operation(a.bmsResetRequest, &a.bmsResetRequest, 0x14))
-        return;
-
-    sendFrame(0x01, registerRangeData(0, BmsRealtimeRecord::RegisterCount), Sent::Read);
-    sendTimer->stop();
 }
 
 // One calibration or calibration reset per frame: the first pair with a byte
 // set, the reset byte winning within its pair.
-bool HomeWindow::serveOperations()
+bool HomeWindow::serveOperations(int row)
 {
     static const quint8 Operations[5] = {0, 1, 2, 4, 5};
     quint8 *flags = bmsArea.calibrationCommandFlags;
@@ -218,13 +184,6 @@ bool HomeWindow::serveOperations()
         const int reset = calibrate + 1;
         if (!flags[calibrate] && !flags[reset])
             continue;
-        if (bmsArea.requestTimeoutCount > TimeoutTicks) {
-            clearAll(flags, 10);
-            bmsArea.requestTimeoutCount = 0;
-            logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
-            showTimeout();
-            return false;
-        }
         QByteArray params;
         int sentFlag = reset;
         if (flags[reset]) {
@@ -251,7 +210,13 @@ bool HomeWindow::serveOperations()
         data.append(params);
         lastOperation = Operations[pair];
         lastOperationFlag = sentFlag;
-        sendFrame(0x10, data, Sent::Operation);
+        Outstanding request;
+        request.kind = Sent::Operation;
+        request.command = 0x10;
+        request.address = selectedAddress();
+        request.replySize = 1;
+        request.readRow = row;
+        sendRequest(request, data);
         sendTimer->stop();
         return true;
     }
@@ -262,34 +227,63 @@ bool HomeWindow::serveOperations()
 
 void HomeWindow::sendWriteRequest()
 {
-    if (bmsArea.requestTimeoutCount > TimeoutTicks) {
-        bmsArea.disarmAllWrites();
-        bmsArea.requestTimeoutCount = 0;
-        lastWrite = nullptr;
+    BmsDataArea &a = bmsArea;
+    if (outstanding.kind == Sent::Write) {
+        const WriteGroup *group = outstanding.write;
+        if (a.writeArmed[group->block] && a.writeConfirmed(group->block, group->flagIndex)
+            && a.confirmedSerial[group->block][group->flagIndex] == outstanding.writeSerial
+            && a.requestTimeoutCount <= TimeoutTicks) {
+            // The same range again, until it is answered or times out.
+            const QByteArray &image = a.confirmedImage[group->block][group->flagIndex];
+            Outstanding again = outstanding;
+            sendRequest(again, registerRangeData(group->start, group->count)
+                                   + image.mid(2 * group->start, 2 * group->count));
+            return;
+        }
+        if (a.requestTimeoutCount <= TimeoutTicks) {
+            // The range was confirmed anew or given up while its frame was on
+            // the line: answers to that frame may still come, and must not be
+            // taken for the next range.
+            drainCopies = outstanding.copies;
+            drainTicks = 0;
+            drainCommand = outstanding.command;
+            outstanding = Outstanding();
+        }
+    }
+    if (drainCopies > 0) {
+        // Waiting is not a time-out of the next range.
+        a.requestTimeoutCount = 0;
+        return;
+    }
+    if (a.requestTimeoutCount > TimeoutTicks) {
+        a.disarmAllWrites();
+        a.requestTimeoutCount = 0;
+        forgetOutstanding();
         logLine(tr("No reply to the write"));
         showTimeout();
         return;
     }
     for (const WriteGroup &group : writeGroups()) {
-        if (!bmsArea.writeArmed[group.block])
+        if (!a.writeArmed[group.block] || !a.writeConfirmed(group.block, group.flagIndex))
             continue;
-        int flagCount = 0;
-        const quint8 *flags = bmsArea.writeFlags(group.block, &flagCount);
-        if (group.flagIndex >= flagCount || !flags[group.flagIndex])
-            continue;
-        const QByteArray &image = bmsArea.writeImage[group.block];
+        const QByteArray &image = a.confirmedImage[group.block][group.flagIndex];
         const int first = 2 * group.start;
         const int size = 2 * group.count;
         if (image.size() < first + size) {
-            bmsArea.disarmWrite(group.block);
+            a.lowerWriteFlag(group.block, group.flagIndex);
             continue;
         }
-        sendFrame(group.command, registerRangeData(group.start, group.count) + image.mid(first, size),
-                  Sent::Write);
-        lastWrite = &group;
+        Outstanding request;
+        request.kind = Sent::Write;
+        request.command = group.command;
+        request.address = selectedAddress();
+        request.replySize = 1;
+        request.write = &group;
+        request.writeSerial = a.confirmedSerial[group.block][group.flagIndex];
+        sendRequest(request, registerRangeData(group.start, group.count) + image.mid(first, size));
         return;
     }
-    bmsArea.disarmAllWrites();
+    a.disarmAllWrites();
 }
 
 // ---- receiving ----------------------------------------------------------------------------
@@ -308,22 +302,29 @@ void HomeWindow::TimerUpdate_COM()
     receiveBuffer.clear();
     if (bytes.isEmpty())
         return;
-    const BmsReply reply = parseBmsReply(bytes);
-    if (reply.hasHeader && reply.command != 0xE0)
-        bmsArea.replyAddress = reply.address;
-    if (!reply.hasHeader) {
+    const QList<BmsReply> replies = parseBmsReplies(bytes);
+    if (replies.isEmpty()) {
         logLine(tr("Unreadable bytes from the BMS ignored"));
         return;
     }
+    for (const BmsReply &reply : replies)
+        handleReply(reply);
+}
 
-    ticksWithoutReply = 0;
-    bmsArea.requestTimeoutCount = 0;
+void HomeWindow::handleReply(const BmsReply &reply)
+{
+    if (reply.command != 0xE0)
+        bmsArea.replyAddress = reply.address;
+    const bool linkRunning = !connectCycleRunning && bmsArea.serialPortOpen;
+
     if (!reply.ok()) {
+        // A damaged reply answers nothing: the request goes on counting toward
+        // its time-out as if the line were silent.
         ++bmsArea.writeAttemptCount;
         bmsArea.linkActive = 0;
         bmsArea.linkStateText = tr("BMS disconnect !");
         bmsArea.sendInterval = 500;
-        if (!connectCycleRunning && bmsArea.serialPortOpen)
+        if (linkRunning)
             sendTimer->start(bmsArea.sendInterval);
         if (reply.status == BmsReply::BadCrc)
             logLine(tr("Bad CRC in the reply to command 0x%1").arg(hexByte(reply.command)));
@@ -331,19 +332,50 @@ void HomeWindow::TimerUpdate_COM()
             logLine(tr("Incomplete reply to command 0x%1").arg(hexByte(reply.command)));
         if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
             bmsArea.disarmAllWrites();
-            lastWrite = nullptr;
-            openInfoBox(this, tr("Parameter writing failed !"));
+            forgetOutstanding();
+            openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
         }
         return;
     }
 
-    bmsArea.sendInterval = currentBaud == 9600 ? 700 : 500;
-    bmsArea.linkActive = 1;
-    bmsArea.connectConfirmed = 1;
-    bmsArea.linkStateText = tr("BMS is connected !");
-    if (!connectCycleRunning && bmsArea.serialPortOpen)
+    if (reply.address != bmsArea.currentBmsAddress) {
+        // Another BMS than the one asked: nothing of it is stored.
+        logLine(tr("Reply from address %1 to command 0x%2 ignored")
+                    .arg(reply.address)
+                    .arg(hexByte(reply.command)));
+        return;
+    }
+
+    const bool answered = answersOutstanding(reply.command, reply.payload);
+    if (answered) {
+        ticksWithoutReply = 0;
+        bmsArea.requestTimeoutCount = 0;
+        bmsArea.sendInterval = currentBaud == 9600 ? 700 : 500;
+        bmsArea.linkActive = 1;
+        bmsArea.connectConfirmed = 1;
+        bmsArea.linkStateText = tr("BMS is connected !");
+    }
+    if (linkRunning)
         sendTimer->start(bmsArea.sendInterval);
-    handleGoodReply(reply.command, reply.payload);
+    storeReply(reply.command, reply.payload, answered);
+}
+
+// A reply completes the request on the line when it carries that request's
+// command and a payload of the size asked for (the identity block exactly its
+// own size, since a full user-setting record shares its command).
+bool HomeWindow::answersOutstanding(quint8 command, const QByteArray &payload) const
+{
+    if (outstanding.kind == Sent::Nothing || command != outstanding.command)
+        return false;
+    switch (outstanding.kind) {
+    case Sent::Identity:
+        return payload.size() == outstanding.replySize;
+    case Sent::Write:
+    case Sent::Operation:
+        return !payload.isEmpty();
+    default:
+        return payload.size() >= outstanding.replySize;
+    }
 }
 
 void HomeWindow::shortReply(quint8 command, const QByteArray &payload)
@@ -353,17 +385,16 @@ void HomeWindow::shortReply(quint8 command, const QByteArray &payload)
                 .arg(payload.size()));
 }
 
-void HomeWindow::handleGoodReply(quint8 command, const QByteArray &payload)
+void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answered)
 {
-    // What the reply answers: the request sent last, when the commands match.
-    const bool answersLast = command == lastCommand && lastSent != Sent::Nothing;
-    const Sent sent = answersLast ? lastSent : Sent::Nothing;
-    const WriteGroup *write = sent == Sent::Write ? lastWrite : nullptr;
-    if (answersLast) {
-        lastSent = Sent::Nothing;
-        if (sent == Sent::Write)
-            lastWrite = nullptr;
-    }
+    const Outstanding request = outstanding;
+    if (answered && request.kind != Sent::Write)
+        outstanding = Outstanding();
+    const ReadRequest *row = request.readRow >= 0 ? &readRequests().at(request.readRow) : nullptr;
+    if (answered && request.readRow >= 0 && request.readRow < readRowTicks.size())
+        readRowTicks[request.readRow] = 0;
+    if (answered && row && row->settle && request.kind != Sent::Operation)
+        row->settle(bmsArea);
 
     BmsDataArea &a = bmsArea;
     switch (command) {
@@ -401,9 +432,10 @@ void HomeWindow::handleGoodReply(quint8 command, const QByteArray &payload)
             shortReply(command, payload);
         return;
     case 0x17:
-        if (sent == Sent::Identity) {
-            if (!a.setIdentityBlock(payload))
-                return shortReply(command, payload);
+        // The identity block is a reply of exactly its size to the handshake;
+        // a full-size reply is the user-setting record whatever was asked last.
+        if (payload.size() == BmsIdentityBlock::Size && request.kind == Sent::Identity) {
+            a.setIdentityBlock(payload);
             a.bmsSnText = a.identity.bmsSerialNumber();
             a.packSnText = a.identity.packSerialNumber();
             if (!connectCycleRunning && a.serialPortOpen)
@@ -422,7 +454,7 @@ void HomeWindow::handleGoodReply(quint8 command, const QByteArray &payload)
             shortReply(command, payload);
         return;
     case 0x10:
-        handleOperationReply(payload, sent == Sent::Operation);
+        handleOperationReply(payload, answered);
         return;
     case 0x03:
     case 0x05:
@@ -430,7 +462,7 @@ void HomeWindow::handleGoodReply(quint8 command, const QByteArray &payload)
     case 0x0C:
     case 0x18:
     case 0x1E:
-        handleWriteAck(command, payload, write);
+        handleWriteAck(command, payload, answered);
         return;
     default:
         logLine(tr("Reply to unknown command 0x%1 ignored").arg(hexByte(command)));
@@ -438,40 +470,65 @@ void HomeWindow::handleGoodReply(quint8 command, const QByteArray &payload)
     }
 }
 
-void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, const WriteGroup *write)
+void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool answered)
 {
-    if (payload.isEmpty())
-        return shortReply(command, payload);
-    if (!write) {
-        logLine(tr("Unexpected acknowledgement of command 0x%1 ignored").arg(hexByte(command)));
+    if (!answered) {
+        if (drainCopies > 0 && command == drainCommand) {
+            // A late answer to a copy of a frame already settled.
+            if (--drainCopies == 0)
+                drainTicks = 0;
+            return;
+        }
+        if (payload.isEmpty() && outstanding.kind == Sent::Write && command == outstanding.command) {
+            // An empty acknowledgement is no acknowledgement: the write failed.
+            answered = true;
+        } else {
+            logLine(tr("Unexpected acknowledgement of command 0x%1 ignored").arg(hexByte(command)));
+            return;
+        }
+    }
+    const Outstanding sent = outstanding;
+    outstanding = Outstanding();
+    if (sent.copies > 1) {
+        // The other copies may still be answered; the next range waits for them.
+        drainCopies = sent.copies - 1;
+        drainTicks = 0;
+        drainCommand = command;
+    }
+    const WriteGroup *write = sent.write;
+    BmsDataArea &a = bmsArea;
+    if (payload.size() != 1 || static_cast<quint8>(payload.at(0)) != 1) {
+        // The flags stay raised; the next confirmed write sends them again.
+        a.disarmAllWrites();
+        logLine(tr("The BMS refused the write of %1").arg(QString::fromLatin1(write->name)));
+        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
         return;
     }
-    if (static_cast<quint8>(payload.at(0)) != 1) {
-        // The flags stay raised; the next confirmed write sends them again.
-        bmsArea.disarmAllWrites();
-        logLine(tr("The BMS refused the write of %1").arg(QString::fromLatin1(write->name)));
-        openInfoBox(this, tr("Parameter writing failed !"));
+    if (a.confirmedSerial[write->block][write->flagIndex] != sent.writeSerial) {
+        // Confirmed anew while the frame was on the line: the newer values go next.
+        a.updateWritePending();
         return;
     }
     if (write->wholeRecord) {
-        bmsArea.clearWriteFlags(write->block);
-    } else {
-        int flagCount = 0;
-        quint8 *flags = bmsArea.writeFlags(write->block, &flagCount);
-        if (write->flagIndex < flagCount)
-            flags[write->flagIndex] = 0;
+        // The whole record carried every range confirmed up to its own confirmation.
+        int count = 0;
+        a.writeFlags(write->block, &count);
+        for (int i = 0; i < count; ++i) {
+            const quint32 serial = a.confirmedSerial[write->block][i];
+            if (serial != 0 && serial <= sent.writeSerial)
+                a.lowerWriteFlag(write->block, i);
+        }
     }
-    if (!bmsArea.anyWriteFlag(write->block))
-        bmsArea.writeArmed[write->block] = 0;
-    bmsArea.updateWritePending();
-    openSelfClosingBox(tr("Parameter written successfully !"));
+    a.lowerWriteFlag(write->block, write->flagIndex);
+    a.updateWritePending();
+    openSelfClosingBox(tr("Parameter written successfully !"), 1000, tr("info"));
 }
 
-void HomeWindow::handleOperationReply(const QByteArray &payload, bool outstanding)
+void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
 {
     if (payload.isEmpty())
         return shortReply(0x10, payload);
-    if (!outstanding) {
+    if (!answered) {
         logLine(tr("Unexpected acknowledgement of command 0x%1 ignored").arg(hexByte(0x10)));
         return;
     }
@@ -491,9 +548,9 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool outstandin
     }
     lastOperationFlag = -1;
     if (static_cast<quint8>(payload.at(0)) == 1)
-        openSelfClosingBox(tr("Operation successful !"));
+        openSelfClosingBox(tr("Operation successful !"), 1000, tr("info"));
     else
-        openInfoBox(this, tr("Operation failed !"));
+        openInfoBox(this, tr("Operation failed !"), tr("info"));
 }
 
 // ---- history reading ------------------------------------------------------------------------
@@ -513,9 +570,14 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     data.append(static_cast<char>(a.historyRecordIndex & 0xFF));
     data.append('\0');
     data.append(static_cast<char>(BmsHistoryRecord::RegisterCount));
+    Outstanding request;
+    request.kind = Sent::History;
+    request.command = 0x11;
+    request.address = selectedAddress();
+    request.replySize = BmsHistoryRecord::Size;
     // One frame per request: a second copy would bring a second reply, which
     // would be taken for the answer to the next request.
-    sendFrame(0x11, data, Sent::History);
+    sendRequest(request, data);
     // Out at once, not after the record page has painted the row it just added.
     if (serialPort->isOpen())
         serialPort->flush();

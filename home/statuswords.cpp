@@ -71,6 +71,18 @@ const StatusBitText systemStateTexts[] = {
     {7, QT_TRANSLATE_NOOP("HomeWindow", "CHARGER")},
 };
 
+// Bits that the history tables name and the monitor tables do not: the home
+// page shows the union of both, so no alarm the BMS reports goes unshown.
+const StatusBitText alarmHistoryTexts[] = {
+    {9, QT_TRANSLATE_NOOP("HomeWindow", "Discharging high temperature")},
+    {10, QT_TRANSLATE_NOOP("HomeWindow", "Discharging low temperature")},
+    {12, QT_TRANSLATE_NOOP("HomeWindow", "Environmental low temperature")},
+};
+
+const StatusBitText protection2HistoryTexts[] = {
+    {28, QT_TRANSLATE_NOOP("HomeWindow", "Charge overcurrent 2")},
+};
+
 template <size_t N>
 int rowsOf(const StatusBitText (&table)[N], const StatusBitText **rows)
 {
@@ -103,10 +115,29 @@ QStringList statusWordTexts(StatusWord word, quint32 value)
     const StatusBitText *rows = nullptr;
     const int count = statusBitTexts(word, &rows);
 
+    const StatusBitText *extra = nullptr;
+    int extraCount = 0;
+    switch (word) {
+    case StatusWord::Alarm:
+    case StatusWord::Protection1:
+        extraCount = rowsOf(alarmHistoryTexts, &extra);
+        break;
+    case StatusWord::Protection2:
+        extraCount = rowsOf(protection2HistoryTexts, &extra);
+        break;
+    case StatusWord::Fault:
+    case StatusWord::SystemState:
+        break;
+    }
+
     std::vector<const StatusBitText *> set;
     for (int i = 0; i < count; ++i) {
         if (value & (quint32(1) << rows[i].bit))
             set.push_back(&rows[i]);
+    }
+    for (int i = 0; i < extraCount; ++i) {
+        if (value & (quint32(1) << extra[i].bit))
+            set.push_back(&extra[i]);
     }
     std::stable_sort(set.begin(), set.end(),
                      [](const StatusBitText *a, const StatusBitText *b) { return a->bit < b->bit; });

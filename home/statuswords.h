@@ -23,5 +23,6 @@ struct StatusBitText
 // (not always the bit order). Bits without a row have no text.
 int statusBitTexts(StatusWord word, const StatusBitText **rows);
 
-// Translated texts of the bits set in `value` that have a text, lowest bit first.
+// Translated texts of the bits set in `value` that have a text, lowest bit first: the
+// rows above and the bits that only the history's tables name (the home page's texts).
 QStringList statusWordTexts(StatusWord word, quint32 value);

@@ -102,6 +102,11 @@ bool BmsDataArea::setIdentityBlock(const QByteArray &payload)
 
 quint8 *BmsDataArea::writeFlags(BmsBlock block, int *count)
 {
+    return const_cast<quint8 *>(static_cast<const BmsDataArea *>(this)->writeFlags(block, count));
+}
+
+const quint8 *BmsDataArea::writeFlags(BmsBlock block, int *count) const
+{
     switch (block) {
     case BlockPrimaryProtection:
         *count = 10;
@@ -143,8 +148,29 @@ void BmsDataArea::clearWriteFlags(BmsBlock block)
 {
     int count = 0;
     quint8 *flags = writeFlags(block, &count);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         flags[i] = 0;
+        confirmedSerial[block][i] = 0;
+        confirmedImage[block][i].clear();
+    }
+}
+
+void BmsDataArea::lowerWriteFlag(BmsBlock block, int flagIndex)
+{
+    int count = 0;
+    quint8 *flags = writeFlags(block, &count);
+    if (flagIndex < 0 || flagIndex >= count)
+        return;
+    flags[flagIndex] = 0;
+    confirmedSerial[block][flagIndex] = 0;
+    confirmedImage[block][flagIndex].clear();
+}
+
+bool BmsDataArea::writeConfirmed(BmsBlock block, int flagIndex) const
+{
+    int count = 0;
+    const quint8 *flags = writeFlags(block, &count);
+    return flagIndex >= 0 && flagIndex < count && flags[flagIndex] && confirmedSerial[block][flagIndex] != 0;
 }
 
 QByteArray BmsDataArea::recordBytes(BmsBlock block) const
@@ -171,6 +197,15 @@ QByteArray BmsDataArea::recordBytes(BmsBlock block) const
 void BmsDataArea::armWrite(BmsBlock block)
 {
     writeImage[block] = recordBytes(block);
+    int count = 0;
+    const quint8 *flags = writeFlags(block, &count);
+    const quint32 serial = ++confirmationCount;
+    for (int i = 0; i < count; ++i) {
+        if (!flags[i])
+            continue;
+        confirmedImage[block][i] = writeImage[block];
+        confirmedSerial[block][i] = serial;
+    }
     writeArmed[block] = 1;
     updateWritePending();
 }
@@ -178,13 +213,17 @@ void BmsDataArea::armWrite(BmsBlock block)
 void BmsDataArea::disarmWrite(BmsBlock block)
 {
     writeArmed[block] = 0;
+    for (int i = 0; i < MaxWriteFlags; ++i) {
+        confirmedSerial[block][i] = 0;
+        confirmedImage[block][i].clear();
+    }
     updateWritePending();
 }
 
 void BmsDataArea::disarmAllWrites()
 {
     for (int b = 0; b < BlockCount; ++b)
-        writeArmed[b] = 0;
+        disarmWrite(static_cast<BmsBlock>(b));
     parameterWritePending = 0;
 }
 
@@ -192,7 +231,23 @@ void BmsDataArea::updateWritePending()
 {
     parameterWritePending = 0;
     for (int b = 0; b < BlockCount; ++b) {
-        if (writeArmed[b] && anyWriteFlag(static_cast<BmsBlock>(b)))
+        const BmsBlock block = static_cast<BmsBlock>(b);
+        int count = 0;
+        const quint8 *flags = writeFlags(block, &count);
+        bool confirmed = false;
+        for (int i = 0; i < count; ++i) {
+            // A flag lowered by a page takes its confirmation with it, so
+            // raising it again later does not revive old values.
+            if (!flags[i]) {
+                confirmedSerial[b][i] = 0;
+                confirmedImage[b][i].clear();
+            } else if (confirmedSerial[b][i]) {
+                confirmed = true;
+            }
+        }
+        if (!confirmed)
+            writeArmed[b] = 0;
+        if (writeArmed[b])
             parameterWritePending = 1;
     }
 }
@@ -201,6 +256,12 @@ void BmsDataArea::forgetReads()
 {
     for (int b = 0; b < BlockCount; ++b)
         blockReadSinceOpen[b] = 0;
+}
+
+void BmsDataArea::startLinkSession()
+{
+    forgetReads();
+    disarmAllWrites();
 }
 
 void BmsDataArea::reset()

@@ -128,6 +128,15 @@ struct BmsDataArea
     // The bytes confirmed for sending, taken when the write was armed; a reply
     // that arrives afterwards replaces the record but not what is being written.
     QByteArray writeImage[BlockCount];
+    // Per write flag: the record as it stood when that flag was confirmed, and
+    // the number of that confirmation (0: not confirmed). A flag raised by a
+    // press whose confirmation box is still open has no confirmation, so the
+    // link does not send it; a flag confirmed again while its frame is on the
+    // line keeps the newer values.
+    static constexpr int MaxWriteFlags = 10;
+    QByteArray confirmedImage[BlockCount][MaxWriteFlags];
+    quint32 confirmedSerial[BlockCount][MaxWriteFlags] = {};
+    quint32 confirmationCount = 0;
 
     // --- Record setters of the reply parser --------------------------------------------
     // Each stores the payload when it holds at least the record's size and then
@@ -145,11 +154,17 @@ struct BmsDataArea
     // --- Write control helpers ------------------------------------------------------------
     // The write flag bytes of a block and their number.
     quint8 *writeFlags(BmsBlock block, int *count);
+    const quint8 *writeFlags(BmsBlock block, int *count) const;
     bool anyWriteFlag(BmsBlock block);
     void clearWriteFlags(BmsBlock block);
-    // Takes the block's record as the image to send, arms the block's write
-    // and sets parameterWritePending.
+    // Takes the block's record as the image to send for every raised write
+    // flag of the block (each keeps the image of its own confirmation), arms
+    // the block's write and sets parameterWritePending.
     void armWrite(BmsBlock block);
+    // True when the flag is raised and confirmed, so the link may send it.
+    bool writeConfirmed(BmsBlock block, int flagIndex) const;
+    // Lowers a flag and drops its confirmation.
+    void lowerWriteFlag(BmsBlock block, int flagIndex);
     // Disarms one block; parameterWritePending stays set while another block
     // has a confirmed write with raised flags.
     void disarmWrite(BmsBlock block);
@@ -161,6 +176,9 @@ struct BmsDataArea
 
     // Clears the read marks, when the port is (re)opened.
     void forgetReads();
+    // A new link session (port opened, other BMS address, connect cycle):
+    // nothing read before counts and no confirmed write carries over.
+    void startLinkSession();
 
     // Back to the start-up values (used when the program starts and by tests).
     static void reset();

@@ -34,6 +34,7 @@ BmsReply parseAt(const QByteArray &bytes, int start)
     }
     reply.payload = frame.mid(HeaderSize, length - 2);
     reply.status = BmsReply::Good;
+    reply.end = start + frameSize;
     return reply;
 }
 } // namespace
@@ -55,6 +56,24 @@ BmsReply parseBmsReply(const QByteArray &bytes)
             return candidate;
     }
     return first;
+}
+
+QList<BmsReply> parseBmsReplies(const QByteArray &bytes)
+{
+    QList<BmsReply> replies;
+    int from = 0;
+    while (from < bytes.size()) {
+        BmsReply reply = parseBmsReply(from == 0 ? bytes : bytes.mid(from));
+        if (!reply.ok()) {
+            if (replies.isEmpty() && reply.hasHeader)
+                replies.append(reply);
+            break;
+        }
+        reply.end += from;
+        from = reply.end;
+        replies.append(reply);
+    }
+    return replies;
 }
 
 QByteArray buildBmsReply(quint8 address, quint8 command, const QByteArray &payload)

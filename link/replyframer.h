@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QtGlobal>
 
 // Reply frame of the BMS: 0xA5, address, command, LEN (u16, high byte first),
@@ -20,6 +21,7 @@ struct BmsReply
     quint8 command = 0;
     QByteArray payload;
     bool hasHeader = false;   // address and command were read
+    int end = 0;              // offset just past a good frame in the bytes looked at
 
     bool ok() const { return status == Good; }
 };
@@ -30,6 +32,11 @@ struct BmsReply
 // (its address and command, and why it failed). Never reads past the given
 // bytes.
 BmsReply parseBmsReply(const QByteArray &bytes);
+
+// Every good frame in the bytes, in order (two replies that reached the line
+// without a silence between them are both found). Without any good frame, the
+// one result of parseBmsReply, or nothing when the bytes hold no 0xA5.
+QList<BmsReply> parseBmsReplies(const QByteArray &bytes);
 
 // Builds a reply frame in the form above (used by the tests' fake BMS).
 QByteArray buildBmsReply(quint8 address, quint8 command, const QByteArray &payload);

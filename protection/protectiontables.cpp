@@ -289,17 +289,11 @@ void storeField(quint8 *record, const ProtectionField &field, qint64 value)
 
 namespace {
 
-// The stored value times the display factor (0.001 or 0.1), in fixed notation.
-// Multiplying, not dividing: a half-way value such as 350 mA shows as 0.4 A.
+// The stored value in display units, rounded on integers so that halves go
+// the same way everywhere (350 mA shows as 0.4 A, 120050 mA as 120.1 A).
 QString shownScaled(qint64 value, double scale, int decimals)
 {
-    QString text = QString::number(double(value) * (1.0 / scale), 'f', decimals);
-    // A value that rounds to zero is shown without a minus sign.
-    if (text.startsWith(QLatin1Char('-'))
-        && std::all_of(text.cbegin() + 1, text.cend(),
-                       [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); }))
-        text.remove(0, 1);
-    return text;
+    return formatScaledValue(value, scale, decimals);
 }
 
 } // namespace

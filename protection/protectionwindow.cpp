@@ -5,6 +5,7 @@
 #include "formvaluekeeper.h"
 #include "messageboxes.h"
 #include "parameterfile.h"
+#include "valueparse.h"
 #include "writegroups.h"
 
 #include <QComboBox>
@@ -196,6 +197,7 @@ void ProtectionWindow::fillGroup(const ProtectionGroup &group, const quint8 *rec
         box->setCurrentIndex(0);
         if (box->isEditable())
             box->setEditText(box->itemText(0));
+        rememberReadValue(box, value);
     }
     if (group.resetCombo)
         combo(group.resetCombo)->setCurrentIndex(0);
@@ -261,14 +263,17 @@ void ProtectionWindow::writePressed(BmsBlock block, const QVector<int> &flags)
         return;
     }
     pressRaised.clear();
+    pressFlags.clear();
     for (int flag : flags) {
         if (!request[flag])
             pressRaised.append({block, flag});
+        pressFlags.append({block, flag});
         request[flag] = 1;
     }
     bmsArea.writeAttemptCount = 0;
     writeProtectionParameters();
     pressRaised.clear();
+    pressFlags.clear();
 }
 
 void ProtectionWindow::lowerPressFlags()
@@ -284,6 +289,10 @@ void ProtectionWindow::writeProtectionParameters()
         lowerPressFlags();
         return;
     }
+    // An earlier write of the same group acknowledged while the box was open
+    // lowered the flag: what was just confirmed still goes out.
+    for (const auto &flag : qAsConst(pressFlags))
+        writeFlagsOf(flag.first)[flag.second] = 1;
 
     // Encode into working copies: the records change only when the whole press is accepted.
     PrimaryProtectionRecord primary = bmsArea.primaryProtection;
@@ -310,7 +319,11 @@ void ProtectionWindow::writeProtectionParameters()
                 const FieldParse parsed = field.parse == ParseKind::Index
                                               ? acceptIndex(field, box->currentIndex())
                                               : parseFieldText(field, box->currentText());
-                if (parsed.ok)
+                qint64 read = 0;
+                // A text left as the BMS's value was shown goes back as the exact value read.
+                if (parsed.ok && field.parse != ParseKind::Index && unchangedReadValue(box, &read))
+                    storeField(image, field, read);
+                else if (parsed.ok)
                     storeField(image, field, parsed.value);
                 else
                     ++bmsArea.parameterErrorCount;
@@ -516,13 +529,7 @@ void ProtectionWindow::importParameters(const QList<QComboBox *> &values, bool a
     }
 
     if (skipped > 0) {
-        openWarningBox(this,
-                       tr("%1 entries of the file %2 were not applied: their Index is missing, "
-                          "not a number or not between 1 and %3.")
-                           .arg(skipped)
-                           .arg(path)
-                           .arg(values.size()),
-                       tr("Warning!"));
+        openWarningBox(this, skippedEntriesMessage(skipped, path, values.size()), tr("Warning!"));
     }
 }
 

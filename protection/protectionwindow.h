@@ -118,4 +118,6 @@ private:
 
     // Write flags raised by the press being handled (block, flag index).
     QVector<QPair<BmsBlock, int>> pressRaised;
+    // Every write flag of the press being handled, raised or not before it.
+    QVector<QPair<BmsBlock, int>> pressFlags;
 };

@@ -148,6 +148,13 @@ void showInItemZero(QComboBox *box, const QString &text)
         box->setEditText(text);
 }
 
+// The same for a value read from the BMS, which the box remembers exactly.
+void showReadValue(QComboBox *box, const QString &text, qint64 raw)
+{
+    showInItemZero(box, text);
+    rememberReadValue(box, raw);
+}
+
 void showIndex(QComboBox *box, int index)
 {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
@@ -218,7 +225,7 @@ void SettingsWindow::requestRead(const QList<int> &readFlags)
         bmsArea.systemSettingReadFlags[flag] = value;
     bmsArea.readCompletedAnnounce = value;
     if (!value)
-        openInfoBox(this, tr("Please open the serial port first"));
+        openInfoBox(this, tr("Please open the serial port first"), tr("info"));
 }
 
 void SettingsWindow::on_btnSystemParameterReadAll_clicked()
@@ -281,9 +288,9 @@ void SettingsWindow::updateSystemSettingParmeters()
         showInItemZero(ui->comboBoxSystemCellsNumber, whole(record.u8(0)));
         showInItemZero(ui->comboBoxCellsNTCNumber, whole(record.u8(1)));
         showIndex(ui->comboBoxBatteryType, record.batteryType());
-        showInItemZero(ui->comboBoxRemaninCap, whole(record.u16(4) / 100));
-        showInItemZero(ui->comboBoxFullCap, whole(record.u16(6) / 100));
-        showInItemZero(ui->comboBoxDesignCap, whole(record.u16(8) / 100));
+        showReadValue(ui->comboBoxRemaninCap, whole(record.u16(4) / 100), record.u16(4));
+        showReadValue(ui->comboBoxFullCap, whole(record.u16(6) / 100), record.u16(6));
+        showReadValue(ui->comboBoxDesignCap, whole(record.u16(8) / 100), record.u16(8));
         showInItemZero(ui->comboBoxCycles, whole(record.u16(10)));
         flags[ReadBattery] = 0;
         filled = true;
@@ -317,15 +324,15 @@ void SettingsWindow::updateSystemSettingParmeters()
     }
     if (flags[ReadHeating]) {
         showIndex(ui->comboBoxheatEnableSwitch, record.u8(72) & 1);
-        showInItemZero(ui->comboBoxOpenHeatingThreshold, tenths(record.s16(74)));
-        showInItemZero(ui->comboBoxCloseHeatingThreshold, tenths(record.s16(76)));
+        showReadValue(ui->comboBoxOpenHeatingThreshold, tenths(record.s16(74)), record.s16(74));
+        showReadValue(ui->comboBoxCloseHeatingThreshold, tenths(record.s16(76)), record.s16(76));
         flags[ReadHeating] = 0;
         filled = true;
     }
     if (flags[ReadLimit]) {
         showIndex(ui->comboBoxlimitEnable, record.u8(92) & 1);
         showIndex(ui->comboBoxlimitModel, record.u8(93) & 1);
-        showInItemZero(ui->comboBoxlimitCurrent, tenths(record.s16(94)));
+        showReadValue(ui->comboBoxlimitCurrent, tenths(record.s16(94)), record.s16(94));
         flags[ReadLimit] = 0;
         filled = true;
     }
@@ -348,7 +355,7 @@ void SettingsWindow::updateSystemSettingParmeters()
     if (filled && bmsArea.readCompletedAnnounce) {
         bmsArea.readCompletedAnnounce = 0;
         // A plain note without an icon, gone after a second.
-        openSelfClosingBox(tr("reading completed"), 1000)->setIcon(QMessageBox::NoIcon);
+        openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
     }
 }
 
@@ -361,10 +368,11 @@ void SettingsWindow::requestWrite(const QList<int> &writeFlags)
         for (int flag : writeFlags)
             flags[flag] = 0;
         bmsArea.updateWritePending();
-        openInfoBox(this, tr("Please open the serial port first"));
+        openInfoBox(this, tr("Please open the serial port first"), tr("info"));
         return;
     }
     raisedByPress.clear();
+    pressFlags = writeFlags;
     for (int flag : writeFlags) {
         if (!flags[flag])
             raisedByPress.append(flag);
@@ -373,6 +381,7 @@ void SettingsWindow::requestWrite(const QList<int> &writeFlags)
     bmsArea.writeAttemptCount = 0;
     writeSystemSettingParameters();
     raisedByPress.clear();
+    pressFlags.clear();
 }
 
 void SettingsWindow::on_btnBatteryParametersWrite_clicked()
@@ -456,6 +465,10 @@ bool SettingsWindow::encodeGroup(int writeFlag, BmsSystemSettingRecord &record, 
             ++*refused;
             continue;
         }
+        qint64 read = 0;
+        // A text left as the BMS's value was shown goes back as the exact value read.
+        if (unchangedReadValue(box, &read))
+            parsed.value = read;
         switch (field.kind) {
         case FieldKind::Whole8:
         case FieldKind::Index8:
@@ -485,12 +498,16 @@ bool SettingsWindow::encodeGroup(int writeFlag, BmsSystemSettingRecord &record, 
 
 void SettingsWindow::writeSystemSettingParameters()
 {
-    if (!askYesNo(nullptr, tr("Are you sure you want to write ?"))) {
+    if (!askYesNo(nullptr, tr("Are you sure you want to write ?"), tr("Warning!"))) {
         lowerRaisedFlags();
         return;
     }
 
     quint8 *flags = bmsArea.systemSettingWriteFlags;
+    // An earlier write of the same group acknowledged while the box was open
+    // lowered the flag: what was just confirmed still goes out.
+    for (int flag : qAsConst(pressFlags))
+        flags[flag] = 1;
     // The values are encoded into a copy; the record changes only when the whole write is accepted.
     BmsSystemSettingRecord encoded = bmsArea.systemSetting;
     QVector<int> encodedRegs;
@@ -505,7 +522,7 @@ void SettingsWindow::writeSystemSettingParameters()
     bmsArea.parameterErrorCount = static_cast<quint16>(refused);
 
     if (refused > 0) {
-        openInfoBox(this, tr(" Parameter error, please check the parameters !"), QStringLiteral("Warning!"));
+        openInfoBox(this, tr(" Parameter error, please check the parameters !"), tr("Warning!"));
         bmsArea.parameterErrorCount = 0;
         lowerRaisedFlags();
         return;
@@ -521,7 +538,7 @@ void SettingsWindow::writeSystemSettingParameters()
                 continue;
             for (int reg = range->start; reg < range->start + range->count; ++reg) {
                 if (!encodedRegs.contains(reg)) {
-                    openInfoBox(this, tr("Please read the parameters first"));
+                    openInfoBox(this, tr("Please read the parameters first"), tr("info"));
                     lowerRaisedFlags();
                     return;
                 }
@@ -570,7 +587,7 @@ void SettingsWindow::on_btnSystemParameterExport_clicked()
     QString error;
     if (!writeParameterFile(path, entries, &error)) {
         qDebug() << "Error: cannot open file";
-        openWarningBox(this, error);
+        openWarningBox(this, error, tr("Warning!"));
     }
 }
 
@@ -584,9 +601,11 @@ void SettingsWindow::on_btnSystemParameterImport_clicked()
     int skipped = 0;
     QString error;
     if (!readParameterFile(path, settingsValueList.size(), &entries, &skipped, &error)) {
-        openWarningBox(this, error);
+        openWarningBox(this, error, tr("Warning!"));
         return;
     }
     for (const ParameterFileEntry &entry : qAsConst(entries))
         applyParameterValue(settingsValueList.at(entry.index - 1), entry.value);
+    if (skipped > 0)
+        openWarningBox(this, skippedEntriesMessage(skipped, path, settingsValueList.size()), tr("Warning!"));
 }

@@ -78,4 +78,6 @@ private:
     PageTranslator translator;
     // Write flags raised by the press being handled.
     QList<int> raisedByPress;
+    // Every write flag of the press being handled.
+    QList<int> pressFlags;
 };

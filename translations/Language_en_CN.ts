@@ -463,6 +463,34 @@
         <source>CHARGER</source>
         <translation>CHARGER</translation>
     </message>
+    <message>
+        <source>BMS address %1: nothing of the previous pack is kept</source>
+        <translation>BMS address %1: nothing of the previous pack is kept</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <source>Reply from address %1 to command 0x%2 ignored</source>
+        <translation>Reply from address %1 to command 0x%2 ignored</translation>
+    </message>
+    <message>
+        <source>Discharging high temperature</source>
+        <translation>Discharging high temperature</translation>
+    </message>
+    <message>
+        <source>Discharging low temperature</source>
+        <translation>Discharging low temperature</translation>
+    </message>
+    <message>
+        <source>Environmental low temperature</source>
+        <translation>Environmental low temperature</translation>
+    </message>
+    <message>
+        <source>Charge overcurrent 2</source>
+        <translation>Charge overcurrent 2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1865,10 +1893,6 @@
         <source>file ( *.xml)</source>
         <translation>file ( *.xml)</translation>
     </message>
-    <message>
-        <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
-        <translation>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</translation>
-    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -2499,6 +2523,45 @@
     <message>
         <source>file ( *.xml)</source>
         <translation>file ( *.xml)</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warning!</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>The file %1 was not written: the parameter %2 holds a control character, which a parameter file cannot hold.</source>
+        <translation>The file %1 was not written: the parameter %2 holds a control character, which a parameter file cannot hold.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1 for writing: %2.</source>
+        <translation>Cannot open the file %1 for writing: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>Cannot write the file %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1: %2.</source>
+        <translation>Cannot open the file %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a valid parameter file: %2 (line %3, column %4).</source>
+        <translation>The file %1 is not a valid parameter file: %2 (line %3, column %4).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no parameters.</source>
+        <translation>The file %1 holds no parameters.</translation>
+    </message>
+    <message>
+        <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
+        <translation>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</translation>
     </message>
 </context>
 </TS>

@@ -463,6 +463,34 @@
         <source>CHARGER</source>
         <translation>ЗУ</translation>
     </message>
+    <message>
+        <source>BMS address %1: nothing of the previous pack is kept</source>
+        <translation>Адрес BMS %1: данные прежнего блока сброшены</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Reply from address %1 to command 0x%2 ignored</source>
+        <translation>Ответ с адреса %1 на команду 0x%2 пропущен</translation>
+    </message>
+    <message>
+        <source>Discharging high temperature</source>
+        <translation>Выс. темп. разряда</translation>
+    </message>
+    <message>
+        <source>Discharging low temperature</source>
+        <translation>Низ. темп. разряда</translation>
+    </message>
+    <message>
+        <source>Environmental low temperature</source>
+        <translation>Низ. темп. среды</translation>
+    </message>
+    <message>
+        <source>Charge overcurrent 2</source>
+        <translation>Сверхток заряда 2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1865,10 +1893,6 @@
         <source>file ( *.xml)</source>
         <translation>файл ( *.xml)</translation>
     </message>
-    <message>
-        <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
-        <translation>Из файла %2 не применено записей: %1 (Index отсутствует, не число или вне диапазона 1…%3).</translation>
-    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -2499,6 +2523,45 @@
     <message>
         <source>file ( *.xml)</source>
         <translation>файл ( *.xml)</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Внимание!</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>The file %1 was not written: the parameter %2 holds a control character, which a parameter file cannot hold.</source>
+        <translation>Файл %1 не записан: параметр %2 содержит управляющий символ, который нельзя сохранить в файле параметров.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1 for writing: %2.</source>
+        <translation>Не удаётся открыть файл %1 для записи: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>Не удаётся записать файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1: %2.</source>
+        <translation>Не удаётся открыть файл %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a valid parameter file: %2 (line %3, column %4).</source>
+        <translation>Файл %1 не является файлом параметров: %2 (строка %3, столбец %4).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no parameters.</source>
+        <translation>Файл %1 не содержит параметров.</translation>
+    </message>
+    <message>
+        <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
+        <translation>Записей файла %2 не применено: %1 — их Index отсутствует, не является числом или не лежит между 1 и %3.</translation>
     </message>
 </context>
 </TS>

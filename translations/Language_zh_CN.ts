@@ -463,6 +463,34 @@
         <source>CHARGER</source>
         <translation>充电器</translation>
     </message>
+    <message>
+        <source>BMS address %1: nothing of the previous pack is kept</source>
+        <translation>BMS 地址 %1：不保留上一电池包的任何数据</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Reply from address %1 to command 0x%2 ignored</source>
+        <translation>已忽略地址 %1 对命令 0x%2 的应答</translation>
+    </message>
+    <message>
+        <source>Discharging high temperature</source>
+        <translation>放电高温</translation>
+    </message>
+    <message>
+        <source>Discharging low temperature</source>
+        <translation>放电低温</translation>
+    </message>
+    <message>
+        <source>Environmental low temperature</source>
+        <translation>环境低温</translation>
+    </message>
+    <message>
+        <source>Charge overcurrent 2</source>
+        <translation>充电过流2</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1865,10 +1893,6 @@
         <source>file ( *.xml)</source>
         <translation>文件 ( *.xml)</translation>
     </message>
-    <message>
-        <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
-        <translation>文件 %2 中有 %1 个条目未应用：其 Index 缺失、不是数字或不在 1 到 %3 之间。</translation>
-    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -2499,6 +2523,45 @@
     <message>
         <source>file ( *.xml)</source>
         <translation>文件 ( *.xml)</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>警告！</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>The file %1 was not written: the parameter %2 holds a control character, which a parameter file cannot hold.</source>
+        <translation>未写入文件 %1：参数 %2 含有参数文件无法保存的控制字符。</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1 for writing: %2.</source>
+        <translation>无法打开文件 %1 进行写入：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>无法写入文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1: %2.</source>
+        <translation>无法打开文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a valid parameter file: %2 (line %3, column %4).</source>
+        <translation>文件 %1 不是有效的参数文件：%2（第 %3 行，第 %4 列）。</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no parameters.</source>
+        <translation>文件 %1 不含任何参数。</translation>
+    </message>
+    <message>
+        <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
+        <translation>文件 %2 中有 %1 项未应用：其 Index 缺失、不是数字或不在 1 到 %3 之间。</translation>
     </message>
 </context>
 </TS>

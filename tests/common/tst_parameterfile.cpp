@@ -15,6 +15,7 @@ private slots:
     void brokenFilesAreRefused();
     void badIndexesAreSkipped();
     void unwritablePath();
+    void controlCharacterIsRefused();
 
 private:
     QString pathOf(const QString &name) const { return dir->filePath(name); }
@@ -78,6 +79,7 @@ void TestParameterFile::roundTrip()
     entries[3].value = QStringLiteral("开启");
     entries[4].value = QStringLiteral("   ");
     entries[5].value = QStringLiteral(" 3.35 ");
+    entries[6].value = QStringLiteral("a\r\nb\rc\td");
 
     const QString path = pathOf(QStringLiteral("round trip.xml"));
     // An older, longer file under the same name is replaced whole.
@@ -170,6 +172,19 @@ void TestParameterFile::unwritablePath()
         QVERIFY(!writeParameterFile(path, entries, &error));
         QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
     }
+}
+
+void TestParameterFile::controlCharacterIsRefused()
+{
+    const QString path = pathOf(QStringLiteral("control.xml"));
+    writeRaw(path, "kept");
+    QVector<ParameterFileEntry> entries = {{1, QStringLiteral("Delay (S)"), QStringLiteral("5")},
+                                           {2, QStringLiteral("Delay (S)"), QStringLiteral("5\x01")}};
+    QString error;
+    QVERIFY(!writeParameterFile(path, entries, &error));
+    QVERIFY2(error.contains(QStringLiteral("control.xml")) && error.contains(QStringLiteral("control character")),
+             qPrintable(error));
+    QCOMPARE(readAll(path), QByteArray("kept"));
 }
 
 QTEST_GUILESS_MAIN(TestParameterFile)

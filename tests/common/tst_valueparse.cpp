@@ -136,6 +136,12 @@ void TestValueParse::formatting()
     QCOMPARE(formatScaledValue(12345, 100, 2), QStringLiteral("123.45"));
     QCOMPARE(formatScaledValue(3550, 1, 0), QStringLiteral("3550"));
     QCOMPARE(formatScaledValue(-1, 1000, 2), QStringLiteral("0.00"));
+    // Halves round away from zero whatever their binary form.
+    QCOMPARE(formatScaledValue(120050, 1000, 1), QStringLiteral("120.1"));
+    QCOMPARE(formatScaledValue(350, 1000, 1), QStringLiteral("0.4"));
+    QCOMPARE(formatScaledValue(-350, 1000, 1), QStringLiteral("-0.4"));
+    QCOMPARE(formatScaledValue(58405, 1000, 2), QStringLiteral("58.41"));
+    QCOMPARE(formatScaledValue(-25, 10, 0), QStringLiteral("-3"));
     // What is shown parses back to the same raw value.
     for (qint64 raw : {qint64(57600), qint64(-46), qint64(65535), qint64(-32768), qint64(1)}) {
         const ParsedValue back = parseScaledValue(formatScaledValue(raw, 100, 2), 100, anyMin, anyMax);

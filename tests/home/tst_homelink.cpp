@@ -5,6 +5,7 @@
 #include "fakebms.h"
 #include "homefixture.h"
 #include "homewindow.h"
+#include "replyframer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,6 +57,14 @@ private slots:
     void historyRequestsCarryTheIndex();
     void operationsAreSettledOnce();
     void languageSwitchKeepsThePortControls();
+    void lateAcknowledgementIsNotTakenForTheNextRange();
+    void damagedShortAndForeignRepliesTimeOut();
+    void lateUserSettingReplyIsNotTheIdentity();
+    void ignoredIdentityDoesNotTimeOutTheNextRead();
+    void connectPressCancelsAConfirmedWrite();
+    void connectCycleWaitsForABootingBms();
+    void periodicRequestsComeEverySixthAndSeventhTick();
+    void twoRepliesWithoutSilenceAreBothTaken();
 };
 
 void TestHomeLink::liveDataReachesTheRecord()
@@ -471,6 +480,250 @@ void TestHomeLink::languageSwitchKeepsThePortControls()
     QCOMPARE(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect"))->text(),
              QStringLiteral("Try connect"));
     QCOMPARE(logText(f.home()), log);
+}
+
+// Two settings ranges armed against a BMS that answers later than the send
+// tick and refuses the second range.
+void TestHomeLink::lateAcknowledgementIsNotTakenForTheNextRange()
+{
+    HomeFixture f;
+    BoxWatcher boxes;
+    QVERIFY(f.open(2));
+    f.bms().setReplyDelay(1300);
+    connect(&f.bms(), &FakeBms::requestReceived, &f.bms(), [&](const BmsRequest &request) {
+        f.bms().setRefuseWrites(request.command == 0x0C && request.data.startsWith(hex("0030")));
+    });
+    bmsArea.systemSettingWriteFlags[6] = 1;   // battery
+    bmsArea.systemSettingWriteFlags[1] = 1;   // switch
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockSystemSetting);
+
+    QVERIFY(boxes.waitFor(QStringLiteral("Parameter writing failed !"), 30000));
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 1);
+    QCOMPARE(bmsArea.systemSettingWriteFlags[6], quint8(0));
+    QCOMPARE(bmsArea.systemSettingWriteFlags[1], quint8(1));
+    // The switch range went out only after every copy of the battery range was answered.
+    const QList<BmsRequest> writes = requestsOf(f.bms(), 0x0C);
+    int firstSwitch = 0;
+    while (firstSwitch < writes.size() && !writes.at(firstSwitch).data.startsWith(hex("0030")))
+        ++firstSwitch;
+    QVERIFY(firstSwitch > 1 && firstSwitch < writes.size());
+
+    // Every acknowledgement doubled: the copy is not taken for the next range either.
+    boxes.clear();
+    f.bms().setReplyDelay(0);
+    f.bms().setDoubledReply(true);
+    bmsArea.systemSettingWriteFlags[6] = 1;
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockSystemSetting);
+    QVERIFY(boxes.waitFor(QStringLiteral("Parameter writing failed !"), 30000));
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 1);
+    QCOMPARE(bmsArea.systemSettingWriteFlags[1], quint8(1));
+}
+
+void TestHomeLink::damagedShortAndForeignRepliesTimeOut()
+{
+    HomeFixture f;
+    BoxWatcher boxes;
+    QVERIFY(f.open(2));
+
+    // Short replies to a read: dropped after its time-out, and live polling resumes.
+    f.bms().setShortReply(true);
+    bmsArea.primaryReadRequest[9] = 1;
+    QVERIFY(boxes.waitFor(QStringLiteral("Communication timeout !"), 30000));
+    QCOMPARE(bmsArea.primaryReadRequest[9], quint8(0));
+    QCOMPARE(bmsArea.primaryReadDone, quint8(0));
+    QVERIFY(f.bms().countRequests(0x02) <= 7);
+    f.bms().setShortReply(false);
+    f.bms().clearRequests();
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x01) >= 2, Wait);
+
+    // An empty acknowledgement is a failed write, not a reason to write again.
+    boxes.clear();
+    f.bms().clearRequests();
+    connect(&f.bms(), &FakeBms::requestReceived, &f.bms(),
+            [&](const BmsRequest &request) { f.bms().setShortReply(request.command == 0x03); });
+    bmsArea.primaryWriteRequest[0] = 1;
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockPrimaryProtection);
+    QVERIFY(boxes.waitFor(QStringLiteral("Parameter writing failed !"), Wait));
+    QTest::qWait(2000);
+    QVERIFY(f.bms().countRequests(0x03) <= 2);
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
+    QCOMPARE(bmsArea.parameterWritePending, quint8(0));
+    f.bms().disconnect(&f.bms(), &FakeBms::requestReceived, nullptr, nullptr);
+    f.bms().setShortReply(false);
+
+    // Replies from another BMS address: nothing stored, the read times out.
+    boxes.clear();
+    f.bms().setReplyAddress(7);
+    f.bms().block(0x04).fill(char(0x33));
+    bmsArea.secondaryReadRequest[5] = 1;
+    QVERIFY(boxes.waitFor(QStringLiteral("Communication timeout !"), 30000));
+    QCOMPARE(bmsArea.secondaryReadDone, quint8(0));
+    QCOMPARE(bmsArea.secondaryProtection.toByteArray(), QByteArray(100, '\0'));
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QStringLiteral("BMS disconnect !"), Wait);
+    // Nor is another BMS's acknowledgement taken for a write.
+    boxes.clear();
+    bmsArea.secondaryWriteRequest[4] = 1;
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockSecondaryProtection);
+    QVERIFY(boxes.waitFor(QStringLiteral("Communication timeout !"), 30000));
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
+    QCOMPARE(bmsArea.secondaryWriteRequest[4], quint8(1));
+
+    // Silence: the watchdog keeps the polls going, about one a second.
+    f.bms().setSilent(true);
+    f.bms().clearRequests();
+    QTest::qWait(5000);
+    QVERIFY(f.bms().countRequests(0x01) >= 3);
+    QVERIFY(f.bms().countRequests(0x01) <= 6);
+}
+
+// A full user-setting reply that lands just after an identity request.
+void TestHomeLink::lateUserSettingReplyIsNotTheIdentity()
+{
+    HomeFixture f;
+    QByteArray user(176, '\0');
+    user.replace(0, 6, "INV-01");
+    user.replace(48, 5, "SN-77");
+    user.replace(68, 5, "PK-88");
+    QVERIFY(f.open(2));
+    bmsArea.userSettingReady = 0;
+    connect(&f.bms(), &FakeBms::requestReceived, &f.bms(), [&](const BmsRequest &request) {
+        const bool identity = request.command == 0x17 && request.data == hex("00180014");
+        f.bms().setSilent(identity);
+        if (identity)
+            f.bms().sendRaw(buildBmsReply(0, 0x17, user));
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.userSettingReady, quint8(1), 30000);
+    QCOMPARE(bmsArea.userSetting.toByteArray(), user);
+    QCOMPARE(bmsArea.identityReady, quint8(0));
+    QCOMPARE(bmsArea.bmsSnText, QStringLiteral("SN-77"));
+    QCOMPARE(bmsArea.packSnText, QStringLiteral("PK-88"));
+}
+
+void TestHomeLink::ignoredIdentityDoesNotTimeOutTheNextRead()
+{
+    HomeFixture f;
+    BoxWatcher boxes;
+    QVERIFY(f.open(2));
+    // The read is asked for while an unanswered handshake is being repeated.
+    bool asked = false;
+    connect(&f.bms(), &FakeBms::requestReceived, &f.bms(), [&](const BmsRequest &request) {
+        const bool identity = request.command == 0x17 && request.data == hex("00180014");
+        f.bms().setSilent(identity);
+        if (identity && !asked) {
+            asked = true;
+            bmsArea.secondaryReadRequest[5] = 1;
+        }
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.secondaryReadDone, quint8(1), 30000);
+    QTest::qWait(1000);
+    QCOMPARE(boxes.count(QStringLiteral("Communication timeout !")), 0);
+}
+
+void TestHomeLink::connectPressCancelsAConfirmedWrite()
+{
+    HomeFixture f;
+    QVERIFY(f.open(2));
+    f.bms().setSilent(true);
+    bmsArea.primaryWriteRequest[9] = 1;
+    bmsArea.writeAttemptCount = 0;
+    bmsArea.armWrite(BlockPrimaryProtection);
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x03) >= 1, Wait);
+    f.bms().setSilent(false);
+    f.bms().clearRequests();
+    QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    QCOMPARE(bmsArea.parameterWritePending, quint8(0));
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.serialPortOpen, quint8(1), Wait);
+    QTest::qWait(1500);
+    QCOMPARE(f.bms().countRequests(0x03), 0);
+}
+
+// A BMS still booting after a firmware download answers only after several
+// passes over the baud rates.
+void TestHomeLink::connectCycleWaitsForABootingBms()
+{
+    HomeFixture f;
+    f.bms().setBaudRate(19200);
+    f.bms().setSilent(true);
+    auto *ports = f.home().findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    ports->setCurrentIndex(ports->findText(f.bms().portPath()));
+    QSignalSpy found(&f.home(), &HomeWindow::signalFromHomWindowComID_activated);
+    f.home().Connect_clicked();
+    QTest::qWait(6000);
+    QCOMPARE(found.count(), 0);
+    QVERIFY(f.bms().countRequests(0x17) > 9);
+    QCOMPARE(bmsArea.linkStateText, QStringLiteral("BMS disconnect !"));
+    f.bms().setSilent(false);
+    QTRY_COMPARE_WITH_TIMEOUT(found.count(), 1, Wait);
+    QCOMPARE(bmsArea.serialPortOpen, quint8(1));
+    QCOMPARE(f.home().findChild<QComboBox *>(QStringLiteral("comboBoxBaud"))->currentIndex(), 1);
+
+    // A reply left on the line when the port closed does not make the next cycle find a silent BMS.
+    f.bms().setSilent(true);
+    f.bms().sendRaw(buildBmsReply(0, 0x17, QByteArray(40, 'x')));
+    found.clear();
+    f.home().Connect_clicked();
+    QTest::qWait(2500);
+    QCOMPARE(found.count(), 0);
+    QCOMPARE(bmsArea.serialPortOpen, quint8(0));
+}
+
+// Counted in send ticks: the frames sent at once after an identity or
+// settings reply are not ticks of their own.
+void TestHomeLink::periodicRequestsComeEverySixthAndSeventhTick()
+{
+    HomeFixture f;
+    QVERIFY(f.open(2));
+    // The settings page's part: the poll's reply is taken at once.
+    QTimer consumer;
+    connect(&consumer, &QTimer::timeout, [] { bmsArea.systemSettingReady = 0; });
+    consumer.start(20);
+    f.bms().clearRequests();
+    QTest::qWait(16000);
+    QList<int> identityTicks;
+    QList<int> settingsTicks;
+    int tick = 0;
+    bool immediate = false;
+    for (const BmsRequest &request : f.bms().requests()) {
+        const bool identity = request.command == 0x17 && request.data == hex("00180014");
+        const bool settings = request.command == 0x0B;
+        if (!immediate)
+            ++tick;
+        if (identity)
+            identityTicks << tick;
+        if (settings)
+            settingsTicks << tick;
+        immediate = identity || settings;
+    }
+    QVERIFY(identityTicks.size() >= 3);
+    QVERIFY(settingsTicks.size() >= 3);
+    for (int i = 1; i < identityTicks.size(); ++i)
+        QCOMPARE(identityTicks.at(i) - identityTicks.at(i - 1), 6);
+    for (int i = 1; i < settingsTicks.size(); ++i)
+        QCOMPARE(settingsTicks.at(i) - settingsTicks.at(i - 1), 7);
+}
+
+// A live reply and a history reply on the line without a silence between them.
+void TestHomeLink::twoRepliesWithoutSilenceAreBothTaken()
+{
+    HomeFixture f;
+    QVERIFY(f.open(2));
+    QByteArray record(104, '\x11');
+    record[0] = 2;
+    record[1] = 0;
+    bmsArea.historyReading = 1;
+    bmsArea.historyFirstRequest = 1;
+    bmsArea.realtimeReady = 0;
+    f.bms().setSilent(true);
+    f.home().sendCmdRecordDataToBms_cmd();
+    f.bms().sendRaw(buildBmsReply(0, 0x01, QByteArray(120, '\0')) + buildBmsReply(0, 0x11, record));
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.historyRecordReady, quint8(1), Wait);
+    QCOMPARE(bmsArea.realtimeReady, quint8(1));
+    QCOMPARE(bmsArea.historyRecordCount, quint16(2));
+    bmsArea.historyReading = 0;
 }
 
 QTEST_MAIN(TestHomeLink)

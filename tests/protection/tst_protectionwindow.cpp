@@ -12,12 +12,14 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 #include "bmsdataarea.h"
 #include "boxes.h"
 #include "fakebms.h"
 #include "homefixture.h"
+#include "homewindow.h"
 #include "protectionwindow.h"
 
 namespace {
@@ -234,6 +236,9 @@ private slots:
     void answeringNoLeavesAnotherPagesWriteArmed();
     void writeOverUnreadRegistersIsRefused();
     void anotherPathsErrorCountDoesNotRefuse();
+    void writesWaitForTheirConfirmation();
+    void anotherPackIsNotWrittenWithThisPacksValues();
+    void valuesLeftAsReadGoBackExactly();
 
     void languageSwitchKeepsTheValues();
     void exportThenImportRestoresEveryValue();
@@ -258,6 +263,7 @@ private:
     bool openPort();
     bool readBoth();
     bool applyEdit(const Edit &edit);
+    void answerConfirmationLater(int ms, QMessageBox::StandardButton answer, std::function<void()> whileOpen);
     QList<BmsRequest> writes(quint8 command) const;
     QStringList shown(const QVector<ParameterWidgetNames> &list) const;
     bool useTestLanguage();
@@ -315,6 +321,24 @@ bool TestProtectionWindow::applyEdit(const Edit &edit)
         return false;
     b->setCurrentIndex(index);
     return true;
+}
+
+// Leaves the next write confirmation open for `ms`, runs `whileOpen` and then answers it.
+void TestProtectionWindow::answerConfirmationLater(int ms, QMessageBox::StandardButton answer,
+                                                  std::function<void()> whileOpen)
+{
+    boxes->setLeaveOpen(true);
+    QTimer::singleShot(ms, [this, answer, whileOpen] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *confirm = qobject_cast<QMessageBox *>(widget);
+            if (!confirm || !confirm->isVisible() || confirm->text() != QLatin1String("Are you sure you want to write ?"))
+                continue;
+            whileOpen();
+            boxes->setLeaveOpen(false);
+            confirm->button(answer)->click();
+            return;
+        }
+    });
 }
 
 QList<BmsRequest> TestProtectionWindow::writes(quint8 command) const
@@ -632,6 +656,107 @@ void TestProtectionWindow::answeringNoLeavesAnotherPagesWriteArmed()
     QCOMPARE(int(bmsArea.primaryWriteRequest[9]), 0);
     QCOMPARE(int(bmsArea.parameterWritePending), 1);
     QCOMPARE(int(bmsArea.systemSettingWriteFlags[6]), 1);
+}
+
+// Against a BMS that acknowledges later than the send tick.
+void TestProtectionWindow::writesWaitForTheirConfirmation()
+{
+    QVERIFY(openPort());
+    QVERIFY(readBoth());
+    fixture->bms().setReplyDelay(1200);
+    for (const Edit &edit : primaryWrites().at(0).edits)   // OV1
+        QVERIFY(applyEdit(edit));
+    fixture->bms().clearRequests();
+    button("btnOV1Write")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!writes(0x03).isEmpty(), 5000);
+
+    // Write all pressed while OV1 waits, answered No: the whole record never
+    // reaches the line, neither while the box is open nor after.
+    const auto wholeRecords = [this] {
+        int count = 0;
+        for (const BmsRequest &request : writes(0x03))
+            count += request.data.startsWith(QByteArray::fromHex("0000007E")) ? 1 : 0;
+        return count;
+    };
+    int wholeWhileOpen = -1;
+    answerConfirmationLater(1500, QMessageBox::No, [&] { wholeWhileOpen = wholeRecords(); });
+    button("btnWriteAllProtect_1")->click();
+    QCOMPARE(wholeWhileOpen, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes->count(WrittenOk), 1, 10000);
+    QTest::qWait(1500);
+    QCOMPARE(wholeRecords(), 0);
+    QCOMPARE(get(fixture->bms().block(0x02), 0, 4), qint64(3750));
+
+    // UV1 pressed again with another value while its first write waits, its
+    // acknowledgement landing while the box is open: the BMS ends with the
+    // value confirmed last.
+    for (const Edit &edit : primaryWrites().at(1).edits)
+        QVERIFY(applyEdit(edit));
+    button("btnUV1Write")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(writes(0x03).last().data.startsWith(QByteArray::fromHex("000A001B")), 10000);
+    box("comboBoxCellUVP1")->setEditText(QStringLiteral("2750"));
+    answerConfirmationLater(1500, QMessageBox::Yes, [] {});
+    button("btnUV1Write")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(get(fixture->bms().block(0x02), 20, 4), qint64(2750), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(int(bmsArea.parameterWritePending), 0, 10000);
+    QCOMPARE(int(bmsArea.primaryWriteRequest[8]), 0);
+}
+
+// Pack 1 read, pack 2 selected: pack 1's registers do not go into pack 2.
+void TestProtectionWindow::anotherPackIsNotWrittenWithThisPacksValues()
+{
+    QVERIFY(openPort());
+    QVERIFY(readBoth());
+    for (const Edit &edit : primaryWrites().at(0).edits)
+        QVERIFY(applyEdit(edit));
+    fixture->home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"))->setCurrentIndex(1);
+    fixture->bms().clearRequests();
+    button("btnOV1Write")->click();
+    QVERIFY(boxes->waitFor(ReadFirst));
+    QTest::qWait(1000);
+    QCOMPARE(writes(0x03).size(), 0);
+    QCOMPARE(fixture->bms().requests().last().address, quint8(1));
+
+    // A write armed for one pack is cancelled when another is chosen.
+    fixture->home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"))->setCurrentIndex(0);
+    QVERIFY(readBoth());
+    fixture->bms().setSilent(true);
+    button("btnOV1Write")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!writes(0x03).isEmpty(), 5000);
+    fixture->home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"))->setCurrentIndex(3);
+    QCOMPARE(int(bmsArea.parameterWritePending), 0);
+    fixture->bms().clearRequests();
+    QTest::qWait(1500);
+    QCOMPARE(writes(0x03).size(), 0);
+}
+
+void TestProtectionWindow::valuesLeftAsReadGoBackExactly()
+{
+    QByteArray &image = fixture->bms().block(0x02);
+    put(image, 40, 4, 58405);    // pack OV protect, shown as 58.41 V
+    put(image, 208, 4, 120050);  // charge overcurrent 1 alarm, shown as 120.1 A
+    put(image, 200, 4, 350);     // its protect value, shown as 0.4 A
+    QVERIFY(openPort());
+    QVERIFY(readBoth());
+    QCOMPARE(box("comboBoxPackOVP1")->currentText(), QStringLiteral("58.41"));
+    QCOMPARE(box("comboBoxOCC1alarm")->currentText(), QStringLiteral("120.1"));
+    QCOMPARE(box("comboBoxOCCP1")->currentText(), QStringLiteral("0.4"));
+    const QByteArray before = fixture->bms().block(0x02);
+    button("btnOV1Write")->click();
+    QVERIFY(boxes->waitFor(WrittenOk));
+    boxes->clear();
+    button("btnOCC1Write")->click();
+    QVERIFY(boxes->waitFor(WrittenOk));
+    QCOMPARE(get(fixture->bms().block(0x02), 40, 4), qint64(58405));
+    QCOMPARE(get(fixture->bms().block(0x02), 208, 4), qint64(120050));
+    QCOMPARE(get(fixture->bms().block(0x02), 200, 4), qint64(350));
+
+    // An edited text is parsed and scaled.
+    boxes->clear();
+    box("comboBoxPackOVP1")->setEditText(QStringLiteral("58.40"));
+    button("btnOV1Write")->click();
+    QVERIFY(boxes->waitFor(WrittenOk));
+    QCOMPARE(get(fixture->bms().block(0x02), 40, 4), qint64(58400));
 }
 
 void TestProtectionWindow::writeOverUnreadRegistersIsRefused()

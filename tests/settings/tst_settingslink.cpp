@@ -15,15 +15,6 @@
 
 #include <memory>
 
-namespace {
-// Capacities are shown and written in whole Ah: the 9.99 Ah of the image go back as 9 Ah.
-void setWholeAhRemaining(QByteArray *image)
-{
-    (*image)[4] = char(900 & 0xFF);
-    (*image)[5] = char(900 >> 8);
-}
-} // namespace
-
 class TestSettingsLink : public QObject
 {
     Q_OBJECT
@@ -40,6 +31,7 @@ private slots:
     void writeAllSendsTheWholeBlock();
     void refusedAndDeclinedWritesSendNothing();
     void unreadBlockIsNotWritten();
+    void valuesLeftAsReadGoBackExactly();
 
 private:
     QComboBox *box(const char *name) { return page->findChild<QComboBox *>(name); }
@@ -173,9 +165,8 @@ void TestSettingsLink::groupWriteSendsItsRange()
     QCOMPARE(frame.data.size(), 4 + 2 * count);
 
     // The BMS now holds the operator's value and, elsewhere in the range, what it held before.
+    // Capacities are shown in whole Ah; left as shown, the 9.99 Ah of the image go back unchanged.
     QByteArray wanted = settingsImage();
-    if (start == 0)
-        setWholeAhRemaining(&wanted);
     wanted[offset] = char(expected & 0xFF);
     wanted[offset + 1] = char((expected >> 8) & 0xFF);
     QCOMPARE(frame.data.mid(4), wanted.mid(2 * start, 2 * count));
@@ -212,7 +203,6 @@ void TestSettingsLink::writeAllSendsTheWholeBlock()
     const BmsRequest frame = writes().first();
     QCOMPARE(frame.data.left(4), QByteArray::fromHex("00000031"));
     QByteArray wanted = settingsImage();
-    setWholeAhRemaining(&wanted);
     wanted[0] = 15;
     wanted[12] = char(10000 & 0xFF);   // the cycle marker goes with the whole block
     wanted[13] = char(10000 >> 8);
@@ -266,6 +256,27 @@ void TestSettingsLink::unreadBlockIsNotWritten()
     QTest::qWait(2500);
     QCOMPARE(writes().size(), 0);
     QCOMPARE(fixture->bms().block(0x0B), settingsImage());
+}
+
+void TestSettingsLink::valuesLeftAsReadGoBackExactly()
+{
+    QByteArray &image = fixture->bms().block(0x0B);
+    image[4] = char(7612 & 0xFF);   // 76.12 Ah remaining, shown as 76
+    image[5] = char(7612 >> 8);
+    image[6] = char(10016 & 0xFF);  // 100.16 Ah full, shown as 100
+    image[7] = char(10016 >> 8);
+    readAll();
+    QCOMPARE(box("comboBoxFullCap")->currentText(), QStringLiteral("100"));
+    button("btnBatteryParametersWrite")->click();
+    QVERIFY(boxes->waitFor("Parameter written successfully !", 10000));
+    QCOMPARE(fixture->bms().block(0x0B).mid(4, 4), QByteArray::fromHex("BC1D2027"));
+
+    // An edited text is parsed and scaled.
+    boxes->clear();
+    box("comboBoxFullCap")->setEditText(QStringLiteral("90"));
+    button("btnBatteryParametersWrite")->click();
+    QVERIFY(boxes->waitFor("Parameter written successfully !", 10000));
+    QCOMPARE(fixture->bms().block(0x0B).mid(4, 4), QByteArray::fromHex("BC1D2823"));
 }
 
 QTEST_MAIN(TestSettingsLink)

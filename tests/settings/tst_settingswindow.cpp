@@ -754,6 +754,21 @@ void TestSettingsWindow::malformedFileChangesNothing()
     QVERIFY2(boxes->seen().first().text.contains("broken.xml"), qPrintable(boxes->seen().first().text));
     QCOMPARE(shownValues(), before);
 
+    // Entries that cannot be placed are reported, the others applied.
+    boxes->clear();
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("<?xml version=\"1.0\"?>\n<DocumentElement>\n    <Param Index=\"1\" Name=\"x\">9</Param>\n"
+               "    <Param Index=\"99\" Name=\"y\">9</Param>\n    <Param Name=\"z\">9</Param>\n</DocumentElement>\n");
+    file.close();
+    answerNextFileDialog(path);
+    button("btnSystemParameterImport")->click();
+    QTRY_COMPARE(boxes->seen().size(), 1);
+    QCOMPARE(boxes->seen().first().title, QStringLiteral("Warning!"));
+    QVERIFY2(boxes->seen().first().text.startsWith(QStringLiteral("2 entries of the file")),
+             qPrintable(boxes->seen().first().text));
+    QCOMPARE(box("comboBoxSystemCellsNumber")->currentText(), QStringLiteral("9"));
+    readAll(settingsImage());
+
     // A missing file is reported the same way.
     boxes->clear();
     answerNextFileDialog(filePath("missing.xml"));

@@ -145,6 +145,10 @@ void FakeBms::setSplitReply(bool on) { m_splitReply = on; }
 void FakeBms::setRefuseWrites(bool on) { m_refuseWrites = on; }
 void FakeBms::setOperationResult(quint8 result) { m_operationResult = result; }
 void FakeBms::setPaced(bool on) { m_paced = on; }
+void FakeBms::setReplyDelay(int ms) { m_replyDelay = ms; }
+void FakeBms::setDoubledReply(bool on) { m_doubled = on; }
+void FakeBms::setReplyAddress(int address) { m_replyAddress = address; }
+void FakeBms::sendRaw(const QByteArray &bytes) { queueOutput(bytes); }
 
 QList<BmsRequest> FakeBms::requests() const
 {
@@ -359,11 +363,18 @@ QByteArray FakeBms::answer(const BmsRequest &request, bool *ok)
 
 void FakeBms::sendReply(quint8 command, const QByteArray &payload)
 {
-    QByteArray frame = buildBmsReply(m_address, command,
+    const quint8 address = m_replyAddress >= 0 ? static_cast<quint8>(m_replyAddress) : m_address;
+    QByteArray frame = buildBmsReply(address, command,
                                      m_shortReply ? payload.left(payload.size() / 2) : payload);
     if (m_badCrc)
         frame[frame.size() - 1] = static_cast<char>(frame.at(frame.size() - 1) ^ 0x5A);
 
+    if (m_doubled)
+        frame += frame;
+    if (m_replyDelay > 0) {
+        QTimer::singleShot(m_replyDelay, this, [this, frame] { queueOutput(frame); });
+        return;
+    }
     if (m_splitReply && !m_paced) {
         const int half = frame.size() / 2;
         queueOutput(frame.left(half));

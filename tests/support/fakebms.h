@@ -58,6 +58,14 @@ public:
     void setRefuseWrites(bool on);
     void setOperationResult(quint8 result);
     void setPaced(bool on);
+    // Answers go out this many ms after the request (0: at once).
+    void setReplyDelay(int ms);
+    // Every answer goes out twice.
+    void setDoubledReply(bool on);
+    // Answers carry this address instead of the fake's own (-1: its own).
+    void setReplyAddress(int address);
+    // Puts bytes on the line as they stand (a foreign or damaged reply).
+    void sendRaw(const QByteArray &bytes);
 
     // Every request frame decoded, in order, including those the fake did not
     // answer because of the address or the line speed (see BmsRequest::heard).
@@ -115,6 +123,9 @@ private:
     bool m_refuseWrites = false;
     quint8 m_operationResult = 1;
     bool m_paced = false;
+    int m_replyDelay = 0;
+    bool m_doubled = false;
+    int m_replyAddress = -1;
 
     QByteArray m_input;          // bytes of a frame not yet complete
     qint32 m_inputBaud = 0;      // line speed when the first of them arrived
