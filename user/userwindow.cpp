@@ -479,6 +479,10 @@ void UserWindow::writeUserSettingParameters()
         lowerRaisedUserFlags();
         return;
     }
+    // An earlier write of the same group acknowledged while the box was open
+    // lowered the flag: what was just confirmed still goes out.
+    for (int flag : qAsConst(pressedGroups))
+        bmsArea.userSettingWriteFlags[flag] = 1;
 
     const bool all = pressedGroups.contains(UserWriteAllMarker);
     // The values are encoded into a copy; the record changes only when the whole write is accepted.
@@ -651,6 +655,7 @@ void UserWindow::writeCalibrationParameters()
         bmsArea.updateWritePending();
         return;
     }
+    bmsArea.lineLossWriteRequest = 1;   // as above: an acknowledgement meanwhile lowered it
     BmsCalibrationRecord encoded = bmsArea.calibration;
     QVector<int> encodedRegs;
     int refused = 0;
@@ -723,6 +728,7 @@ void UserWindow::writeWifiParameters()
         bmsArea.updateWritePending();
         return;
     }
+    bmsArea.wifiMqttWriteRequest = 1;   // as above: an acknowledgement meanwhile lowered it
     BmsWifiMqttRecord encoded = bmsArea.wifiMqtt;
     QVector<int> encodedRegs;
     int refused = 0;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -484,6 +485,29 @@ void TestUserWindow::lineLossAndWifiRoundTrip()
         edit(name)->clear();
     QVERIFY(clickFor("btnWifiParmRead", "reading completed"));
     QCOMPARE(shown(names), typed);
+
+    // Pressed again while the first write waits, the first acknowledgement landing
+    // while the box is open: the BMS ends with the texts confirmed last.
+    fixture->bms().setReplyDelay(1200);
+    QStringList second = typed;
+    second[3] = "second user";
+    edit(WifiEdits[3])->setText("first user");
+    fixture->bms().clearRequests();
+    click("btnWifiParmSetting");
+    QTRY_VERIFY_WITH_TIMEOUT(fixture->bms().countRequests(0x07) > 0, Wait);
+    edit(WifiEdits[3])->setText(second[3]);
+    boxes->setLeaveOpen(true);
+    QTimer::singleShot(1500, this, [this] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *confirm = qobject_cast<QMessageBox *>(widget);
+            if (confirm && confirm->isVisible() && confirm->text() == QLatin1String("Are you sure you want to write ?")) {
+                boxes->setLeaveOpen(false);
+                confirm->button(QMessageBox::Yes)->click();
+            }
+        }
+    });
+    click("btnWifiParmSetting");
+    QTRY_COMPARE_WITH_TIMEOUT(fixture->bms().block(0x06), wifiImage(second).toByteArray(), 15000);
 }
 
 void TestUserWindow::shortRepliesShowNothing()
