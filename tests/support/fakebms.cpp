@@ -4,15 +4,7 @@
 #include "replyframer.h"
 
 #include <QPointer>
-#include <QSocketNotifier>
 #include <QTimer>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <pty.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -20,26 +12,6 @@ constexpr quint8 StartByte = 0xA5;
 constexpr int HistoryRecordSize = 104;
 // Larger register counts in a write request are line noise, not a frame.
 constexpr int MaxWriteRegisters = 200;
-// A frame left incomplete for this long is dropped, as by a real BMS.
-constexpr qint64 StaleInputMs = 200;
-
-qint32 baudFromSpeed(speed_t speed)
-{
-    switch (speed) {
-    case B1200: return 1200;
-    case B2400: return 2400;
-    case B4800: return 4800;
-    case B9600: return 9600;
-    case B19200: return 19200;
-    case B38400: return 38400;
-    case B57600: return 57600;
-    case B115200: return 115200;
-    case B230400: return 230400;
-    case B460800: return 460800;
-    case B921600: return 921600;
-    default: return 0;
-    }
-}
 
 quint16 be16(const QByteArray &bytes, int offset)
 {
@@ -55,67 +27,13 @@ bool isWriteCommand(quint8 command)
 } // namespace
 
 FakeBms::FakeBms(QObject *parent)
-    : QObject(parent)
+    : FakeLine(parent)
 {
     qRegisterMetaType<BmsRequest>();
 
     const quint8 readCommands[] = {0x01, 0x02, 0x04, 0x06, 0x0B, 0x17, 0x1D};
     for (quint8 command : readCommands)
         m_blocks.insert(command, QByteArray(blockSize(command), '\0'));
-
-    char name[128] = {};
-    if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
-        m_master = m_slave = -1;
-        return;
-    }
-    m_path = QString::fromLocal8Bit(name);
-
-    // Raw line in both directions (the termios of a pty pair is the slave's).
-    struct termios tio;
-    if (::tcgetattr(m_slave, &tio) == 0) {
-        ::cfmakeraw(&tio);
-        ::tcsetattr(m_slave, TCSANOW, &tio);
-    }
-    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
-    ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
-
-    m_readNotifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
-    connect(m_readNotifier, &QSocketNotifier::activated, this, &FakeBms::readMaster);
-    m_writeNotifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
-    m_writeNotifier->setEnabled(false);
-    connect(m_writeNotifier, &QSocketNotifier::activated, this, &FakeBms::flushOutput);
-
-    m_paceTimer = new QTimer(this);
-    m_paceTimer->setTimerType(Qt::PreciseTimer);
-    m_paceTimer->setInterval(1);
-    connect(m_paceTimer, &QTimer::timeout, this, &FakeBms::paceTick);
-
-    m_portWatch = new QTimer(this);
-    m_portWatch->setInterval(20);
-    connect(m_portWatch, &QTimer::timeout, this, &FakeBms::watchPort);
-    m_portWatch->start();
-}
-
-FakeBms::~FakeBms()
-{
-    delete m_readNotifier;
-    delete m_writeNotifier;
-    m_readNotifier = m_writeNotifier = nullptr;
-    if (m_master >= 0)
-        ::close(m_master);
-    if (m_slave >= 0)
-        ::close(m_slave);
-}
-
-bool FakeBms::isOpen() const
-{
-    return m_master >= 0;
-}
-
-QString FakeBms::portPath() const
-{
-    return m_path;
 }
 
 void FakeBms::setAddress(quint8 address)
@@ -144,11 +62,9 @@ void FakeBms::setShortReply(bool on) { m_shortReply = on; }
 void FakeBms::setSplitReply(bool on) { m_splitReply = on; }
 void FakeBms::setRefuseWrites(bool on) { m_refuseWrites = on; }
 void FakeBms::setOperationResult(quint8 result) { m_operationResult = result; }
-void FakeBms::setPaced(bool on) { m_paced = on; }
 void FakeBms::setReplyDelay(int ms) { m_replyDelay = ms; }
 void FakeBms::setDoubledReply(bool on) { m_doubled = on; }
 void FakeBms::setReplyAddress(int address) { m_replyAddress = address; }
-void FakeBms::sendRaw(const QByteArray &bytes) { queueOutput(bytes); }
 
 QList<BmsRequest> FakeBms::requests() const
 {
@@ -171,44 +87,9 @@ void FakeBms::clearRequests()
     m_received.clear();
 }
 
-qint32 FakeBms::lineBaudRate() const
-{
-    struct termios tio;
-    const int fd = m_slave >= 0 ? m_slave : m_master;
-    if (fd < 0 || ::tcgetattr(fd, &tio) != 0)
-        return 0;
-    return baudFromSpeed(::cfgetospeed(&tio));
-}
-
 QByteArray FakeBms::receivedBytes() const
 {
     return m_received;
-}
-
-bool FakeBms::portInUse() const
-{
-    if (m_slave < 0)
-        return false;
-    int exclusive = 0;
-    if (::ioctl(m_slave, TIOCGEXCL, &exclusive) != 0)
-        return true;   // cannot tell: treat the line as listened to
-    return exclusive != 0;
-}
-
-void FakeBms::watchPort()
-{
-    const bool inUse = portInUse();
-    if (m_portWasInUse && !inUse) {
-        // The program closed the port: what it did not read is gone, and so
-        // is what was still to be sent.
-        ::tcflush(m_slave, TCIFLUSH);
-        m_output.clear();
-        m_paceQueue.clear();
-        m_paceTimer->stop();
-        if (m_writeNotifier)
-            m_writeNotifier->setEnabled(false);
-    }
-    m_portWasInUse = inUse;
 }
 
 int FakeBms::blockSize(quint8 readCommand)
@@ -238,67 +119,49 @@ quint8 FakeBms::readCommandOfWrite(quint8 writeCommand)
     }
 }
 
-void FakeBms::readMaster()
+void FakeBms::received(const QByteArray &chunk, bool startsFrame)
 {
-    char buffer[512];
-    QByteArray chunk;
-    for (;;) {
-        const ssize_t n = ::read(m_master, buffer, sizeof(buffer));
-        if (n > 0) {
-            chunk.append(buffer, static_cast<int>(n));
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        break;
-    }
-    if (chunk.isEmpty())
-        return;
-
-    if (!m_input.isEmpty() && m_sinceInput.isValid() && m_sinceInput.elapsed() > StaleInputMs)
-        m_input.clear();
-    if (m_input.isEmpty())
+    if (startsFrame)
         m_inputBaud = lineBaudRate();
-    m_sinceInput.start();
     m_received.append(chunk);
-    m_input.append(chunk);
     decodeFrames();
 }
 
 void FakeBms::decodeFrames()
 {
+    QByteArray &input = pendingInput();
     for (;;) {
-        const int start = m_input.indexOf(static_cast<char>(StartByte));
+        const int start = input.indexOf(static_cast<char>(StartByte));
         if (start < 0) {
-            m_input.clear();
+            input.clear();
             return;
         }
         if (start > 0)
-            m_input.remove(0, start);
-        if (m_input.size() < 7)
+            input.remove(0, start);
+        if (input.size() < 7)
             return;
 
-        const quint8 command = static_cast<quint8>(m_input.at(2));
+        const quint8 command = static_cast<quint8>(input.at(2));
         int dataLength = 4;
         if (isWriteCommand(command)) {
-            const int count = be16(m_input, 5);
+            const int count = be16(input, 5);
             if (count > MaxWriteRegisters) {
-                m_input.remove(0, 1);
+                input.remove(0, 1);
                 continue;
             }
             dataLength += 2 * count;
         }
         const int frameSize = 3 + dataLength + 2;
-        if (m_input.size() < frameSize)
+        if (input.size() < frameSize)
             return;
 
-        const QByteArray frame = m_input.left(frameSize);
+        const QByteArray frame = input.left(frameSize);
         if (crc16ModbusValue(frame.left(frameSize - 2)) != be16(frame, frameSize - 2)) {
             // Not a frame: look for the next start byte.
-            m_input.remove(0, 1);
+            input.remove(0, 1);
             continue;
         }
-        m_input.remove(0, frameSize);
+        input.remove(0, frameSize);
 
         BmsRequest request;
         request.address = static_cast<quint8>(frame.at(1));
@@ -375,7 +238,7 @@ void FakeBms::sendReply(quint8 command, const QByteArray &payload)
         QTimer::singleShot(m_replyDelay, this, [this, frame] { queueOutput(frame); });
         return;
     }
-    if (m_splitReply && !m_paced) {
+    if (m_splitReply && !isPaced()) {
         const int half = frame.size() / 2;
         queueOutput(frame.left(half));
         const QByteArray rest = frame.mid(half);
@@ -383,56 +246,4 @@ void FakeBms::sendReply(quint8 command, const QByteArray &payload)
         return;
     }
     queueOutput(frame);
-}
-
-void FakeBms::queueOutput(const QByteArray &bytes)
-{
-    if (m_paced) {
-        if (m_paceQueue.isEmpty()) {
-            m_paceClock.start();
-            m_paceSent = 0;
-            m_paceBaud = qMax(lineBaudRate(), 300);
-        }
-        m_paceQueue.append(bytes);
-        if (!m_paceTimer->isActive())
-            m_paceTimer->start();
-        return;
-    }
-    m_output.append(bytes);
-    flushOutput();
-}
-
-void FakeBms::paceTick()
-{
-    // Ten bits per byte at the line's speed.
-    const qint64 due = m_paceClock.nsecsElapsed() * m_paceBaud / 10 / 1000000000 + 1;
-    const int now = static_cast<int>(qMin<qint64>(due - m_paceSent, m_paceQueue.size()));
-    if (now > 0) {
-        m_output.append(m_paceQueue.left(now));
-        m_paceQueue.remove(0, now);
-        m_paceSent += now;
-        flushOutput();
-    }
-    if (m_paceQueue.isEmpty())
-        m_paceTimer->stop();
-}
-
-void FakeBms::flushOutput()
-{
-    if (!portInUse()) {
-        m_output.clear();
-        ::tcflush(m_slave, TCIFLUSH);
-    }
-    while (!m_output.isEmpty() && m_master >= 0) {
-        const ssize_t n = ::write(m_master, m_output.constData(), static_cast<size_t>(m_output.size()));
-        if (n > 0) {
-            m_output.remove(0, static_cast<int>(n));
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        break;
-    }
-    if (m_writeNotifier)
-        m_writeNotifier->setEnabled(!m_output.isEmpty());
 }

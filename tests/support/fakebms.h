@@ -1,15 +1,11 @@
 #pragma once
 
+#include "fakeline.h"
+
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
-#include <QObject>
-#include <QString>
 #include <QtGlobal>
-
-class QSocketNotifier;
-class QTimer;
 
 // One request frame as the fake BMS decoded it from the line.
 struct BmsRequest
@@ -23,20 +19,15 @@ struct BmsRequest
 };
 Q_DECLARE_METATYPE(BmsRequest)
 
-// A BMS on the far side of a pseudo-terminal. The program under test opens
-// portPath() with QSerialPort; the fake reads the request frames from the
-// master side on the calling thread (event loop driven) and answers them from
+// A BMS on the far side of a pseudo-terminal (see FakeLine for the port, the
+// pacing and sendRaw()). It decodes the request frames and answers them from
 // register images it keeps for every block.
-class FakeBms : public QObject
+class FakeBms : public FakeLine
 {
     Q_OBJECT
 
 public:
     explicit FakeBms(QObject *parent = nullptr);
-    ~FakeBms() override;
-
-    bool isOpen() const;
-    QString portPath() const;
 
     void setAddress(quint8 address);
     void setBaudRate(qint32 baud);
@@ -54,18 +45,16 @@ public:
     void setSilent(bool on);
     void setBadCrc(bool on);
     void setShortReply(bool on);
+    // Each answer goes out in two halves, 5 ms apart (whole when paced).
     void setSplitReply(bool on);
     void setRefuseWrites(bool on);
     void setOperationResult(quint8 result);
-    void setPaced(bool on);
     // Answers go out this many ms after the request (0: at once).
     void setReplyDelay(int ms);
     // Every answer goes out twice.
     void setDoubledReply(bool on);
     // Answers carry this address instead of the fake's own (-1: its own).
     void setReplyAddress(int address);
-    // Puts bytes on the line as they stand (a foreign or damaged reply).
-    void sendRaw(const QByteArray &bytes);
 
     // Every request frame decoded, in order, including those the fake did not
     // answer because of the address or the line speed (see BmsRequest::heard).
@@ -73,13 +62,8 @@ public:
     int countRequests(quint8 command) const;
     void clearRequests();
 
-    // The line speed currently set on the port, in baud (0 when unknown).
-    qint32 lineBaudRate() const;
     // Every byte written to the port since the last clearRequests().
     QByteArray receivedBytes() const;
-    // True while the program holds the port open (QSerialPort opens it
-    // exclusively). Replies due while it is closed are lost, as on a real line.
-    bool portInUse() const;
 
     // Image size of each read command; 0 for an unknown command.
     static int blockSize(quint8 readCommand);
@@ -91,25 +75,14 @@ signals:
     // or the behaviour switches for this very request.
     void requestReceived(const BmsRequest &request);
 
+protected:
+    void received(const QByteArray &chunk, bool startsFrame) override;
+
 private:
-    void readMaster();
     void decodeFrames();
     void handle(const BmsRequest &request);
     QByteArray answer(const BmsRequest &request, bool *ok);
     void sendReply(quint8 command, const QByteArray &payload);
-    void queueOutput(const QByteArray &bytes);
-    void flushOutput();
-    void paceTick();
-    void watchPort();
-
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_path;
-    QSocketNotifier *m_readNotifier = nullptr;
-    QSocketNotifier *m_writeNotifier = nullptr;
-    QTimer *m_paceTimer = nullptr;
-    QTimer *m_portWatch = nullptr;
-    bool m_portWasInUse = false;
 
     quint8 m_address = 0;
     qint32 m_baud = 115200;
@@ -122,20 +95,11 @@ private:
     bool m_splitReply = false;
     bool m_refuseWrites = false;
     quint8 m_operationResult = 1;
-    bool m_paced = false;
     int m_replyDelay = 0;
     bool m_doubled = false;
     int m_replyAddress = -1;
 
-    QByteArray m_input;          // bytes of a frame not yet complete
-    qint32 m_inputBaud = 0;      // line speed when the first of them arrived
-    QElapsedTimer m_sinceInput;  // time since the last byte arrived
+    qint32 m_inputBaud = 0;      // line speed when the frame being read began
     QByteArray m_received;
     QList<BmsRequest> m_requests;
-
-    QByteArray m_output;         // bytes waiting for room on the line
-    QByteArray m_paceQueue;      // bytes of a paced reply not yet due
-    QElapsedTimer m_paceClock;
-    qint64 m_paceSent = 0;
-    qint32 m_paceBaud = 115200;
 };
