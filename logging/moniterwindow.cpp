@@ -297,7 +297,8 @@ bool MoniterWindow::saveMoniterData()
         openWarningBox(this, tr("The log file could not be written, the rows stay in the table:")
                                  + QStringLiteral("\n") + QDir::toNativeSeparators(dir + QLatin1Char('/') + baseName
                                                                                     + QStringLiteral(".csv"))
-                                 + QStringLiteral("\n") + reason);
+                                 + QStringLiteral("\n") + reason,
+                       tr("Warning!"));
     }
     return false;
 }
@@ -318,7 +319,8 @@ void MoniterWindow::on_btnMonierExport_clicked()
     QString reason;
     if (!CsvWriter::exportTable(*ui->tableWidgetMonier, path, &reason))
         openWarningBox(this, tr("The file could not be written:") + QStringLiteral("\n")
-                                 + QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason);
+                                 + QDir::toNativeSeparators(path) + QStringLiteral("\n") + reason,
+                       tr("Warning!"));
 }
 
 void MoniterWindow::change_trans(int language)

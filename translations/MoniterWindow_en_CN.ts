@@ -303,5 +303,9 @@
         <source>The file could not be written:</source>
         <translation>The file could not be written:</translation>
     </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warning!</translation>
+    </message>
 </context>
 </TS>

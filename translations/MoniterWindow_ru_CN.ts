@@ -303,5 +303,9 @@
         <source>The file could not be written:</source>
         <translation>Не удалось записать файл:</translation>
     </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Внимание!</translation>
+    </message>
 </context>
 </TS>

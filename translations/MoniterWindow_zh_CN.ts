@@ -303,5 +303,9 @@
         <source>The file could not be written:</source>
         <translation>文件无法写入：</translation>
     </message>
+    <message>
+        <source>Warning!</source>
+        <translation>警告！</translation>
+    </message>
 </context>
 </TS>

@@ -847,5 +847,13 @@
         <source>Please read the parameters first</source>
         <translation>Please read the parameters first</translation>
     </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warning!</translation>
+    </message>
 </context>
 </TS>

@@ -847,5 +847,13 @@
         <source>Please read the parameters first</source>
         <translation>Сначала прочитайте параметры</translation>
     </message>
+    <message>
+        <source>info</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Внимание!</translation>
+    </message>
 </context>
 </TS>

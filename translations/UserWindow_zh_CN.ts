@@ -847,5 +847,13 @@
         <source>Please read the parameters first</source>
         <translation>请先读取参数</translation>
     </message>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>警告！</translation>
+    </message>
 </context>
 </TS>

@@ -121,7 +121,7 @@ bool UserWindow::portOpenOrRefuse()
 {
     if (bmsArea.serialPortOpen)
         return true;
-    openInfoBox(this, tr("Please open the serial port first"));
+    openInfoBox(this, tr("Please open the serial port first"), tr("info"));
     return false;
 }
 
@@ -283,7 +283,7 @@ void UserWindow::updateUserSettingParmeters()
         // A reply that came after its read timed out filled nothing: no completion to announce.
         if (filled && bmsArea.readCompletedAnnounce) {
             bmsArea.readCompletedAnnounce = 0;
-            openSelfClosingBox(tr("reading completed"))->setIcon(QMessageBox::NoIcon);
+            openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
         }
     }
 }
@@ -353,7 +353,7 @@ void UserWindow::on_btnUserWriteAll_clicked()
 bool UserWindow::confirmWrite()
 {
     confirming = true;
-    const bool yes = askYesNo(nullptr, tr("Are you sure you want to write ?"));
+    const bool yes = askYesNo(nullptr, tr("Are you sure you want to write ?"), tr("Warning!"));
     confirming = false;
     return yes;
 }
@@ -368,7 +368,7 @@ void UserWindow::lowerRaisedUserFlags()
 
 void UserWindow::refuseParameters()
 {
-    openInfoBox(this, tr(" Parameter error, please check the parameters !"), QStringLiteral("Warning!"));
+    openInfoBox(this, tr(" Parameter error, please check the parameters !"), tr("Warning!"));
     bmsArea.parameterErrorCount = 0;
 }
 
@@ -463,7 +463,7 @@ bool UserWindow::refuseUnreadRegisters(int block, const QVector<int> &encodedReg
             continue;
         for (int reg = range->start; reg < range->start + range->count; ++reg) {
             if (!encodedRegisters.contains(reg)) {
-                openInfoBox(this, tr("Please read the parameters first"));
+                openInfoBox(this, tr("Please read the parameters first"), tr("info"));
                 return true;
             }
         }
@@ -546,7 +546,7 @@ void UserWindow::updateCalibrationParmeters()
         bmsArea.calibrationReadRequest = 0;
         bmsArea.lineLossReadRequest = 0;
         if (filled)
-            openSelfClosingBox(tr("reading completed"))->setIcon(QMessageBox::NoIcon);
+            openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
     }
 }
 
@@ -640,7 +640,7 @@ void UserWindow::writeCalibrationParameters()
             parseCalibrationValue(row, findChild<QLineEdit *>(QLatin1String(row.lineEditName))->text());
         if (!parsed.ok) {
             bmsArea.calibrationCommandFlags[pressedCalibration] = 0;
-            openInfoBox(this, tr(" Parameter error, please check the parameters !"), QStringLiteral("Warning!"));
+            openInfoBox(this, tr(" Parameter error, please check the parameters !"), tr("Warning!"));
             return;
         }
         const quint16 value = static_cast<quint16>(parsed.value);
@@ -705,7 +705,7 @@ void UserWindow::updateUserSettingWifiParmeters()
         return;
     bmsArea.wifiMqttReady = 0;
     if (filled)
-        openSelfClosingBox(tr("reading completed"))->setIcon(QMessageBox::NoIcon);
+        openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
 }
 
 void UserWindow::on_btnWifiParmSetting_clicked()

@@ -577,6 +577,14 @@ void TestUserWindow::languageSwitchKeepsValues()
     QCOMPARE(allValues(), before);
     QCOMPARE(box("comboBoxLanguage")->currentIndex(), 1);
     QCOMPARE(int(bmsArea.languageChangeRequest), 0);   // the selector only follows the switch
+    // Box titles are the page's language too.
+    const QString reference = edit("lineEditCellReferenceVolt")->text();
+    edit("lineEditCellReferenceVolt")->setText("abc");
+    boxes->clear();
+    click("btnCellReferenceVoltCalibration");
+    QTRY_COMPARE(boxes->seen().size(), 1);
+    QCOMPARE(boxes->seen().first().title, QString::fromUtf8("警告！"));
+    edit("lineEditCellReferenceVolt")->setText(reference);
     page->change_trans(0);
     QCOMPARE(page->findChild<QPushButton *>("btnUserReadAll")->text(), readAll);
     QCOMPARE(allValues(), before);
