@@ -51,3 +51,31 @@ const WriteGroup *findWriteGroup(BmsBlock block, int flagIndex)
     }
     return nullptr;
 }
+
+bool writeNeedsRead(BmsBlock block, const QVector<int> &flags, const QVector<int> &encodedRegisters)
+{
+    if (bmsArea.blockReadSinceOpen[block])
+        return false;
+    for (int flag : flags) {
+        const WriteGroup *range = findWriteGroup(block, flag);
+        if (!range)
+            continue;
+        for (int reg = range->start; reg < range->start + range->count; ++reg) {
+            if (!encodedRegisters.contains(reg))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool writeNeedsRead(BmsBlock block, const QVector<int> &encodedRegisters)
+{
+    int count = 0;
+    const quint8 *raised = bmsArea.writeFlags(block, &count);
+    QVector<int> flags;
+    for (int flag = 0; flag < count; ++flag) {
+        if (raised[flag])
+            flags << flag;
+    }
+    return writeNeedsRead(block, flags, encodedRegisters);
+}

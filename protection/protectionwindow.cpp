@@ -349,24 +349,17 @@ void ProtectionWindow::writeProtectionParameters()
     // Registers inside a range to be sent that this press did not encode go
     // out as last read; without a read since the port was opened they would
     // overwrite the BMS with stale or zero values.
-    auto coversUnencoded = [](BmsBlock block, const std::vector<bool> &encoded) {
-        int count = 0;
-        const quint8 *flags = bmsArea.writeFlags(block, &count);
-        for (int flag = 0; flag < count; ++flag) {
-            const WriteGroup *range = flags[flag] ? findWriteGroup(block, flag) : nullptr;
-            if (!range)
-                continue;
-            for (int reg = range->start; reg < range->start + range->count; ++reg) {
-                if (!encoded[static_cast<size_t>(2 * reg)] || !encoded[static_cast<size_t>(2 * reg + 1)])
-                    return true;
-            }
+    // A register counts as encoded when both its bytes are.
+    auto encodedRegisters = [](const std::vector<bool> &encoded) {
+        QVector<int> registers;
+        for (size_t reg = 0; 2 * reg + 1 < encoded.size(); ++reg) {
+            if (encoded[2 * reg] && encoded[2 * reg + 1])
+                registers << static_cast<int>(reg);
         }
-        return false;
+        return registers;
     };
-    const bool primaryUnread = !bmsArea.blockReadSinceOpen[BlockPrimaryProtection]
-                               && coversUnencoded(BlockPrimaryProtection, primaryEncoded);
-    const bool secondaryUnread = !bmsArea.blockReadSinceOpen[BlockSecondaryProtection]
-                                 && coversUnencoded(BlockSecondaryProtection, secondaryEncoded);
+    const bool primaryUnread = writeNeedsRead(BlockPrimaryProtection, encodedRegisters(primaryEncoded));
+    const bool secondaryUnread = writeNeedsRead(BlockSecondaryProtection, encodedRegisters(secondaryEncoded));
     if (primaryUnread || secondaryUnread) {
         openInfoBox(this, tr("Please read the parameters first"), tr("info"));
         lowerPressFlags();

@@ -529,21 +529,10 @@ void SettingsWindow::writeSystemSettingParameters()
     }
 
     // Registers that would go out without having been encoded here must have been read first.
-    if (!bmsArea.blockReadSinceOpen[BlockSystemSetting]) {
-        for (int flag = 0; flag < WriteFlagCount; ++flag) {
-            if (!flags[flag])
-                continue;
-            const WriteGroup *range = findWriteGroup(BlockSystemSetting, flag);
-            if (!range)
-                continue;
-            for (int reg = range->start; reg < range->start + range->count; ++reg) {
-                if (!encodedRegs.contains(reg)) {
-                    openInfoBox(this, tr("Please read the parameters first"), tr("info"));
-                    lowerRaisedFlags();
-                    return;
-                }
-            }
-        }
+    if (writeNeedsRead(BlockSystemSetting, encodedRegs)) {
+        openInfoBox(this, tr("Please read the parameters first"), tr("info"));
+        lowerRaisedFlags();
+        return;
     }
 
     bmsArea.systemSetting = encoded;

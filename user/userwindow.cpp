@@ -455,20 +455,10 @@ bool UserWindow::encodeUserGroup(int writeFlag, BmsUserSettingRecord &record, in
 // since the port was opened is refused; true when it was.
 bool UserWindow::refuseUnreadRegisters(int block, const QVector<int> &encodedRegisters, const QList<int> &ranges)
 {
-    if (bmsArea.blockReadSinceOpen[block])
+    if (!writeNeedsRead(static_cast<BmsBlock>(block), ranges.toVector(), encodedRegisters))
         return false;
-    for (int flag : ranges) {
-        const WriteGroup *range = findWriteGroup(static_cast<BmsBlock>(block), flag);
-        if (!range)
-            continue;
-        for (int reg = range->start; reg < range->start + range->count; ++reg) {
-            if (!encodedRegisters.contains(reg)) {
-                openInfoBox(this, tr("Please read the parameters first"), tr("info"));
-                return true;
-            }
-        }
-    }
-    return false;
+    openInfoBox(this, tr("Please read the parameters first"), tr("info"));
+    return true;
 }
 
 void UserWindow::writeUserSettingParameters()
