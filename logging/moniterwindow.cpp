@@ -5,6 +5,7 @@
 #include "csvwriter.h"
 #include "filedialogs.h"
 #include "messageboxes.h"
+#include "logtext.h"
 #include "tablestyles.h"
 
 #include <QCoreApplication>
@@ -20,14 +21,8 @@ namespace {
 // The columns before the cell and sensor columns.
 const int FixedColumns = 24;
 
-struct BitText
-{
-    int bit;
-    const char *text;
-};
-
 // Status texts of this page, in the order they are tested.
-const BitText AlarmTexts[] = {
+const StatusBit AlarmTexts[] = {
     {0, QT_TRANSLATE_NOOP("MoniterWindow", "Cell overvoltage;")},
     {1, QT_TRANSLATE_NOOP("MoniterWindow", "Cell undervoltage;")},
     {2, QT_TRANSLATE_NOOP("MoniterWindow", "Over voltage;")},
@@ -47,7 +42,7 @@ const BitText AlarmTexts[] = {
     {4, QT_TRANSLATE_NOOP("MoniterWindow", "Short circuit;")},
 };
 
-const BitText Protection1Texts[] = {
+const StatusBit Protection1Texts[] = {
     {0, QT_TRANSLATE_NOOP("MoniterWindow", "Cell overvoltage;")},
     {1, QT_TRANSLATE_NOOP("MoniterWindow", "Cell undervoltage;")},
     {2, QT_TRANSLATE_NOOP("MoniterWindow", "Over voltage;")},
@@ -63,14 +58,14 @@ const BitText Protection1Texts[] = {
     {17, QT_TRANSLATE_NOOP("MoniterWindow", "Low battery;")},
 };
 
-const BitText Protection2Texts[] = {
+const StatusBit Protection2Texts[] = {
     {15, QT_TRANSLATE_NOOP("MoniterWindow", "Cell overvoltage 2;")},
     {18, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent 2;")},
     {19, QT_TRANSLATE_NOOP("MoniterWindow", "Discharge overcurrent 3;")},
     {4, QT_TRANSLATE_NOOP("MoniterWindow", "Short circuit;")},
 };
 
-const BitText FaultTexts[] = {
+const StatusBit FaultTexts[] = {
     {0, QT_TRANSLATE_NOOP("MoniterWindow", "CHG_MOS fault;")},
     {1, QT_TRANSLATE_NOOP("MoniterWindow", "DSG_MOS fault;")},
     {2, QT_TRANSLATE_NOOP("MoniterWindow", "NTC fault;")},
@@ -80,7 +75,7 @@ const BitText FaultTexts[] = {
     {6, QT_TRANSLATE_NOOP("MoniterWindow", "Power Failure;")},
 };
 
-const BitText SystemStateTexts[] = {
+const StatusBit SystemStateTexts[] = {
     {0, QT_TRANSLATE_NOOP("MoniterWindow", "CHG_MOS_ON;")},
     {1, QT_TRANSLATE_NOOP("MoniterWindow", "DSG_MOS_ON;")},
     {2, QT_TRANSLATE_NOOP("MoniterWindow", "CHGING;")},
@@ -119,22 +114,6 @@ const char *const FixedLabels[FixedColumns] = {
     QT_TRANSLATE_NOOP("MoniterWindow", "TempAMB(℃)"),
 };
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("MoniterWindow", text);
-}
-
-template <size_t N>
-QString statusText(quint32 word, const BitText (&table)[N])
-{
-    QString text;
-    for (const BitText &entry : table) {
-        if (word & (quint32(1) << entry.bit))
-            text += translated(entry.text);
-    }
-    return text;
-}
-
 // The record holds 24 cells and 6 sensors; a larger count reads no further.
 int cellColumns(const BmsRealtimeRecord &record)
 {
@@ -144,16 +123,6 @@ int cellColumns(const BmsRealtimeRecord &record)
 int sensorColumns(const BmsRealtimeRecord &record)
 {
     return qMin<int>(record.sensorCount(), BmsRealtimeRecord::SensorSlots);
-}
-
-QString hundredths(int value)
-{
-    return QString::number(value * 0.01, 'f', 2);
-}
-
-QString tenths(int value)
-{
-    return QString::number(value * 0.1, 'g', 6);
 }
 
 } // namespace
@@ -195,11 +164,11 @@ void MoniterWindow::timeUpdateMoniter()
 void MoniterWindow::addRow()
 {
     const BmsRealtimeRecord &record = bmsArea.realtime;
-    const QString alarm = statusText(record.alarmWord(), AlarmTexts);
-    const QString protect1 = statusText(record.protectionWord1(), Protection1Texts);
-    const QString protect2 = statusText(record.protectionWord2(), Protection2Texts);
-    const QString fault = statusText(record.faultWord(), FaultTexts);
-    const QString system = statusText(record.systemStateWord(), SystemStateTexts);
+    const QString alarm = statusText("MoniterWindow", record.alarmWord(), AlarmTexts);
+    const QString protect1 = statusText("MoniterWindow", record.protectionWord1(), Protection1Texts);
+    const QString protect2 = statusText("MoniterWindow", record.protectionWord2(), Protection2Texts);
+    const QString fault = statusText("MoniterWindow", record.faultWord(), FaultTexts);
+    const QString system = statusText("MoniterWindow", record.systemStateWord(), SystemStateTexts);
 
     setupMoniterTable();
 

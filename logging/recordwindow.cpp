@@ -5,6 +5,7 @@
 #include "csvwriter.h"
 #include "filedialogs.h"
 #include "messageboxes.h"
+#include "logtext.h"
 #include "tablestyles.h"
 
 #include <QDir>
@@ -53,12 +54,6 @@ constexpr int SensorSlots = 6;
 } // namespace HistoryField
 
 constexpr int FixedColumns = 14;
-
-struct StatusBit
-{
-    int bit;
-    const char *text;
-};
 
 // The status texts of the history, each set bit in the order listed.
 const StatusBit AlarmBits[] = {
@@ -130,31 +125,9 @@ const StatusBit SystemStateBits[] = {
     {7, QT_TRANSLATE_NOOP("RecordWindow", "CHARGER;")},
 };
 
-template <size_t N>
-QString statusText(quint32 word, const StatusBit (&bits)[N])
-{
-    QString text;
-    for (const StatusBit &entry : bits) {
-        if (word & (quint32(1) << entry.bit))
-            text += RecordWindow::tr(entry.text);
-    }
-    return text;
-}
-
 QString twoDigits(int value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-}
-
-// Tenths of a degree, with up to six significant digits and no trailing zeros.
-QString tenths(qint16 value)
-{
-    return QString::number(value * 0.1, 'g', 6);
-}
-
-QString hundredths(double value)
-{
-    return QString::number(value * 0.01, 'f', 2);
 }
 
 int cellColumns(const BmsHistoryRecord &record)
@@ -391,11 +364,11 @@ void RecordWindow::addHistoryRecordRow()
                              QString::number(record.u8(Soh)),
                              QString::number(record.u16(FullCapacity) / 100),
                              QString::number(record.u16(CycleCount)),
-                             statusText(record.u32(Alarm), AlarmBits),
-                             statusText(record.u32(Protect1), Protect1Bits),
-                             statusText(record.u32(Protect2), Protect2Bits),
-                             statusText(record.u16(Fault), FaultBits),
-                             statusText(record.u16(SystemState), SystemStateBits),
+                             statusText("RecordWindow", record.u32(Alarm), AlarmBits),
+                             statusText("RecordWindow", record.u32(Protect1), Protect1Bits),
+                             statusText("RecordWindow", record.u32(Protect2), Protect2Bits),
+                             statusText("RecordWindow", record.u16(Fault), FaultBits),
+                             statusText("RecordWindow", record.u16(SystemState), SystemStateBits),
                              tenths(record.s16(MosfetTemp)),
                              tenths(record.s16(AmbientTemp))};
         for (int i = 0; i < cellColumns(record); ++i)
