@@ -9,26 +9,7 @@
 #   request_to_store_ms, page_latency_ms     where a cycle's time goes
 # Usage: bench/run_history_bench.sh [records, default 500]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=build-bench
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCELLWICK_BUILD_TESTS=ON -DCELLWICK_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target cellwick_history_bench >/dev/null
-cd "$build/bin"
-export QT_QPA_PLATFORM=offscreen
-export QT_LOGGING_RULES='qt.qpa.*=false'
-work="$(mktemp -d)"
-fake_pid=""
-cleanup() {
-    [ -n "$fake_pid" ] && kill "$fake_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-./cellwick_history_bench --fake "$work/port" "${1:-500}" &
-fake_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/port" ] && break
-    sleep 0.05
-done
-[ -s "$work/port" ] || { echo "the fake BMS did not start" >&2; exit 1; }
-./cellwick_history_bench --app "$(cat "$work/port")" 2>"$work/debug.txt" || { cat "$work/debug.txt" >&2; exit 1; }
+source "$(dirname "$0")/benchlib.sh"
+build_bench cellwick_history_bench
+start_fake ./cellwick_history_bench "${1:-500}"
+./cellwick_history_bench --app "$fake_port" 2>"$work/debug.txt" || { cat "$work/debug.txt" >&2; exit 1; }

@@ -7,9 +7,6 @@
 #   peak_rss_mb                                             peak resident memory
 # Usage: bench/run_moniter_bench.sh [rows, default 20000]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=build-bench
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCELLWICK_BUILD_TESTS=ON -DCELLWICK_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target cellwick_moniter_bench >/dev/null
-cd "$build/bin"
-QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false' ./cellwick_moniter_bench "${1:-20000}" 2>/dev/null
+source "$(dirname "$0")/benchlib.sh"
+build_bench cellwick_moniter_bench
+./cellwick_moniter_bench "${1:-20000}" 2>/dev/null
