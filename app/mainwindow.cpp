@@ -11,6 +11,7 @@
 #include "userwindow.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -108,6 +109,15 @@ MainWindow::~MainWindow()
     delete fastTimer;
     delete clockTimer;
     delete ui;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!moniter->saveBeforeClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 QStackedWidget *MainWindow::pageStack() const

@@ -62,6 +62,10 @@ private slots:
     // 1000 ms: software version, serial numbers and clock.
     void showStatusStrip();
 
+protected:
+    // Before the window goes, the monitor's rows not yet in a log file are written.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void switchLanguage(int index);
 

@@ -250,26 +250,52 @@ void MoniterWindow::setTableStyle()
     TableStyles::apply(ui->tableWidgetMonier);
 }
 
-bool MoniterWindow::saveMoniterData()
+bool MoniterWindow::writeLogFile(QString *failedPath, QString *reason)
 {
     const QString serial = CsvWriter::fileNamePart(bmsArea.bmsSnText);
     const QString dir = QDir::currentPath() + QStringLiteral("/moniterdata");
     const QString baseName = QStringLiteral("moniter_") + serial + QLatin1Char('_') + CsvWriter::fileTimeStamp();
+    if (!CsvWriter::writeNewTable(*ui->tableWidgetMonier, dir, baseName, reason).isEmpty())
+        return true;
+    *failedPath = QDir::toNativeSeparators(dir + QLatin1Char('/') + baseName + QStringLiteral(".csv"));
+    return false;
+}
+
+bool MoniterWindow::saveMoniterData()
+{
+    QString path;
     QString reason;
-    const QString written = CsvWriter::writeNewTable(*ui->tableWidgetMonier, dir, baseName, &reason);
-    if (!written.isEmpty()) {
+    if (writeLogFile(&path, &reason)) {
         logFailureShown = false;
         return true;
     }
     if (!logFailureShown) {
         logFailureShown = true;
         openWarningBox(this, tr("The log file could not be written, the rows stay in the table:")
-                                 + QStringLiteral("\n") + QDir::toNativeSeparators(dir + QLatin1Char('/') + baseName
-                                                                                    + QStringLiteral(".csv"))
-                                 + QStringLiteral("\n") + reason,
+                                 + QStringLiteral("\n") + path + QStringLiteral("\n") + reason,
                        tr("Warning!"));
     }
     return false;
+}
+
+bool MoniterWindow::saveBeforeClose()
+{
+    QTableWidget *table = ui->tableWidgetMonier;
+    if (table->rowCount() == 0)
+        return true;
+    QString path;
+    QString reason;
+    if (writeLogFile(&path, &reason)) {
+        table->clearContents();
+        table->setRowCount(0);
+        return true;
+    }
+    // The operator may keep the program open and export the rows elsewhere.
+    return askYesNo(this,
+                    tr("The rows not yet in a log file could not be written:") + QStringLiteral("\n") + path
+                        + QStringLiteral("\n") + reason + QStringLiteral("\n\n")
+                        + tr("Close the program all the same? These rows are then lost."),
+                    tr("Warning!"));
 }
 
 void MoniterWindow::on_btnMonierClear_clicked()

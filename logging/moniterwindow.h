@@ -14,7 +14,8 @@ class MoniterWindow;
 // The monitor page: while "Recorded data" is ticked, every live record that
 // the link stores becomes one row of the table. At the row limit chosen in
 // "Number of records" the table goes into a log file in "moniterdata" under
-// the working directory and is emptied; "Export" writes it to a file of the
+// the working directory and is emptied, and so do the rows left in it when
+// the program ends; "Export" writes it to a file of the
 // operator's choosing, "Clear" empties it. The page sends no request of its
 // own: rows come at the pace of the link's live-data poll.
 class MoniterWindow : public QWidget
@@ -35,6 +36,11 @@ public:
     // Writes the whole table to a new log file; true when it was written.
     // A failure is shown once until a log file is written again.
     bool saveMoniterData();
+    // For the end of the program: writes the rows still in the table to a
+    // log file of their own and empties it. True when the program may end:
+    // the rows were written, there were none, or, when they could not be
+    // written, the operator has been told and chose to close all the same.
+    bool saveBeforeClose();
 
 signals:
     // Each language switch received, after the page has switched.
@@ -47,6 +53,9 @@ public slots:
 
 private:
     void addRow();
+    // Writes the table to a new file in the log folder; on failure, the path
+    // it was meant for and the reason.
+    bool writeLogFile(QString *failedPath, QString *reason);
 
     Ui::MoniterWindow *ui = nullptr;
     QTimer *moniterTimer = nullptr;

@@ -361,14 +361,17 @@ void TestMoniterWindow::exportWritesReplacesAndReports()
         expected += "\n";
     }
 
-    // Over an existing file, confirmed in the dialog: the file is replaced.
+    // Over an existing file, confirmed when asked: the file is replaced.
     const QString path = workDir->filePath("export.csv");
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("an older and longer file\nwith two lines\n");
     old.close();
     answerNextFileDialog(path);
+    boxes->queueAnswer(QMessageBox::Yes);
     QTest::mouseClick(child<QPushButton>("btnMonierExport"), Qt::LeftButton);
+    QCOMPARE(boxes->count("export.csv already exists.\nDo you want to replace it?"), 1);
+    boxes->clear();
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(written.readAll()), expected);
