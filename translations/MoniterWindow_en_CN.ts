@@ -300,6 +300,14 @@
         <translation>The log file could not be written, the rows stay in the table:</translation>
     </message>
     <message>
+        <source>The rows not yet in a log file could not be written:</source>
+        <translation>The rows not yet in a log file could not be written:</translation>
+    </message>
+    <message>
+        <source>Close the program all the same? These rows are then lost.</source>
+        <translation>Close the program all the same? These rows are then lost.</translation>
+    </message>
+    <message>
         <source>The file could not be written:</source>
         <translation>The file could not be written:</translation>
     </message>

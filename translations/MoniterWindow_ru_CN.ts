@@ -300,6 +300,14 @@
         <translation>Не удалось записать файл журнала, строки остаются в таблице:</translation>
     </message>
     <message>
+        <source>The rows not yet in a log file could not be written:</source>
+        <translation>Не удалось записать строки, ещё не сохранённые в файле журнала:</translation>
+    </message>
+    <message>
+        <source>Close the program all the same? These rows are then lost.</source>
+        <translation>Всё равно закрыть программу? Эти строки будут потеряны.</translation>
+    </message>
+    <message>
         <source>The file could not be written:</source>
         <translation>Не удалось записать файл:</translation>
     </message>

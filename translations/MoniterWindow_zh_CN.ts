@@ -300,6 +300,14 @@
         <translation>日志文件无法写入，数据保留在表格中：</translation>
     </message>
     <message>
+        <source>The rows not yet in a log file could not be written:</source>
+        <translation>尚未写入日志文件的数据无法写入：</translation>
+    </message>
+    <message>
+        <source>Close the program all the same? These rows are then lost.</source>
+        <translation>仍然关闭程序吗？这些数据将会丢失。</translation>
+    </message>
+    <message>
         <source>The file could not be written:</source>
         <translation>文件无法写入：</translation>
     </message>
