@@ -9,11 +9,14 @@
 #include "userwindow.h"
 #include "startup.h"
 
+#include "boxes.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QStyleOptionComboBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QProgressBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -48,6 +51,10 @@ private slots:
     void firstClickReadsOnlyOnceWhilePortOpen();
     void statusStripShowsLinkAndIdentity();
     void activityBarRunsWhileLinkActive();
+    void closingWritesTheMonitorsRows_data();
+    void closingWritesTheMonitorsRows();
+    void saveDialogsAddTheFilterExtension_data();
+    void saveDialogsAddTheFilterExtension();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -533,6 +540,178 @@ void TestMainWindow::activityBarRunsWhileLinkActive()
     const int stoppedAt = moves.count();
     QTest::qWait(150);
     QCOMPARE(moves.count(), stoppedAt);
+}
+
+namespace {
+
+QStringList fileLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n');
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+} // namespace
+
+void TestMainWindow::closingWritesTheMonitorsRows_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("folder");   // "new", "names taken", or "unwritable" (a file stands there)
+    QTest::addColumn<bool>("closeAnyway"); // the answer when the rows cannot be written
+    QTest::newRow("rows into a new file") << 3 << "new" << true;
+    QTest::newRow("names taken: another file") << 2 << "names taken" << true;
+    QTest::newRow("no rows: no file") << 0 << "new" << true;
+    QTest::newRow("unwritable: told, stays open") << 2 << "unwritable" << false;
+    QTest::newRow("unwritable: told, closes when asked to") << 2 << "unwritable" << true;
+}
+
+void TestMainWindow::closingWritesTheMonitorsRows()
+{
+    QFETCH(int, rows);
+    QFETCH(QString, folder);
+    QFETCH(bool, closeAnyway);
+    QDir(workDir.filePath("moniterdata")).removeRecursively();
+    QFile::remove(workDir.filePath("moniterdata"));
+    BoxWatcher boxes;
+    boxes.setDefaultAnswer(closeAnyway ? QMessageBox::Yes : QMessageBox::No);
+
+    QStringList taken;
+    if (folder == "unwritable") {
+        QFile blocker(workDir.filePath("moniterdata"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.write("not a folder\n");
+    } else if (folder == "names taken") {
+        QVERIFY(QDir(workDir.path()).mkpath("moniterdata"));
+        for (int s = 0; s < 4; ++s) {
+            const QString name = "moniterdata/moniter_--_"
+                + QDateTime::currentDateTime().addSecs(s).toString("yyyy-MM-dd-hh-mm-ss") + ".csv";
+            QFile old(workDir.filePath(name));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old\n");
+            taken << name;
+        }
+    }
+
+    // Live records, below the row limit, as the link stores them.
+    window->show();
+    auto *table = window->moniterWindow()->findChild<QTableWidget *>("tableWidgetMonier");
+    for (int n = 0; n < rows; ++n) {
+        BmsRealtimeRecord record;
+        record.setU16(0, static_cast<quint16>(5300 + n));
+        record.setU16(18, static_cast<quint16>(n));
+        record.setU8(28, 1);
+        record.setU8(29, 2);
+        bmsArea.realtime = record;
+        bmsArea.realtimeReady = 1;
+        QTRY_COMPARE(table->rowCount(), n + 1);
+    }
+    QStringList expected;
+    for (int r = -1; r < rows; ++r) {
+        QString line;
+        for (int c = 0; c < table->columnCount(); ++c)
+            line += (r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))->text() + ",";
+        expected << line;
+    }
+    expected << "";
+
+    const bool closed = window->close();
+    const QStringList files = QDir(workDir.filePath("moniterdata")).entryList(QDir::Files, QDir::Name);
+    if (folder == "unwritable") {
+        QCOMPARE(boxes.seen().size(), 1);
+        QVERIFY2(boxes.seen().at(0).text.contains(QDir::toNativeSeparators(workDir.filePath("moniterdata/moniter_--_"))),
+                 qPrintable(boxes.seen().at(0).text));
+        QCOMPARE(fileBytes(workDir.filePath("moniterdata")), QByteArray("not a folder\n"));
+        QCOMPARE(closed, closeAnyway);
+        QCOMPARE(window->isVisible(), !closeAnyway);
+        QCOMPARE(table->rowCount(), rows);
+        return;
+    }
+    QVERIFY(closed);
+    QVERIFY(boxes.seen().isEmpty());
+    if (rows == 0) {
+        QVERIFY(files.isEmpty());
+        return;
+    }
+    QCOMPARE(files.size(), taken.size() + 1);
+    for (const QString &name : qAsConst(taken))
+        QCOMPARE(fileBytes(workDir.filePath(name)), QByteArray("old\n"));
+    QString written;
+    for (const QString &name : files) {
+        if (!taken.contains("moniterdata/" + name))
+            written = name;
+    }
+    QVERIFY2(written.startsWith("moniter_--_") && written.endsWith(".csv"), qPrintable(written));
+    QCOMPARE(fileLines(workDir.filePath("moniterdata/" + written)), expected);
+}
+
+void TestMainWindow::saveDialogsAddTheFilterExtension_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QByteArray>("start");   // how the file written begins
+    const struct
+    {
+        const char *tag;
+        int page;
+        const char *button, *extension, *start;
+    } dialogs[] = {
+        {"monitor export", 1, "btnMonierExport", ".csv", "\n"},
+        {"history export", 2, "btnRecordExport", ".csv", "\n"},
+        {"primary protection", 3, "btnExportProtection1Param", ".xml", "<?xml"},
+        {"secondary protection", 3, "btnExportProtection2Param", ".xml", "<?xml"},
+        {"system settings", 4, "btnSystemParameterExport", ".xml", "<?xml"},
+    };
+    for (const auto &d : dialogs)
+        QTest::newRow(d.tag) << d.page << d.button << d.extension << QByteArray(d.start);
+}
+
+void TestMainWindow::saveDialogsAddTheFilterExtension()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QString, extension);
+    QFETCH(QByteArray, start);
+    BoxWatcher boxes;
+    auto *press = window->pageStack()->widget(page)->findChild<QAbstractButton *>(button);
+    QVERIFY(press);
+    QTemporaryDir dir;
+    const QString typed = dir.filePath("kept");
+    const QString written = typed + extension;
+
+    // A new name: the file written carries the filter's extension; nothing is asked.
+    answerNextFileDialog(typed);
+    press->click();
+    QCOMPARE(pendingFileDialogAnswers(), 0);
+    QVERIFY(!QFile::exists(typed));
+    QVERIFY2(fileBytes(written).startsWith(start), fileBytes(written).left(40).constData());
+    QVERIFY(boxes.seen().isEmpty());
+
+    // The same name again: asked about the file of that name first. No goes back to the
+    // dialog (cancelled here) and leaves the file as it was; Yes replaces it.
+    QFile old(written);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    const QString question = "kept" + extension + " already exists.\nDo you want to replace it?";
+    for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+        answerNextFileDialog(typed);
+        if (answer == QMessageBox::No)
+            answerNextFileDialog(QString());
+        boxes.queueAnswer(answer);
+        press->click();
+        QCOMPARE(pendingFileDialogAnswers(), 0);
+        QCOMPARE(boxes.count(question), answer == QMessageBox::No ? 1 : 2);
+        QCOMPARE(fileBytes(written).startsWith(start), answer == QMessageBox::Yes);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("kept" + extension));
 }
 
 QTEST_MAIN(TestMainWindow)
