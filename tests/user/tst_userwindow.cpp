@@ -318,8 +318,8 @@ void TestUserWindow::writesSendTheirRangesWithTheTypedValues()
 void TestUserWindow::refusedValuesSendNothing()
 {
     QVERIFY(fixture->open(2));
-    // Before any read the inverter Write stands on its own: the empty production fields are not looked at.
-    QVERIFY(clickFor("btnInverterParametersWrite", Written));
+    // Before any read the inverter form holds presets, not the BMS's values: nothing is written.
+    QVERIFY(clickFor("btnInverterParametersWrite", "Please read the parameters first"));
     QVERIFY(clickFor("btnUserReadAll", "reading completed"));
     const QByteArray held = fixture->bms().block(0x17);
 
@@ -341,8 +341,8 @@ void TestUserWindow::refusedValuesSendNothing()
     }
     box("comboBoxBmsAdrss")->setItemText(0, "257");
     QVERIFY(clickFor("btnComWrite", Refused));
-    // Texts that would not read back as typed, and empty ones.
-    edit("lineEditBatteryName")->setText(QString::fromUtf8("电池"));
+    // Texts whose UTF-8 bytes overflow the field (never cut), and empty ones.
+    edit("lineEditBatteryName")->setText(QString::fromUtf8("电池电池电池电"));
     QVERIFY(clickFor("btnProductionWrite", Refused));
     edit("lineEditBatteryName")->clear();
     QVERIFY(clickFor("btnProductionWrite", Refused));
@@ -469,13 +469,13 @@ void TestUserWindow::lineLossAndWifiRoundTrip()
     for (const char *name : WifiEdits)
         names << name;
     QCOMPARE(shown(names), WifiTexts);
-    // Texts as typed, byte for byte in Latin-1, the full width included; a
-    // character that Latin-1 lacks is refused, not sent as "?".
+    // Texts as typed, byte for byte in UTF-8, the full width included; a text
+    // whose bytes overflow its field is refused, not cut.
     const QStringList typed = {QString(50, 'a'), "8883", QString::fromUtf8("Zürich-7"), "user name",
                                QString::fromUtf8("pa§§word"), QString::fromUtf8("Café"), "12345678901234567890"};
     for (int i = 0; i < 7; ++i)
         edit(WifiEdits[i])->setText(typed.at(i));
-    edit(WifiEdits[2])->setText(QString::fromUtf8("Zürich-€"));
+    edit(WifiEdits[2])->setText(QString(39, 'z') + QString::fromUtf8("€"));
     QVERIFY(clickFor("btnWifiParmSetting", Refused));
     edit(WifiEdits[2])->setText(typed.at(2));
     QVERIFY(clickFor("btnWifiParmSetting", Written));
