@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QtGlobal>
 
@@ -44,20 +45,34 @@ struct RegisterImage
         setU16(offset + 2, static_cast<quint16>(value >> 16));
     }
 
-    // Fixed-width text field: Latin-1, trailing blanks then NULs removed.
+    // Fixed-width text field: UTF-8, trailing blanks then NULs removed.
     QString text(int offset, int width) const
     {
         Q_ASSERT(offset >= 0 && width >= 0 && offset + width <= N);
         return decodeFixedText(reinterpret_cast<const char *>(bytes.data()) + offset, width);
     }
-    // Writes Latin-1 bytes cut at the width and zero-filled.
+    // Writes the text's UTF-8 bytes, cut at the width (never inside a
+    // character) and zero-filled.
     void setText(int offset, int width, const QString &value)
     {
+        QByteArray utf8 = value.toUtf8();
+        int keep = qMin(width, utf8.size());
+        while (keep < utf8.size() && keep > 0 && (static_cast<quint8>(utf8.at(keep)) & 0xC0) == 0x80)
+            --keep;   // the first byte left out continues a character: leave it out whole
+        utf8.truncate(keep);
+        setField(offset, width, utf8);
+    }
+    // Writes the bytes as they are, cut at the width and zero-filled.
+    void setField(int offset, int width, const QByteArray &value)
+    {
         Q_ASSERT(offset >= 0 && width >= 0 && offset + width <= N);
-        const QByteArray latin = value.toLatin1();
         std::memset(bytes.data() + offset, 0, static_cast<size_t>(width));
-        std::memcpy(bytes.data() + offset, latin.constData(),
-                    static_cast<size_t>(qMin(width, latin.size())));
+        std::memcpy(bytes.data() + offset, value.constData(), static_cast<size_t>(qMin(width, value.size())));
+    }
+    QByteArray field(int offset, int width) const
+    {
+        Q_ASSERT(offset >= 0 && width >= 0 && offset + width <= N);
+        return QByteArray(reinterpret_cast<const char *>(bytes.data()) + offset, width);
     }
 
     // Bytes of registers [start, start + count) as stored.
@@ -99,8 +114,20 @@ private:
 
 QString decodeBmsText(const char *data, int width);
 
+// A text field's characters as shown: what "\s* +$" matches at the end goes
+// first, then every NUL, so blanks that stand before the zero fill stay.
+inline QString trimBmsText(QString text)
+{
+    static const QRegularExpression trailingBlanks(QStringLiteral("\\s* +$"));
+    text.remove(trailingBlanks);
+    text.remove(QChar(0));
+    return text;
+}
+
+// The BMS keeps its texts in UTF-8; bytes that are not valid UTF-8 show as
+// replacement characters.
 template <int N>
 QString RegisterImage<N>::decodeFixedText(const char *data, int width)
 {
-    return decodeBmsText(data, width);
+    return trimBmsText(QString::fromUtf8(data, width));
 }

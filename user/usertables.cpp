@@ -14,7 +14,7 @@ const QVector<UserValueField> &userValueFields()
         {UserWriteInverter, "comboBoxForcedChargeRelease1SOC", K::Whole16, 12, 1, 0, false, 1, 100},
         {UserWriteInverter, "comboBoxForcedChargeRequest2SOC", K::Whole16, 14, 1, 0, false, 1, 100},
         {UserWriteInverter, "comboBoxForcedChargeRelease2SOC", K::Whole16, 16, 1, 0, false, 1, 100},
-        {UserWriteCom, "comboBoxBmsAdrss", K::Whole8, 148, 1, 0, false, 1, 255},
+        {UserWriteCom, "comboBoxBmsAdrss", K::Whole8, 148, 1, 0, false, 0, 255},
         {UserWriteCom, "comboBoxCanBaud", K::Whole16, 150, 1, 0, false, 1, 65535},
         {UserWriteCom, "comboBoxUart1Baud", K::Whole32, 156, 1, 0, false, 1, 0xFFFFFFFFLL},
         {UserWriteCom, "comboBoxUart2Baud", K::Whole32, 160, 1, 0, false, 1, 0xFFFFFFFFLL},
@@ -36,33 +36,6 @@ const QVector<TextField> &productionTextFields()
         {"lineEditBatteryName", 126, 20},
     };
     return fields;
-}
-
-namespace {
-QVector<int> registerSpan(int first, int last)
-{
-    QVector<int> registers;
-    for (int reg = first; reg <= last; ++reg)
-        registers << reg;
-    return registers;
-}
-} // namespace
-
-QVector<int> userEncodedRegisters(int writeFlag)
-{
-    switch (writeFlag) {
-    case UserWriteInverter:
-        return registerSpan(0, 8);
-    case UserWriteRtc:
-        return registerSpan(21, 23);
-    case UserWriteProduction:
-        return registerSpan(24, 72);
-    case UserWriteCom:
-        // Register 74 carries a reserved high byte and 76-77 are reserved.
-        return QVector<int>{75} + registerSpan(78, 87);
-    default:
-        return {};
-    }
 }
 
 const QVector<TextField> &wifiTextFields()
@@ -102,13 +75,10 @@ QString lineLossEditName(int number)
     return QStringLiteral("lineEditLinelossValue_%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-bool fitsTextField(const QString &text, int width)
+QByteArray textFieldBytes(const QString &text, int width)
 {
-    if (text.isEmpty() || text.size() > width)
-        return false;
-    for (const QChar c : text) {
-        if (c.unicode() == 0 || c.unicode() > 0xFF)
-            return false;
-    }
-    return true;
+    const QByteArray utf8 = text.toUtf8();
+    if (utf8.isEmpty() || utf8.size() > width || utf8.contains('\0'))
+        return QByteArray();
+    return utf8;
 }

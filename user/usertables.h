@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
@@ -44,11 +45,11 @@ struct UserValueField
     double scale;          // Scaled16: display units to the record's unit
     int decimals;          // Scaled16: decimals shown
     bool isSigned;         // the stored value is signed
-    qint64 minimum;        // accepted range of the stored value
-    qint64 maximum;
+    qint64 minimum;        // accepted range of the stored value (a scaled value is
+    qint64 maximum;        // never 0; a whole number may be 0 only where the minimum says so)
 };
 
-// A fixed-width text field of a record, Latin-1, zero-filled.
+// A fixed-width text field of a record, UTF-8, zero-filled.
 struct TextField
 {
     const char *lineEditName;
@@ -71,10 +72,6 @@ constexpr int SoftwareVersionOffset = 26;
 constexpr int ProtocolVersionOffset = 34;
 constexpr int VersionWidth = 8;
 constexpr int RtcOffset = 42;   // year - 2000, month, day, hour, minute, second
-
-// The registers of the user-setting block that a group's write path encodes
-// completely from the page; the others of its range go out as last read.
-QVector<int> userEncodedRegisters(int writeFlag);
 
 // The seven texts of BmsWifiMqttRecord, in record order.
 const QVector<TextField> &wifiTextFields();
@@ -107,7 +104,7 @@ constexpr int LineLossOffset = 10;
 constexpr int LineLossFirstRegister = 5;
 QString lineLossEditName(int number);   // number 1 to 18
 
-// Text as it goes into a fixed-width field: false when it is empty, longer than
-// the field or holds a character that Latin-1 lacks (or a NUL, which would not
-// read back).
-bool fitsTextField(const QString &text, int width);
+// Text as it goes into a fixed-width field: its UTF-8 bytes, or an empty array
+// when it is refused: empty, more bytes than the field holds (a text is never
+// cut) or holding a NUL, which would not read back.
+QByteArray textFieldBytes(const QString &text, int width);

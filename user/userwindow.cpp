@@ -6,7 +6,6 @@
 #include "messageboxes.h"
 #include "usertables.h"
 #include "valueparse.h"
-#include "writegroups.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -200,6 +199,7 @@ void UserWindow::on_btnResetBMS_clicked()
 
 void UserWindow::timeUpdateUserSettingParmeters()
 {
+    forgetGroupsOfEarlierSessions();
     if (!bmsArea.userSettingReady || confirming)
         return;
     userPollTimer->stop();
@@ -245,6 +245,7 @@ void UserWindow::updateUserSettingParmeters()
 
     if (flags[UserReadInverter]) {
         fillValues(UserWriteInverter);
+        markShown(ShownInverter);
         flags[UserReadInverter] = 0;
         filled = true;
     }
@@ -265,7 +266,9 @@ void UserWindow::updateUserSettingParmeters()
     }
     if (flags[UserReadProduction]) {
         for (const TextField &field : productionTextFields())
-            findChild<QLineEdit *>(QLatin1String(field.lineEditName))->setText(record.text(field.offset, field.width));
+            showText(findChild<QLineEdit *>(QLatin1String(field.lineEditName)), record.text(field.offset, field.width),
+                     record.field(field.offset, field.width));
+        markShown(ShownProduction);
         bmsArea.packSnText = ui->lineEditPack_SN->text();
         bmsArea.bmsSnText = ui->lineEditBMS_SN->text();
         flags[UserReadProduction] = 0;
@@ -273,6 +276,7 @@ void UserWindow::updateUserSettingParmeters()
     }
     if (flags[UserReadCom]) {
         fillValues(UserWriteCom);
+        markShown(ShownCom);
         flags[UserReadCom] = 0;
         filled = true;
     }
@@ -298,27 +302,17 @@ void UserWindow::timeUpdateUserSettingBMSversion()
 
 void UserWindow::requestUserWrite(const QList<int> &writeFlags)
 {
-    quint8 *flags = bmsArea.userSettingWriteFlags;
-    if (!bmsArea.serialPortOpen) {
-        for (int flag : writeFlags)
-            flags[flag] = 0;
-        bmsArea.updateWritePending();
-        portOpenOrRefuse();
-        return;
-    }
-    // Bytes left by a write that failed or timed out were reported then; they
-    // are not sent along with this press.
-    if (!bmsArea.writeArmed[BlockUserSetting])
-        bmsArea.clearWriteFlags(BlockUserSetting);
-    raisedByPress.clear();
+    QList<ShownGroup> groups;
     for (int flag : writeFlags) {
-        if (!flags[flag])
-            raisedByPress.append(flag);
-        flags[flag] = 1;
+        if (flag == UserWriteInverter)
+            groups << ShownInverter;
+        else if (flag == UserWriteProduction)
+            groups << ShownProduction;
+        else if (flag == UserWriteCom)
+            groups << ShownCom;
     }
-    pressedGroups = writeFlags;
-    bmsArea.writeAttemptCount = 0;
-    writeUserSettingParameters();
+    if (beginWritePress(BlockUserSetting, writeFlags, groups))
+        writeUserSettingParameters();
     pressedGroups.clear();
     raisedByPress.clear();
 }
@@ -358,10 +352,62 @@ bool UserWindow::confirmWrite()
     return yes;
 }
 
-void UserWindow::lowerRaisedUserFlags()
+// Raises the write bytes of a press. Refused, with the operator told, when the
+// port is closed or a group of the press has not been shown from the BMS since
+// the port was opened (the BMS clock alone is taken from the PC).
+bool UserWindow::beginWritePress(BmsBlock block, const QList<int> &writeFlags, const QList<ShownGroup> &groups)
 {
+    int count = 0;
+    quint8 *flags = bmsArea.writeFlags(block, &count);
+    if (!bmsArea.serialPortOpen) {
+        for (int flag : writeFlags)
+            flags[flag] = 0;
+        bmsArea.updateWritePending();
+        portOpenOrRefuse();
+        return false;
+    }
+    for (ShownGroup group : groups) {
+        if (!groupShown(group)) {
+            openInfoBox(this, tr("Please read the parameters first"), tr("info"));
+            return false;
+        }
+    }
+    // Bytes left by a write that failed or timed out were reported then; they
+    // are not sent along with this press.
+    if (!bmsArea.writeArmed[block])
+        bmsArea.clearWriteFlags(block);
+    pressedBlock = block;
+    pressedGroups = writeFlags;
+    raisedByPress.clear();
+    for (int flag : writeFlags) {
+        if (!flags[flag])
+            raisedByPress.append(flag);
+        flags[flag] = 1;
+    }
+    bmsArea.writeAttemptCount = 0;
+    return true;
+}
+
+// The press was confirmed and every value accepted: its bytes go out with the
+// record as it now stands. A write of the same bytes acknowledged while the
+// operator was asked lowered them, so they are raised again.
+void UserWindow::armPressedWrite()
+{
+    int count = 0;
+    quint8 *flags = bmsArea.writeFlags(pressedBlock, &count);
+    for (int flag : qAsConst(pressedGroups))
+        flags[flag] = 1;
+    bmsArea.armWrite(pressedBlock);
+}
+
+// A press answered No or refused lowers only the bytes it raised: a write
+// confirmed before it still goes out.
+void UserWindow::lowerRaisedFlags()
+{
+    int count = 0;
+    quint8 *flags = bmsArea.writeFlags(pressedBlock, &count);
     for (int flag : qAsConst(raisedByPress))
-        bmsArea.userSettingWriteFlags[flag] = 0;
+        flags[flag] = 0;
     raisedByPress.clear();
     bmsArea.updateWritePending();
 }
@@ -399,7 +445,6 @@ bool UserWindow::encodeUserGroup(int writeFlag, BmsUserSettingRecord &record, in
             case UserValueKind::Whole16:
             case UserValueKind::Whole32:
                 parsed = parseWholeNumber(text, field.minimum, field.maximum);
-                parsed.ok = parsed.ok && parsed.value != 0;
                 break;
             }
             if (!parsed.ok) {
@@ -423,12 +468,13 @@ bool UserWindow::encodeUserGroup(int writeFlag, BmsUserSettingRecord &record, in
         break;
     case UserWriteProduction:
         for (const TextField &field : productionTextFields()) {
-            const QString text = findChild<QLineEdit *>(QLatin1String(field.lineEditName))->text();
-            if (!fitsTextField(text, field.width)) {
+            const QByteArray bytes =
+                textToWrite(findChild<QLineEdit *>(QLatin1String(field.lineEditName)), field.width);
+            if (bytes.isEmpty()) {
                 ++*refused;
                 continue;
             }
-            record.setText(field.offset, field.width, text);
+            record.setField(field.offset, field.width, bytes);
         }
         break;
     case UserWriteRtc: {
@@ -451,52 +497,30 @@ bool UserWindow::encodeUserGroup(int writeFlag, BmsUserSettingRecord &record, in
     return *refused == before;
 }
 
-// A write over registers that neither the press encoded nor a read brought
-// since the port was opened is refused; true when it was.
-bool UserWindow::refuseUnreadRegisters(int block, const QVector<int> &encodedRegisters, const QList<int> &ranges)
-{
-    if (!writeNeedsRead(static_cast<BmsBlock>(block), ranges.toVector(), encodedRegisters))
-        return false;
-    openInfoBox(this, tr("Please read the parameters first"), tr("info"));
-    return true;
-}
-
 void UserWindow::writeUserSettingParameters()
 {
     // The clock alone is taken from the PC without asking.
     const bool clockOnly = pressedGroups == QList<int>{UserWriteRtc};
     if (!clockOnly && !confirmWrite()) {
-        lowerRaisedUserFlags();
+        lowerRaisedFlags();
         return;
     }
-    // An earlier write of the same group acknowledged while the box was open
-    // lowered the flag: what was just confirmed still goes out.
-    for (int flag : qAsConst(pressedGroups))
-        bmsArea.userSettingWriteFlags[flag] = 1;
-
     const bool all = pressedGroups.contains(UserWriteAllMarker);
     // The values are encoded into a copy; the record changes only when the whole write is accepted.
     BmsUserSettingRecord encoded = bmsArea.userSetting;
-    QVector<int> encodedRegs;
     int refused = 0;
     for (int group : {UserWriteInverter, UserWriteCom, UserWriteProduction, UserWriteRtc}) {
-        if (!all && !pressedGroups.contains(group))
-            continue;
-        encodeUserGroup(group, encoded, &refused);
-        encodedRegs += userEncodedRegisters(group);
+        if (all || pressedGroups.contains(group))
+            encodeUserGroup(group, encoded, &refused);
     }
     bmsArea.parameterErrorCount = static_cast<quint16>(refused);
     if (refused > 0) {
         refuseParameters();
-        lowerRaisedUserFlags();
-        return;
-    }
-    if (refuseUnreadRegisters(BlockUserSetting, encodedRegs, pressedGroups)) {
-        lowerRaisedUserFlags();
+        lowerRaisedFlags();
         return;
     }
     bmsArea.userSetting = encoded;
-    bmsArea.armWrite(BlockUserSetting);
+    armPressedWrite();
 }
 
 // ---- Calibration and line loss ------------------------------------------------
@@ -528,6 +552,7 @@ void UserWindow::updateCalibrationParmeters()
         for (int n = 1; n <= LineLossCount; ++n)
             findChild<QLineEdit *>(lineLossEditName(n))
                 ->setText(QString::number(record.u16(LineLossOffset + 2 * (n - 1))));
+        markShown(ShownLineLoss);
         bmsArea.lineLossReadRequest = 0;
         filled = true;
     }
@@ -606,16 +631,10 @@ void UserWindow::on_btnResetCalibration_Pack_clicked()
 
 void UserWindow::on_btnCalibrationLineLossWrite_clicked()
 {
-    if (!bmsArea.serialPortOpen) {
-        bmsArea.lineLossWriteRequest = 0;
-        bmsArea.updateWritePending();
-        portOpenOrRefuse();
-        return;
-    }
-    bmsArea.lineLossWriteRequest = 1;
-    bmsArea.writeAttemptCount = 0;
     pressedCalibration = -1;
-    writeCalibrationParameters();
+    if (beginWritePress(BlockCalibration, {0}, {ShownLineLoss}))
+        writeCalibrationParameters();
+    raisedByPress.clear();
 }
 
 void UserWindow::writeCalibrationParameters()
@@ -641,13 +660,10 @@ void UserWindow::writeCalibrationParameters()
 
     // The line-loss write.
     if (!confirmWrite()) {
-        bmsArea.lineLossWriteRequest = 0;
-        bmsArea.updateWritePending();
+        lowerRaisedFlags();
         return;
     }
-    bmsArea.lineLossWriteRequest = 1;   // as above: an acknowledgement meanwhile lowered it
     BmsCalibrationRecord encoded = bmsArea.calibration;
-    QVector<int> encodedRegs;
     int refused = 0;
     for (int n = 1; n <= LineLossCount; ++n) {
         const ParsedValue parsed = parseWholeNumber(findChild<QLineEdit *>(lineLossEditName(n))->text(), 0, 65535);
@@ -656,24 +672,22 @@ void UserWindow::writeCalibrationParameters()
             continue;
         }
         encoded.setU16(LineLossOffset + 2 * (n - 1), static_cast<quint16>(parsed.value));
-        encodedRegs << LineLossFirstRegister + n - 1;
     }
     bmsArea.parameterErrorCount = static_cast<quint16>(refused);
-    if (refused > 0 || refuseUnreadRegisters(BlockCalibration, encodedRegs, {0})) {
-        if (refused > 0)
-            refuseParameters();
-        bmsArea.lineLossWriteRequest = 0;
-        bmsArea.updateWritePending();
+    if (refused > 0) {
+        refuseParameters();
+        lowerRaisedFlags();
         return;
     }
     bmsArea.calibration = encoded;
-    bmsArea.armWrite(BlockCalibration);
+    armPressedWrite();
 }
 
 // ---- WiFi/MQTT ----------------------------------------------------------------
 
 void UserWindow::timeUpdateUserwifiParmeters()
 {
+    forgetGroupsOfEarlierSessions();
     if (!bmsArea.wifiMqttReady || confirming)
         return;
     wifiPollTimer->stop();
@@ -686,8 +700,9 @@ void UserWindow::updateUserSettingWifiParmeters()
     bool filled = false;
     if (bmsArea.wifiMqttReadRequest) {
         for (const TextField &field : wifiTextFields())
-            findChild<QLineEdit *>(QLatin1String(field.lineEditName))
-                ->setText(bmsArea.wifiMqtt.text(field.offset, field.width));
+            showText(findChild<QLineEdit *>(QLatin1String(field.lineEditName)),
+                     bmsArea.wifiMqtt.text(field.offset, field.width), bmsArea.wifiMqtt.field(field.offset, field.width));
+        markShown(ShownWifi);
         bmsArea.wifiMqttReadRequest = 0;
         filled = true;
     }
@@ -700,48 +715,77 @@ void UserWindow::updateUserSettingWifiParmeters()
 
 void UserWindow::on_btnWifiParmSetting_clicked()
 {
-    if (!bmsArea.serialPortOpen) {
-        bmsArea.wifiMqttWriteRequest = 0;
-        bmsArea.updateWritePending();
-        portOpenOrRefuse();
-        return;
-    }
-    bmsArea.wifiMqttWriteRequest = 1;
-    writeWifiParameters();
-    bmsArea.writeAttemptCount = 0;
+    if (beginWritePress(BlockWifiMqtt, {0}, {ShownWifi}))
+        writeWifiParameters();
+    raisedByPress.clear();
 }
 
 void UserWindow::writeWifiParameters()
 {
     if (!confirmWrite()) {
-        bmsArea.wifiMqttWriteRequest = 0;
-        bmsArea.updateWritePending();
+        lowerRaisedFlags();
         return;
     }
-    bmsArea.wifiMqttWriteRequest = 1;   // as above: an acknowledgement meanwhile lowered it
     BmsWifiMqttRecord encoded = bmsArea.wifiMqtt;
-    QVector<int> encodedRegs;
     int refused = 0;
     for (const TextField &field : wifiTextFields()) {
-        const QString text = findChild<QLineEdit *>(QLatin1String(field.lineEditName))->text();
-        if (!fitsTextField(text, field.width)) {
+        const QByteArray bytes = textToWrite(findChild<QLineEdit *>(QLatin1String(field.lineEditName)), field.width);
+        if (bytes.isEmpty()) {
             ++refused;
             continue;
         }
-        encoded.setText(field.offset, field.width, text);
-        for (int reg = field.offset / 2; reg < (field.offset + field.width) / 2; ++reg)
-            encodedRegs << reg;
+        encoded.setField(field.offset, field.width, bytes);
     }
     bmsArea.parameterErrorCount = static_cast<quint16>(refused);
-    if (refused > 0 || refuseUnreadRegisters(BlockWifiMqtt, encodedRegs, {0})) {
-        if (refused > 0)
-            refuseParameters();
-        bmsArea.wifiMqttWriteRequest = 0;
-        bmsArea.updateWritePending();
+    if (refused > 0) {
+        refuseParameters();
+        lowerRaisedFlags();
         return;
     }
     bmsArea.wifiMqtt = encoded;
-    bmsArea.armWrite(BlockWifiMqtt);
+    armPressedWrite();
+}
+
+// ---- What was read ------------------------------------------------------------
+
+void UserWindow::markShown(ShownGroup group)
+{
+    shownSinceOpen[group] = 1;
+}
+
+// A group shown before the port was last opened (or before the BMS address
+// changed) no longer counts: the link forgets its reads then.
+void UserWindow::forgetGroupsOfEarlierSessions()
+{
+    static const BmsBlock blocks[ShownGroupCount] = {BlockUserSetting, BlockUserSetting, BlockUserSetting,
+                                                     BlockCalibration, BlockWifiMqtt};
+    for (int group = 0; group < ShownGroupCount; ++group) {
+        if (!bmsArea.blockReadSinceOpen[blocks[group]])
+            shownSinceOpen[group] = 0;
+    }
+}
+
+bool UserWindow::groupShown(ShownGroup group)
+{
+    forgetGroupsOfEarlierSessions();
+    return shownSinceOpen[group];
+}
+
+void UserWindow::showText(QLineEdit *edit, const QString &text, const QByteArray &bytes)
+{
+    edit->setText(text);
+    readTexts.insert(edit, ReadText{edit->text(), bytes});
+}
+
+// The bytes a text field is written with; empty when the text is refused. A
+// field still showing what a read put there goes back as the BMS sent it, even
+// bytes that are not valid UTF-8.
+QByteArray UserWindow::textToWrite(const QLineEdit *edit, int width) const
+{
+    const auto read = readTexts.constFind(edit);
+    if (read != readTexts.constEnd() && read->text == edit->text())
+        return read->bytes;
+    return textFieldBytes(edit->text(), width);
 }
 
 // ---- Language and access code -------------------------------------------------

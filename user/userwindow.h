@@ -1,14 +1,18 @@
 #pragma once
 
+#include "bmsdataarea.h"
 #include "pagetranslator.h"
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 
+class QLineEdit;
 class QTimer;
 
 namespace Ui {
@@ -91,16 +95,33 @@ public slots:
     void updateUserSettingWifiParmeters();
 
 private:
+    // The groups whose values the page shows from the BMS. Each is written only
+    // once the page has shown it from a reply since the port was opened, so a
+    // write never sends the form's presets or another BMS's values.
+    enum ShownGroup { ShownInverter, ShownProduction, ShownCom, ShownLineLoss, ShownWifi, ShownGroupCount };
+    // A text field as a read filled it: a field left so goes back byte for byte.
+    struct ReadText
+    {
+        QString text;
+        QByteArray bytes;
+    };
+
     bool portOpenOrRefuse();
     bool confirmWrite();
     void requestUserRead(const QList<int> &readFlags);
     void requestUserWrite(const QList<int> &writeFlags);
     void requestCalibration(int flag);
+    bool beginWritePress(BmsBlock block, const QList<int> &writeFlags, const QList<ShownGroup> &groups);
+    void armPressedWrite();
+    void lowerRaisedFlags();
     bool encodeUserGroup(int writeFlag, struct BmsUserSettingRecord &record, int *refused) const;
-    bool refuseUnreadRegisters(int block, const QVector<int> &encodedRegisters, const QList<int> &ranges);
     void refuseParameters();
-    void lowerRaisedUserFlags();
     void setProductionLocked(bool locked);
+    void markShown(ShownGroup group);
+    bool groupShown(ShownGroup group);
+    void forgetGroupsOfEarlierSessions();
+    void showText(QLineEdit *edit, const QString &text, const QByteArray &bytes);
+    QByteArray textToWrite(const QLineEdit *edit, int width) const;
 
     Ui::UserWindow *ui = nullptr;
     QTimer *userPollTimer = nullptr;
@@ -108,9 +129,12 @@ private:
     QTimer *versionPollTimer = nullptr;
     PageTranslator translator;
     std::function<QDateTime()> pcClock;
-    // User-setting write bytes of the press being handled, and those it raised.
+    // The block and write bytes of the press being handled, and those it raised.
+    BmsBlock pressedBlock = BlockUserSetting;
     QList<int> pressedGroups;
     QList<int> raisedByPress;
+    quint8 shownSinceOpen[ShownGroupCount] = {};
+    QHash<const QLineEdit *, ReadText> readTexts;
     // The calibration byte of the press being handled, or -1 for the line-loss Write.
     int pressedCalibration = -1;
     // A write confirmation is open.

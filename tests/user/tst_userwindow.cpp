@@ -6,6 +6,7 @@
 #include "boxes.h"
 #include "fakebms.h"
 #include "homefixture.h"
+#include "homewindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -86,6 +87,34 @@ BmsWifiMqttRecord wifiImage(const QStringList &texts)
 
 const QStringList WifiTexts = {"mqtt.example.net", "1883", "PACK-0042", "operator", "secret", "SSID  ", "wifi-pass"};
 
+const QString ReadFirst = QStringLiteral("Please read the parameters first");
+
+// The three write paths of the page: a value the write carries and a widget
+// whose text makes a press refused.
+struct WritePath
+{
+    const char *read;
+    const char *write;
+    quint8 block;          // the read command whose image the write changes
+    const char *value;
+    const char *first;     // its text in the first and the second press
+    const char *second;
+    int offset;            // where the value lies in the image
+    const char *firstBytes;
+    const char *secondBytes;
+    const char *bad;
+    const char *badText;
+};
+
+const WritePath WritePaths[] = {
+    {"btnInverterParametersRead", "btnInverterParametersWrite", 0x17, "comboBoxMaxChargingVolt", "55.5", "56.6", 2,
+     "2b02", "3602", "comboBoxForcedChargeRequest1SOC", "0"},
+    {"btnCalibrationLineLossRead", "btnCalibrationLineLossWrite", 0x1D, "lineEditLinelossValue_03", "333", "444", 14,
+     "4d01", "bc01", "lineEditLinelossValue_05", "abc"},
+    {"btnWifiParmRead", "btnWifiParmSetting", 0x06, "lineEdit_mqttPort", "8883", "1884", 50, "3838383300",
+     "3138383400", "lineEdit_clientID", ""},
+};
+
 } // namespace
 
 class TestUserWindow : public QObject
@@ -105,8 +134,18 @@ private slots:
     void shortRepliesShowNothing();
     void accessCodes();
     void languageSwitchKeepsValues();
+    void secondPressKeepsTheConfirmedWrite_data() { lineRows(); }
+    void secondPressKeepsTheConfirmedWrite();
+    void writesWaitForTheirGroupsRead_data() { lineRows(); }
+    void writesWaitForTheirGroupsRead();
+    void textsTravelAsUtf8_data() { lineRows(); }
+    void textsTravelAsUtf8();
+    void silentBmsTimesOutOnce();
 
 private:
+    // The BMS answering at once, and late on a slow line.
+    static void lineRows();
+    void setShown(const char *name, const QString &text);
     QComboBox *box(const char *name) { return page->findChild<QComboBox *>(name); }
     QLineEdit *edit(const QString &name) { return page->findChild<QLineEdit *>(name); }
     void click(const char *name) { page->findChild<QPushButton *>(name)->click(); }
@@ -318,8 +357,8 @@ void TestUserWindow::writesSendTheirRangesWithTheTypedValues()
 void TestUserWindow::refusedValuesSendNothing()
 {
     QVERIFY(fixture->open(2));
-    // Before any read the inverter Write stands on its own: the empty production fields are not looked at.
-    QVERIFY(clickFor("btnInverterParametersWrite", Written));
+    // Before any read the inverter form holds presets, not the BMS's values: nothing is written.
+    QVERIFY(clickFor("btnInverterParametersWrite", "Please read the parameters first"));
     QVERIFY(clickFor("btnUserReadAll", "reading completed"));
     const QByteArray held = fixture->bms().block(0x17);
 
@@ -341,8 +380,8 @@ void TestUserWindow::refusedValuesSendNothing()
     }
     box("comboBoxBmsAdrss")->setItemText(0, "257");
     QVERIFY(clickFor("btnComWrite", Refused));
-    // Texts that would not read back as typed, and empty ones.
-    edit("lineEditBatteryName")->setText(QString::fromUtf8("电池"));
+    // Texts whose UTF-8 bytes overflow the field (never cut), and empty ones.
+    edit("lineEditBatteryName")->setText(QString::fromUtf8("电池电池电池电"));
     QVERIFY(clickFor("btnProductionWrite", Refused));
     edit("lineEditBatteryName")->clear();
     QVERIFY(clickFor("btnProductionWrite", Refused));
@@ -469,13 +508,13 @@ void TestUserWindow::lineLossAndWifiRoundTrip()
     for (const char *name : WifiEdits)
         names << name;
     QCOMPARE(shown(names), WifiTexts);
-    // Texts as typed, byte for byte in Latin-1, the full width included; a
-    // character that Latin-1 lacks is refused, not sent as "?".
+    // Texts as typed, byte for byte in UTF-8, the full width included; a text
+    // whose bytes overflow its field is refused, not cut.
     const QStringList typed = {QString(50, 'a'), "8883", QString::fromUtf8("Zürich-7"), "user name",
                                QString::fromUtf8("pa§§word"), QString::fromUtf8("Café"), "12345678901234567890"};
     for (int i = 0; i < 7; ++i)
         edit(WifiEdits[i])->setText(typed.at(i));
-    edit(WifiEdits[2])->setText(QString::fromUtf8("Zürich-€"));
+    edit(WifiEdits[2])->setText(QString(39, 'z') + QString::fromUtf8("€"));
     QVERIFY(clickFor("btnWifiParmSetting", Refused));
     edit(WifiEdits[2])->setText(typed.at(2));
     QVERIFY(clickFor("btnWifiParmSetting", Written));
@@ -594,6 +633,172 @@ void TestUserWindow::languageSwitchKeepsValues()
     QCOMPARE(QList<quint32>({bmsArea.languageChangeRequest, bmsArea.languageIndex}), QList<quint32>({1, 2}));
     box("comboBoxLanguage")->setCurrentIndex(3);
     QCOMPARE(int(bmsArea.languageIndex), 2);
+}
+
+void TestUserWindow::lineRows()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("baud");
+    QTest::newRow("answered at once") << 0 << 2;
+    QTest::newRow("answered late at 9600 baud") << 150 << 0;
+}
+
+void TestUserWindow::setShown(const char *name, const QString &text)
+{
+    if (QComboBox *combo = box(name))
+        combo->setEditText(text);
+    else
+        edit(name)->setText(text);
+}
+
+void TestUserWindow::secondPressKeepsTheConfirmedWrite()
+{
+    QFETCH(int, delay);
+    QFETCH(int, baud);
+    fixture->bms().setReplyDelay(delay);
+    QVERIFY(fixture->open(baud));
+    // The second press comes at once after a confirmed first one: answered No,
+    // refused for a bad value, or after the BMS refused the first.
+    enum Second { Declined, RefusedValue, AfterBmsRefusal };
+    for (const WritePath &p : WritePaths) {
+        QVERIFY(clickFor(p.read, "reading completed"));
+        const QString good = shown({p.bad}).first();
+        for (int second : {Declined, RefusedValue, AfterBmsRefusal}) {
+            const QByteArray row = QByteArray(p.write) + " second press " + QByteArray::number(second);
+            setShown(p.value, p.first);
+            fixture->bms().setRefuseWrites(second == AfterBmsRefusal);
+            boxes->clear();
+            click(p.write);
+            if (second == AfterBmsRefusal) {
+                QVERIFY2(boxes->waitFor("Parameter writing failed !", Wait), row);
+                fixture->bms().setRefuseWrites(false);
+            }
+            setShown(p.value, p.second);
+            if (second == Declined)
+                boxes->queueAnswer(QMessageBox::No);
+            else if (second == RefusedValue)
+                setShown(p.bad, p.badText);
+            click(p.write);
+            setShown(p.bad, good);
+            QVERIFY2(boxes->waitFor(Written, Wait), row);
+            QTRY_VERIFY2(!bmsArea.parameterWritePending, row);
+            const QByteArray expected = hex(second == AfterBmsRefusal ? p.secondBytes : p.firstBytes);
+            QCOMPARE(fixture->bms().block(p.block).mid(p.offset, expected.size()), expected);
+            QCOMPARE(boxes->count(Written) + boxes->count(Refused), second == RefusedValue ? 2 : 1);
+        }
+    }
+}
+
+void TestUserWindow::writesWaitForTheirGroupsRead()
+{
+    QFETCH(int, delay);
+    QFETCH(int, baud);
+    BmsUserSettingRecord image = userImage();
+    image.setU8(148, 0);   // the BMS at address 0 says so
+    fixture->bms().block(0x17) = image.toByteArray();
+    fixture->bms().setReplyDelay(delay);
+    QVERIFY(fixture->open(baud));
+    // Each step's read (none, "reopen": the port closed and opened again) comes before its write.
+    const struct {
+        const char *read;
+        const char *write;
+        QString box;
+    } steps[] = {
+        {nullptr, "btnInverterParametersWrite", ReadFirst},
+        {nullptr, "btnComWrite", ReadFirst},
+        {nullptr, "btnCalibrationLineLossWrite", ReadFirst},
+        {nullptr, "btnWifiParmSetting", ReadFirst},
+        {"btnVersionRead", "btnInverterParametersWrite", ReadFirst},
+        {"btnInverterParametersRead", "btnProductionWrite", ReadFirst},
+        {nullptr, "btnUserWriteAll", ReadFirst},
+        {"btnCalibrationRead", "btnCalibrationLineLossWrite", ReadFirst},
+        {"btnComRead", "btnComWrite", Written},
+        {"reopen", "btnComWrite", ReadFirst},
+    };
+    for (const auto &step : steps) {
+        if (step.read && QByteArray(step.read) == "reopen") {
+            fixture->home().findChild<QPushButton *>("btnOpenCom")->click();
+            QVERIFY(fixture->open(baud));
+        } else if (step.read) {
+            QVERIFY2(clickFor(step.read, "reading completed"), step.read);
+        }
+        QVERIFY2(clickFor(step.write, step.box), step.write);
+        if (step.box == ReadFirst) {
+            QCOMPARE(boxes->count("Are you sure you want to write ?"), 0);
+            QVERIFY(!bmsArea.parameterWritePending);
+        } else {
+            QCOMPARE(sent(0x18), hex("004a000e") + image.registers(74, 14));
+        }
+    }
+}
+
+void TestUserWindow::textsTravelAsUtf8()
+{
+    QFETCH(int, delay);
+    QFETCH(int, baud);
+    fixture->bms().setReplyDelay(delay);
+    QVERIFY(fixture->open(baud));
+    const QString null;
+    const struct {
+        const char *edit;
+        quint8 block;
+        int offset;
+        int width;
+        QByteArray held;    // the field's bytes in the BMS
+        QString shown;
+        QString typed;      // null: left as read
+        QByteArray written; // the field's bytes afterwards; empty: the write is refused
+    } cases[] = {
+        {"lineEditBatteryName", 0x17, 126, 20, "\xE7\x94\xB5\xE6\xB1\xA0-16S", QString::fromUtf8("电池-16S"), null, {}},
+        {"lineEditManufactureName", 0x17, 98, 8, "Caf\xE9", QString::fromUtf8("Caf\xEF\xBF\xBD"), null, {}},
+        {"lineEditBatteryName", 0x17, 126, 20, "Home", "Home", QString::fromUtf8("Café 16S"), "Caf\xC3\xA9 16S"},
+        {"lineEditBatteryName", 0x17, 126, 20, "Home", "Home", QString::fromUtf8("电池电池电池电"), {}},
+        {"lineEditPack_SN", 0x17, 68, 20, "PK", "PK", QString("PK") + QChar(0) + "1", {}},
+        {"lineEdit_wifi_ssid", 0x06, 204, 20, "Caf\xC3\xA9 \x80", QString::fromUtf8("Café \xEF\xBF\xBD"), null, {}},
+        {"lineEdit_wifi_password", 0x06, 224, 20, "pass", "pass", QString(10, QChar(0xC4)), QByteArray(10, '\xC3').replace("\xC3", "\xC3\x84")},
+        {"lineEdit_wifi_password", 0x06, 224, 20, "pass", "pass", QString(10, QChar(0xC4)) + "x", {}},
+    };
+    for (const auto &c : cases) {
+        const bool production = c.block == 0x17;
+        QByteArray held = c.held.leftJustified(c.width, '\0');
+        fixture->bms().block(c.block).replace(c.offset, c.width, held);
+        QVERIFY(clickFor(production ? "btnProductionRead" : "btnWifiParmRead", "reading completed"));
+        QCOMPARE(edit(c.edit)->text(), c.shown);
+        if (!c.typed.isNull())
+            edit(c.edit)->setText(c.typed);
+        const bool refused = c.typed.isNull() ? false : c.written.isEmpty();
+        QVERIFY2(clickFor(production ? "btnProductionWrite" : "btnWifiParmSetting", refused ? Refused : Written),
+                 c.edit);
+        const QByteArray expected = c.typed.isNull() || refused ? held : c.written.leftJustified(c.width, '\0');
+        QCOMPARE(fixture->bms().block(c.block).mid(c.offset, c.width), expected);
+    }
+}
+
+void TestUserWindow::silentBmsTimesOutOnce()
+{
+    QVERIFY(fixture->open(2));
+    QVERIFY(clickFor("btnUserReadAll", "reading completed"));
+    QVERIFY(clickFor("btnCalibrationLineLossRead", "reading completed"));
+    QVERIFY(clickFor("btnWifiParmRead", "reading completed"));
+    fixture->bms().setSilent(true);
+    const struct {
+        const char *button;
+        quint8 command;
+    } presses[] = {{"btnComWrite", 0x18}, {"btnCalibrationLineLossWrite", 0x1E}, {"btnWifiParmSetting", 0x07},
+                   {"btnUserReadAll", 0x17}, {"btnResetBMS", 0x10}};
+    for (const auto &p : presses) {
+        if (p.command == 0x17) {
+            // The link's own requests raised while the BMS still answered are given up first.
+            QTRY_VERIFY_WITH_TIMEOUT(!bmsArea.identityRequest && !bmsArea.settingsPollRequest, 2 * Wait);
+        }
+        QVERIFY2(clickFor(p.button, "Communication timeout !"), p.button);
+        QTest::qWait(200);   // a frame of the tick that gave up may still be on the line
+        const int sentThen = fixture->bms().countRequests(p.command);
+        QVERIFY2(sentThen > 0, p.button);
+        QTest::qWait(1200);
+        QVERIFY2(fixture->bms().countRequests(p.command) == sentThen, p.button);
+        QVERIFY2(boxes->count("Communication timeout !") == 1, p.button);
+    }
 }
 
 QTEST_MAIN(TestUserWindow)
