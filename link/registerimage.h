@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRegularExpression>
 #include <QString>
 #include <QtGlobal>
 
@@ -114,20 +113,10 @@ private:
 
 QString decodeBmsText(const char *data, int width);
 
-// A text field's characters as shown: what "\s* +$" matches at the end goes
-// first, then every NUL, so blanks that stand before the zero fill stay.
-inline QString trimBmsText(QString text)
-{
-    static const QRegularExpression trailingBlanks(QStringLiteral("\\s* +$"));
-    text.remove(trailingBlanks);
-    text.remove(QChar(0));
-    return text;
-}
-
 // The BMS keeps its texts in UTF-8; bytes that are not valid UTF-8 show as
 // replacement characters.
 template <int N>
 QString RegisterImage<N>::decodeFixedText(const char *data, int width)
 {
-    return trimBmsText(QString::fromUtf8(data, width));
+    return decodeBmsText(data, width);
 }
