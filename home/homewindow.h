@@ -100,7 +100,10 @@ private:
     // Sends a request frame; a request other than the one on the line starts
     // its own time-out count.
     void sendRequest(const Outstanding &request, const QByteArray &data);
+    // Port opened or closed: nothing sent before is answered any more.
     void forgetOutstanding();
+    // The request on the line timed out; the history request's copies stay counted.
+    void forgetRequest();
     // Sends the frame of one row of readRequests().
     void sendReadRow(int row);
     // The time (link clock, ms) until which an earlier request may still be

@@ -82,10 +82,15 @@ void HomeWindow::sendRequest(const Outstanding &request, const QByteArray &data)
 
 void HomeWindow::forgetOutstanding()
 {
+    forgetRequest();
+    historyOnLine = HistoryOnLine();
+}
+
+void HomeWindow::forgetRequest()
+{
     outstanding = Outstanding();
     drainCopies = 0;
     drainTicks = 0;
-    historyOnLine = HistoryOnLine();
 }
 
 // ---- send tick ------------------------------------------------------------------
@@ -169,7 +174,7 @@ void HomeWindow::sendReadRequest()
             const bool tell = row.timeOut(bmsArea);
             bmsArea.requestTimeoutCount = 0;
             if (outstanding.readRow == i)
-                forgetOutstanding();
+                forgetRequest();
             // A background request given up waits a whole period before it is made again.
             if (row.kind == ReadRequest::Identity)
                 identityTicks = 0;
@@ -298,7 +303,7 @@ void HomeWindow::sendWriteRequest()
     if (a.requestTimeoutCount > TimeoutTicks) {
         a.disarmAllWrites();
         a.requestTimeoutCount = 0;
-        forgetOutstanding();
+        forgetRequest();
         logLine(tr("No reply to the write"));
         showTimeout();
         return;
@@ -372,7 +377,7 @@ void HomeWindow::handleReply(const BmsReply &reply)
             logLine(tr("Incomplete reply to command 0x%1").arg(hexByte(reply.command)));
         if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
             bmsArea.disarmAllWrites();
-            forgetOutstanding();
+            forgetRequest();
             openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
         }
         return;
