@@ -131,12 +131,19 @@ int runApp(int argc, char *argv[], const QString &port)
             bytesWritten += bytes;
     });
     QObject::connect(&page, &RecordWindow::signalFromRecordWindow, [&] { emitted << clock.nsecsElapsed(); });
+    qint64 lastRead = 0;
+    double lastByteToStore = 0;
+    int lastByteCount = 0;
+    QObject::connect(serialPort, &QSerialPort::readyRead, [&] { lastRead = clock.nsecsElapsed(); });
     // The link stores a record when its receive timer (single-shot) ends the reply.
     for (QTimer *timer : home.findChildren<QTimer *>()) {
         if (timer->isSingleShot()) {
             QObject::connect(timer, &QTimer::timeout, [&] {
-                if (bmsArea.historyRecordReady)
+                if (bmsArea.historyRecordReady) {
                     stored << clock.nsecsElapsed();
+                    lastByteToStore += stored.last() - lastRead;
+                    ++lastByteCount;
+                }
             });
         }
     }
@@ -173,6 +180,8 @@ int runApp(int argc, char *argv[], const QString &port)
         report("request_to_store_ms", toStore / cycles / 1e6);
         report("page_latency_ms", latency / cycles / 1e6);
     }
+    if (lastByteCount > 0)
+        report("last_byte_to_store_ms", lastByteToStore / lastByteCount / 1e6);
     // stored[0] is the count reply, stored[i] record i of the reading.
     constexpr int Span = 500;
     if (rows >= 2 * Span && stored.size() > rows) {
