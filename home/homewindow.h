@@ -59,7 +59,7 @@ private slots:
 
 private:
     // What the link sent last, so that a reply is taken for what it answers.
-    enum class Sent { Nothing, Identity, Read, Write, Operation, History };
+    enum class Sent { Nothing, Identity, Read, Write, Operation };
 
     // The request on the line: only a reply that answers it completes it.
     struct Outstanding
@@ -72,6 +72,19 @@ private:
         const WriteGroup *write = nullptr;
         quint32 writeSerial = 0;          // confirmation the write frame carries
         int copies = 0;                   // frames of this request sent so far
+        qint64 sentAtMs = 0;              // when the last of them went out
+    };
+
+    // The history request on the line. A history reply carries no index: the
+    // copies of one request are counted, one reply at most is taken as its
+    // record, and the replies to the other copies are dropped.
+    struct HistoryOnLine
+    {
+        quint16 index = 0;
+        quint32 reading = 0;              // historyReadingSerial it was sent for
+        int copies = 0;                   // frames sent and not yet answered
+        bool taken = false;               // a reply was stored as its record
+        qint64 sentAtMs = 0;              // when the last copy went out
     };
 
     void scanSerialPorts();
@@ -87,7 +100,20 @@ private:
     // Sends a request frame; a request other than the one on the line starts
     // its own time-out count.
     void sendRequest(const Outstanding &request, const QByteArray &data);
+    // Port opened or closed: nothing sent before is answered any more.
     void forgetOutstanding();
+    // The request on the line timed out; the history request's copies stay counted.
+    void forgetRequest();
+    // Sends the frame of one row of readRequests().
+    void sendReadRow(int row);
+    // The time (link clock, ms) until which an earlier request may still be
+    // answered, so that a history request for `index` must wait; 0 when none.
+    qint64 lineBusyUntil(quint16 index) const;
+    // The history request waits for the line; it goes out once the line is
+    // free (a reply, or the time-out of what is on the line).
+    void holdHistoryRequest(qint64 until);
+    void sendHeldHistoryRequest();
+    void handleHistoryReply(const QByteArray &payload);
     void logLine(const QString &text);
     void showTimeout();
     void updateOpenButton();
@@ -132,7 +158,11 @@ private:
     // the next range waits until they are answered or a time-out has passed.
     int drainCopies = 0;
     int drainTicks = 0;
+    qint64 drainSinceMs = 0;
     quint8 drainCommand = 0;
+    HistoryOnLine historyOnLine;
+    bool historyRequestHeld = false;
+    QTimer *historyHoldTimer = nullptr;   // created on first use
     // ---- end of serial link ----
 
     // ---- live display (homewindow_display.cpp) ----

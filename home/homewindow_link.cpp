@@ -9,6 +9,7 @@
 #include "replyframer.h"
 #include "writegroups.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -20,6 +21,31 @@ constexpr int SettingsPollEveryTicks = 7;
 constexpr int WriteBadCrcLimit = 4;
 constexpr int HistoryTimeoutTicks = 104;
 constexpr int ReceiveBufferLimit = 8192;
+// How long the replies to a request may still come after its last copy went
+// out: as long as the read dispatcher's five send ticks at 500 ms. Until then
+// no history request of another index goes out.
+constexpr qint64 ReplyTimeoutMs = 2500;
+constexpr quint8 HistoryCommand = 0x11;
+constexpr quint8 HistoryDeletion = 0x16;
+
+// A monotonic clock for the time-outs of the requests on the line.
+qint64 linkClockMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+int historyDeletionRow()
+{
+    const QVector<ReadRequest> &rows = readRequests();
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows.at(i).kind == ReadRequest::Operation && rows.at(i).start == HistoryDeletion)
+            return i;
+    }
+    return -1;
+}
 
 QString hexByte(quint8 value)
 {
@@ -46,15 +72,21 @@ void HomeWindow::sendRequest(const Outstanding &request, const QByteArray &data)
     } else {
         outstanding = request;
         outstanding.copies = 1;
-        if (request.kind != Sent::History)
-            bmsArea.requestTimeoutCount = 0;
+        bmsArea.requestTimeoutCount = 0;
     }
+    outstanding.sentAtMs = linkClockMs();
     bmsArea.currentBmsAddress = request.address;
     if (serialPort->isOpen())
         serialPort->write(buildBmsFrame(request.address, request.command, data));
 }
 
 void HomeWindow::forgetOutstanding()
+{
+    forgetRequest();
+    historyOnLine = HistoryOnLine();
+}
+
+void HomeWindow::forgetRequest()
 {
     outstanding = Outstanding();
     drainCopies = 0;
@@ -67,6 +99,12 @@ void HomeWindow::sendCmdDataToBms_cmd()
 {
     if (connectCycleRunning)
         return;
+    if (bmsArea.historyReading) {
+        // A reading has the line to itself: the record page paces its
+        // requests, and a write or poll waits until the reading ends.
+        sendTimer->stop();
+        return;
+    }
     ++bmsArea.requestTimeoutCount;
     if (++ticksWithoutReply >= DisconnectTicks) {
         bmsArea.linkActive = 0;
@@ -136,7 +174,7 @@ void HomeWindow::sendReadRequest()
             const bool tell = row.timeOut(bmsArea);
             bmsArea.requestTimeoutCount = 0;
             if (outstanding.readRow == i)
-                forgetOutstanding();
+                forgetRequest();
             // A background request given up waits a whole period before it is made again.
             if (row.kind == ReadRequest::Identity)
                 identityTicks = 0;
@@ -155,22 +193,28 @@ void HomeWindow::sendReadRequest()
                 return;
             continue;
         }
-        Outstanding request;
-        request.kind = row.kind == ReadRequest::Identity    ? Sent::Identity
-                       : row.kind == ReadRequest::Operation ? Sent::Operation
-                                                            : Sent::Read;
-        request.command = row.command;
-        request.address = selectedAddress();
-        request.replySize = row.replySize();
-        request.readRow = i;
-        if (row.kind == ReadRequest::Operation) {
-            lastOperation = static_cast<quint8>(row.start);
-            lastOperationFlag = -1;
-        }
-        sendRequest(request, row.data());
-        sendTimer->stop();
+        sendReadRow(i);
         return;
     }
+}
+
+void HomeWindow::sendReadRow(int i)
+{
+    const ReadRequest &row = readRequests().at(i);
+    Outstanding request;
+    request.kind = row.kind == ReadRequest::Identity    ? Sent::Identity
+                   : row.kind == ReadRequest::Operation ? Sent::Operation
+                                                        : Sent::Read;
+    request.command = row.command;
+    request.address = selectedAddress();
+    request.replySize = row.replySize();
+    request.readRow = i;
+    if (row.kind == ReadRequest::Operation) {
+        lastOperation = static_cast<quint8>(row.start);
+        lastOperationFlag = -1;
+    }
+    sendRequest(request, row.data());
+    sendTimer->stop();
 }
 
 // One calibration or calibration reset per frame: the first pair with a byte
@@ -246,6 +290,7 @@ void HomeWindow::sendWriteRequest()
             // taken for the next range.
             drainCopies = outstanding.copies;
             drainTicks = 0;
+            drainSinceMs = linkClockMs();
             drainCommand = outstanding.command;
             outstanding = Outstanding();
         }
@@ -258,7 +303,7 @@ void HomeWindow::sendWriteRequest()
     if (a.requestTimeoutCount > TimeoutTicks) {
         a.disarmAllWrites();
         a.requestTimeoutCount = 0;
-        forgetOutstanding();
+        forgetRequest();
         logLine(tr("No reply to the write"));
         showTimeout();
         return;
@@ -332,7 +377,7 @@ void HomeWindow::handleReply(const BmsReply &reply)
             logLine(tr("Incomplete reply to command 0x%1").arg(hexByte(reply.command)));
         if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
             bmsArea.disarmAllWrites();
-            forgetOutstanding();
+            forgetRequest();
             openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
         }
         return;
@@ -346,7 +391,8 @@ void HomeWindow::handleReply(const BmsReply &reply)
         return;
     }
 
-    const bool answered = answersOutstanding(reply.command, reply.payload);
+    const bool history = reply.command == HistoryCommand;
+    const bool answered = history ? historyOnLine.copies > 0 : answersOutstanding(reply.command, reply.payload);
     if (answered) {
         ticksWithoutReply = 0;
         bmsArea.requestTimeoutCount = 0;
@@ -355,9 +401,15 @@ void HomeWindow::handleReply(const BmsReply &reply)
         bmsArea.connectConfirmed = 1;
         bmsArea.linkStateText = tr("BMS is connected !");
     }
-    if (linkRunning)
+    if (linkRunning && !bmsArea.historyReading)
         sendTimer->start(bmsArea.sendInterval);
-    storeReply(reply.command, reply.payload, answered);
+    if (history)
+        handleHistoryReply(reply.payload);
+    else
+        storeReply(reply.command, reply.payload, answered);
+    // What was on the line is answered: a history request that waited for it goes now.
+    if (answered && historyRequestHeld)
+        sendHeldHistoryRequest();
 }
 
 // A reply completes the request on the line when it carries that request's
@@ -427,10 +479,6 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
                 sendReadRequest();
         }
         return;
-    case 0x11:
-        if (!a.setHistoryRecord(payload))
-            shortReply(command, payload);
-        return;
     case 0x17:
         // The identity block is a reply of exactly its size to the handshake;
         // a full-size reply is the user-setting record whatever was asked last.
@@ -493,6 +541,7 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
         // The other copies may still be answered; the next range waits for them.
         drainCopies = sent.copies - 1;
         drainTicks = 0;
+        drainSinceMs = linkClockMs();
         drainCommand = command;
     }
     const WriteGroup *write = sent.write;
@@ -555,38 +604,124 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
 
 // ---- history reading ------------------------------------------------------------------------
 
+// A history reply answers one copy of the history request on the line. Only
+// the first answer to a request of the running reading is stored; the answers
+// to its other copies, and to a reading that was stopped, are dropped.
+void HomeWindow::handleHistoryReply(const QByteArray &payload)
+{
+    HistoryOnLine &request = historyOnLine;
+    if (request.copies == 0) {
+        logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(HistoryCommand)));
+        return;
+    }
+    --request.copies;
+    BmsDataArea &a = bmsArea;
+    if (request.taken || !a.historyReading || request.reading != a.historyReadingSerial) {
+        logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(HistoryCommand)));
+        return;
+    }
+    if (!a.setHistoryRecord(payload))
+        return shortReply(HistoryCommand, payload);
+    request.taken = true;
+}
+
+qint64 HomeWindow::lineBusyUntil(quint16 index) const
+{
+    qint64 until = 0;
+    if (outstanding.kind != Sent::Nothing && outstanding.copies > 0)
+        until = outstanding.sentAtMs + ReplyTimeoutMs;
+    if (drainCopies > 0)
+        until = qMax(until, drainSinceMs + ReplyTimeoutMs);
+    const HistoryOnLine &request = historyOnLine;
+    // Another copy of the request on the line may go: its copies are counted.
+    const bool sameRequest = !request.taken && request.index == index
+                             && request.reading == bmsArea.historyReadingSerial;
+    if (request.copies > 0 && !sameRequest)
+        until = qMax(until, request.sentAtMs + ReplyTimeoutMs);
+    return until > linkClockMs() ? until : 0;
+}
+
+void HomeWindow::holdHistoryRequest(qint64 until)
+{
+    historyRequestHeld = true;
+    if (!historyHoldTimer) {
+        historyHoldTimer = new QTimer(this);
+        historyHoldTimer->setSingleShot(true);
+        connect(historyHoldTimer, &QTimer::timeout, this, &HomeWindow::sendHeldHistoryRequest);
+    }
+    historyHoldTimer->start(int(qMax<qint64>(1, until - linkClockMs())));
+}
+
+void HomeWindow::sendHeldHistoryRequest()
+{
+    if (!historyRequestHeld)
+        return;
+    historyRequestHeld = false;
+    if (historyHoldTimer)
+        historyHoldTimer->stop();
+    if (bmsArea.historyReading)
+        sendCmdRecordDataToBms_cmd();
+}
+
 void HomeWindow::sendCmdRecordDataToBms_cmd()
 {
     sendTimer->stop();
     BmsDataArea &a = bmsArea;
     if (!a.historyReading || a.historyPaused || a.historyRecordReady)
         return;
-    // With the port closed the reading goes on without frames until the
-    // operator stops it; its requests still count toward the timeout.
-    if (a.historyAdvance && a.historyRecordIndex != 0)
-        --a.historyRecordIndex;
+    const quint16 index = a.historyAdvance && a.historyRecordIndex != 0 ? a.historyRecordIndex - 1
+                                                                        : a.historyRecordIndex;
+    // One history request on the line at a time: nothing else may still be
+    // answered when it goes out, since its reply names no index.
+    if (const qint64 until = lineBusyUntil(index)) {
+        holdHistoryRequest(until);
+        return;
+    }
+    historyRequestHeld = false;
+    if (a.deleteHistoryRequest) {
+        // A deletion confirmed before the reading reaches the BMS first, so the
+        // reading finds what the BMS still holds.
+        if (outstanding.kind == Sent::Operation && lastOperation == HistoryDeletion) {
+            // It went out and was not answered in time.
+            a.deleteHistoryRequest = 0;
+            outstanding = Outstanding();
+            logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
+            showTimeout();
+        } else {
+            sendReadRow(historyDeletionRow());
+            holdHistoryRequest(outstanding.sentAtMs + ReplyTimeoutMs);
+            return;
+        }
+    }
+    a.historyRecordIndex = index;
     QByteArray data;
-    data.append(static_cast<char>(a.historyRecordIndex >> 8));
-    data.append(static_cast<char>(a.historyRecordIndex & 0xFF));
+    data.append(static_cast<char>(index >> 8));
+    data.append(static_cast<char>(index & 0xFF));
     data.append('\0');
     data.append(static_cast<char>(BmsHistoryRecord::RegisterCount));
-    Outstanding request;
-    request.kind = Sent::History;
-    request.command = 0x11;
-    request.address = selectedAddress();
-    request.replySize = BmsHistoryRecord::Size;
-    // One frame per request: a second copy would bring a second reply, which
-    // would be taken for the answer to the next request.
-    sendRequest(request, data);
-    // Out at once, not after the record page has painted the row it just added.
-    if (serialPort->isOpen())
+    const quint8 address = selectedAddress();
+    a.currentBmsAddress = address;
+    if (serialPort->isOpen()) {
+        HistoryOnLine &request = historyOnLine;
+        if (request.copies == 0 || request.taken || request.index != index
+            || request.reading != a.historyReadingSerial) {
+            request = HistoryOnLine();
+            request.index = index;
+            request.reading = a.historyReadingSerial;
+        }
+        ++request.copies;
+        request.sentAtMs = linkClockMs();
+        serialPort->write(buildBmsFrame(address, HistoryCommand, data));
+        // Out at once, not after the record page has painted the row it just added.
         serialPort->flush();
+        a.linkActive = 1;
+    }
+    // With the port closed the reading goes on without frames until the
+    // operator stops it; its requests still count toward the timeout.
     if (++a.requestTimeoutCount > HistoryTimeoutTicks) {
         a.historyReading = 0;
         a.requestTimeoutCount = 0;
         showTimeout();
     }
-    if (serialPort->isOpen())
-        a.linkActive = 1;
     a.historyAdvance = 0;
 }

@@ -117,7 +117,12 @@ struct BmsDataArea
     quint8 historyRecordReady = 0;
     quint16 historyRecordIndex = 0;
     quint16 historyRecordCount = 0;
-    quint16 historyRowsRead = 0;
+    // Replies consumed in this reading, the count reply included: up to one
+    // more than the largest record count, so wider than the count.
+    quint32 historyRowsRead = 0;
+    // Raised by the record page at every Read: a history reply is taken only
+    // for the reading whose request it answers.
+    quint32 historyReadingSerial = 0;
     BmsHistoryRecord history;
 
     // --- Write safety -------------------------------------------------------------------

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int PollIntervalMs = 10;
+constexpr int DateColumnWidth = 150;
 constexpr int TimeoutIntervalMs = 1000;
 // Timeout ticks without a record before the same record is asked for again.
 constexpr quint32 RestartTicks = 2;
@@ -183,6 +184,8 @@ void RecordWindow::on_btnRecordRead_clicked()
         a.historyPaused = 0;
         a.historyFirstRequest = 1;
         a.historyRecordReady = 0;
+        // Replies to the requests of an earlier reading belong to none.
+        ++a.historyReadingSerial;
         readingShown = true;
         recordTimeoutTicks = 0;
         restartsWithoutRecord = 0;
@@ -226,16 +229,10 @@ void RecordWindow::timeUpdateRecord()
         a.sendInterval = IdleSendInterval;
         finishReading();
     }
-    if (!a.historyRecordReady) {
-        if (a.historyReading && a.requestTimeoutCount > 1) {
-            // A bad or foreign reply came instead of the record: ask again.
-            a.requestTimeoutCount = 0;
-            emit signalFromRecordWindow();
-        }
+    // A record lost or damaged on the line is asked for again by the timeout
+    // timer, after a time rather than a count of send ticks.
+    if (!a.historyRecordReady || !a.historyReading)
         return;
-    }
-    if (!a.historyReading)
-        return;   // a late record after Stop: the next Read clears it
 
     a.requestTimeoutCount = 0;
     restartsWithoutRecord = 0;
@@ -306,6 +303,14 @@ void RecordWindow::setupRecordTable()
     const BmsHistoryRecord &record = bmsArea.history;
     const int cells = cellColumns(record);
     const int sensors = sensorColumns(record);
+    // Rebuilt when the record's counts or the language differ from what the
+    // table shows, not for every row: a row then costs the same however many
+    // the table holds.
+    if (headersCurrent && cells == headerCells && sensors == headerSensors)
+        return;
+    headersCurrent = true;
+    headerCells = cells;
+    headerSensors = sensors;
     QTableWidget *table = ui->tableWidgetRecord;
     table->setColumnCount(FixedColumns + cells + sensors);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -325,6 +330,8 @@ void RecordWindow::setupRecordTable()
     for (int j = 0; j < sensors; ++j)
         headers << tr("Cell") + QString::number(j + 1) + tr("Temp") + QStringLiteral("(℃)");
     table->setHorizontalHeaderLabels(headers);
+    dateColumnWidth = qMax(DateColumnWidth, table->horizontalHeader()->sectionSizeHint(0));
+    table->setColumnWidth(0, dateColumnWidth);
 }
 
 void RecordWindow::setTableStyle()
@@ -377,10 +384,15 @@ void RecordWindow::addHistoryRecordRow()
             cells << tenths(record.s16(SensorTemps + 2 * j));
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+        // 150 pixels, or what the date needs where the table's font is wider;
+        // measured on the new date alone, not on every row.
+        const int needed = table->sizeHintForIndex(table->model()->index(row, 0)).width()
+                           + (table->showGrid() ? 1 : 0);
+        if (needed > dateColumnWidth) {
+            dateColumnWidth = needed;
+            table->setColumnWidth(0, dateColumnWidth);
+        }
     }
-    // 150 pixels, or what the date needs where the table's font is wider.
-    table->resizeColumnToContents(0);
-    table->setColumnWidth(0, qMax(150, table->columnWidth(0)));
     table->scrollToBottom();
 
     ++a.historyRowsRead;
@@ -448,6 +460,8 @@ void RecordWindow::change_trans(int language)
     const QString shownCount = ui->labelNumbervalue->text();
     translator.switchTo(language);
     ui->retranslateUi(this);
+    // The headers take the new language with the next row.
+    headersCurrent = false;
     // The reading and its count stay as they are shown.
     ui->labelNumbervalue->setText(shownCount);
     showButtonTexts();

@@ -65,5 +65,10 @@ private:
     int restartsWithoutRecord = 0;
     // The page shows a reading as running (Read reads "Stop").
     bool readingShown = false;
+    // What the table's headers were built for.
+    bool headersCurrent = false;
+    int headerCells = 0;
+    int headerSensors = 0;
+    int dateColumnWidth = 0;
     PageTranslator translator;
 };

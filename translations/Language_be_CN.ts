@@ -316,6 +316,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Late reply to command 0x%1 ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The BMS refused the write of %1</source>
         <translation type="unfinished"></translation>
     </message>

@@ -316,6 +316,10 @@
         <translation>Unexpected acknowledgement of command 0x%1 ignored</translation>
     </message>
     <message>
+        <source>Late reply to command 0x%1 ignored</source>
+        <translation>Late reply to command 0x%1 ignored</translation>
+    </message>
+    <message>
         <source>The BMS refused the write of %1</source>
         <translation>The BMS refused the write of %1</translation>
     </message>

@@ -316,6 +316,10 @@
         <translation>Неожиданное подтверждение команды 0x%1 пропущено</translation>
     </message>
     <message>
+        <source>Late reply to command 0x%1 ignored</source>
+        <translation>Запоздалый ответ на команду 0x%1 пропущен</translation>
+    </message>
+    <message>
         <source>The BMS refused the write of %1</source>
         <translation>BMS отклонила запись %1</translation>
     </message>

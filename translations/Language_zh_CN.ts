@@ -316,6 +316,10 @@
         <translation>已忽略命令 0x%1 的意外应答</translation>
     </message>
     <message>
+        <source>Late reply to command 0x%1 ignored</source>
+        <translation>已忽略命令 0x%1 的迟到应答</translation>
+    </message>
+    <message>
         <source>The BMS refused the write of %1</source>
         <translation>BMS拒绝写入 %1</translation>
     </message>

@@ -104,6 +104,8 @@ private slots:
 
     void readingShowsEveryStoredRecord();
     void pauseAndContinueLoseNoRecord();
+    void everyRecordOnceWhateverTheLatency_data();
+    void everyRecordOnceWhateverTheLatency();
     void readingWithoutRecordsEnds();
     void deleteAsksAndIsRefusedWhileReading();
     void exportWritesTheTable();
@@ -115,7 +117,9 @@ private:
     QStringList rowTexts(int row);
     QStringList headerTexts();
     // Stores n records whose row texts are known; row k shows record n-1-k.
-    void storeRecords(int n);
+    // Record i is dated day firstDay + i.
+    void storeRecords(int n, int firstDay = 1);
+    void checkRowsShowStoredRecords();
     // Exports through the dialog, noting the proposed name, and answers with path.
     QString exportTo(const QString &path);
 
@@ -161,11 +165,12 @@ QStringList TestRecordWindow::headerTexts()
     return texts;
 }
 
-void TestRecordWindow::storeRecords(int n)
+void TestRecordWindow::storeRecords(int n, int firstDay)
 {
     QList<QByteArray> records;
+    storedRows.clear();
     for (int index = 0; index < n; ++index) {
-        const int day = index + 1;
+        const int day = index + firstDay;
         if (index % 2 == 0) {
             // Bits 0 and 15, 13 and 14 (and 4, no text), 4 and 15 (tested 15 first), 3 and 4, 0 and 2.
             records << historyRecord(quint16(n), day, 5321, -150, 0x8001, 0x6010, 0x8010, 0x18, 0x05);
@@ -181,6 +186,14 @@ void TestRecordWindow::storeRecords(int n)
         }
     }
     fixture->bms().setHistoryRecords(records);
+}
+
+void TestRecordWindow::checkRowsShowStoredRecords()
+{
+    const int n = storedRows.size();
+    QCOMPARE(table()->rowCount(), n);
+    for (int row = 0; row < n; ++row)
+        QCOMPARE(rowTexts(row), storedRows.at(n - 1 - row));
 }
 
 QString TestRecordWindow::exportTo(const QString &path)
@@ -293,6 +306,143 @@ void TestRecordWindow::pauseAndContinueLoseNoRecord()
     for (int row = 0; row < 5; ++row)
         QCOMPARE(rowTexts(row), storedRows.at(4 - row));
     QCOMPARE(historyIndexes(fixture->bms()), QList<quint16>({0, 4, 3, 2, 1, 0, 0}));
+}
+
+namespace {
+enum Press {
+    ReadWhilePollUnanswered,   // Read while a live-data poll waits for its reply
+    PauseTwice,                // Pause and Continue while a record is on its way
+    StopAndReadAgain,          // Stop and Read while a record is on its way; the BMS then holds more
+    DeleteThenRead,            // Delete (Yes) and Read before the deletion went out
+    ReplyAfterAskingAgain      // one record comes after the page has asked for it again
+};
+
+// The indexes asked for by a reading of n records that asks twice for `repeated` (-1: none).
+QList<quint16> readingIndexes(int n, int repeated = -1)
+{
+    QList<quint16> indexes = {0};
+    for (int i = n - 1; i >= 0; --i) {
+        indexes << quint16(i);
+        if (i == repeated)
+            indexes << quint16(i);
+    }
+    return indexes << 0;
+}
+} // namespace
+
+void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
+{
+    QTest::addColumn<int>("baudIndex");
+    QTest::addColumn<int>("latency");
+    QTest::addColumn<int>("press");
+    const struct {
+        const char *name;
+        Press press;
+    } presses[] = {{"read while polling", ReadWhilePollUnanswered},
+                   {"pause twice", PauseTwice},
+                   {"stop and read", StopAndReadAgain},
+                   {"delete then read", DeleteThenRead},
+                   {"reply after asking again", ReplyAfterAskingAgain}};
+    const struct {
+        int baudIndex;
+        int latency;
+    } lines[] = {{2, 0}, {2, 40}, {2, 150}, {2, 300}, {0, 100}};
+    for (const auto &press : presses) {
+        for (const auto &line : lines) {
+            QTest::addRow("%s, %d ms at %s", press.name, line.latency, line.baudIndex == 0 ? "9600" : "115200")
+                << line.baudIndex << line.latency << int(press.press);
+        }
+    }
+}
+
+// However late the BMS answers and however the operator presses, each stored
+// record is shown once and in order, or the reading ends with its message.
+void TestRecordWindow::everyRecordOnceWhateverTheLatency()
+{
+    QFETCH(int, baudIndex);
+    QFETCH(int, latency);
+    QFETCH(int, press);
+    constexpr int N = 4;
+    constexpr quint16 Trigger = 2;   // the record during whose request the operator presses
+    constexpr int LateMs = 2400;     // past the page's asking again, 1 to 2 s after the last record
+    FakeBms &bms = fixture->bms();
+    bms.setPaced(true);
+    bms.setOneAtATime(true);
+    storeRecords(N);
+    QVERIFY(fixture->open(baudIndex));
+    bms.setReplyDelay(latency);
+
+    if (press == DeleteThenRead) {
+        // Rows of an earlier reading, which the deletion must not leave shown.
+        button("btnRecordRead")->click();
+        QVERIFY(boxes->waitFor("History reading completed !", Wait));
+        checkRowsShowStoredRecords();
+        connect(&bms, &FakeBms::requestReceived, page, [&bms](const BmsRequest &request) {
+            if (request.command == 0x10 && request.data == QByteArray::fromHex("00160000"))
+                bms.setHistoryRecords({});
+        });
+        bms.clearRequests();
+        boxes->clear();
+        boxes->queueAnswer(QMessageBox::Yes);
+        button("btnRecordClear")->click();
+        button("btnRecordRead")->click();
+        QVERIFY(boxes->waitFor("No History !", Wait));
+        QVERIFY(boxes->waitFor("Operation successful !", Wait));
+        QCOMPARE(table()->rowCount(), 0);
+        QCOMPARE(countShown(), QStringLiteral("0"));
+        QList<quint8> commands;
+        for (const BmsRequest &request : bms.requests()) {
+            if (request.command == 0x10 || request.command == 0x11)
+                commands << request.command;
+        }
+        QCOMPARE(commands, QList<quint8>({0x10, 0x11}));
+        QTest::qWait(1000);
+        QCOMPARE(boxes->count("Operation successful !"), 1);
+        QCOMPARE(bms.countRequests(0x10), 1);
+        return;
+    }
+
+    bool pressed = false;
+    connect(&bms, &FakeBms::requestReceived, page, [&, this](const BmsRequest &request) {
+        if (press == ReadWhilePollUnanswered && request.command == 0x01 && !pressed) {
+            pressed = true;
+            button("btnRecordRead")->click();
+        }
+        if (request.command != 0x11 || request.data.left(2) != QByteArray::fromHex("0002"))
+            return;
+        if (press == ReplyAfterAskingAgain)
+            bms.setReplyDelay(pressed ? latency : LateMs);
+        if (pressed)
+            return;
+        pressed = true;
+        if (press == PauseTwice) {
+            button("btnRecordPause")->click();
+            button("btnRecordPause")->click();
+        } else if (press == StopAndReadAgain) {
+            button("btnRecordRead")->click();
+            button("btnRecordRead")->click();
+            // The BMS stores another record once it has answered the stopped reading.
+            QTimer::singleShot(0, page, [this] { storeRecords(N + 1, 11); });
+        }
+    });
+    bms.clearRequests();
+    if (press != ReadWhilePollUnanswered)
+        button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+    QVERIFY(pressed);
+    checkRowsShowStoredRecords();
+    QCOMPARE(countShown(), QString::number(storedRows.size()));
+    QCOMPARE(boxes->seen().size(), 1);
+    QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Pause"));
+
+    QList<quint16> expected;
+    if (press == ReadWhilePollUnanswered)
+        expected = readingIndexes(N);
+    else if (press == StopAndReadAgain)
+        expected = QList<quint16>({0, 3, 2}) + readingIndexes(N + 1);
+    else
+        expected = readingIndexes(N, Trigger);
+    QCOMPARE(historyIndexes(bms), expected);
 }
 
 void TestRecordWindow::readingWithoutRecordsEnds()

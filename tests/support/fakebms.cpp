@@ -64,6 +64,7 @@ void FakeBms::setRefuseWrites(bool on) { m_refuseWrites = on; }
 void FakeBms::setOperationResult(quint8 result) { m_operationResult = result; }
 void FakeBms::setReplyDelay(int ms) { m_replyDelay = ms; }
 void FakeBms::setDoubledReply(bool on) { m_doubled = on; }
+void FakeBms::setOneAtATime(bool on) { m_oneAtATime = on; }
 void FakeBms::setReplyAddress(int address) { m_replyAddress = address; }
 
 QList<BmsRequest> FakeBms::requests() const
@@ -235,7 +236,18 @@ void FakeBms::sendReply(quint8 command, const QByteArray &payload)
     if (m_doubled)
         frame += frame;
     if (m_replyDelay > 0) {
-        QTimer::singleShot(m_replyDelay, this, [this, frame] { queueOutput(frame); });
+        int delay = m_replyDelay;
+        if (m_oneAtATime) {
+            if (!m_clock.isValid())
+                m_clock.start();
+            const qint64 now = m_clock.elapsed();
+            const qint64 start = qMax(now, m_busyUntilMs) + m_replyDelay;
+            delay = int(start - now);
+            // Busy until the answer has gone out on the line.
+            const qint64 lineMs = isPaced() ? qint64(frame.size()) * 10 * 1000 / qMax(lineBaudRate(), 300) : 0;
+            m_busyUntilMs = start + lineMs;
+        }
+        QTimer::singleShot(delay, this, [this, frame] { queueOutput(frame); });
         return;
     }
     if (m_splitReply && !isPaced()) {

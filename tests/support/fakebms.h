@@ -3,6 +3,7 @@
 #include "fakeline.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QtGlobal>
@@ -51,6 +52,10 @@ public:
     void setOperationResult(quint8 result);
     // Answers go out this many ms after the request (0: at once).
     void setReplyDelay(int ms);
+    // Answers one request at a time, as a BMS busy measuring: a request that
+    // arrives while an answer is still due is answered the reply delay after
+    // that answer has gone out (off: each the delay after its own request).
+    void setOneAtATime(bool on);
     // Every answer goes out twice.
     void setDoubledReply(bool on);
     // Answers carry this address instead of the fake's own (-1: its own).
@@ -98,6 +103,9 @@ private:
     int m_replyDelay = 0;
     bool m_doubled = false;
     int m_replyAddress = -1;
+    bool m_oneAtATime = false;
+    QElapsedTimer m_clock;
+    qint64 m_busyUntilMs = 0;   // m_clock time the last answer due goes out
 
     qint32 m_inputBaud = 0;      // line speed when the frame being read began
     QByteArray m_received;
