@@ -228,9 +228,10 @@ void TestIapFrame::imageFilesLoadIntoTheZeroFilledBuffer()
         return file.fileName();
     };
     QString error;
-    QCOMPARE(loadIapImage(write("empty.bin", QByteArray()), &error), IapLoadResult::Loaded);
-    QCOMPARE(iapArea.iapBlockCount, 0);
-    QCOMPARE(iapArea.iapFileLoaded, quint8(1));
+    // An empty file is nothing to download: refused, nothing loaded.
+    QCOMPARE(loadIapImage(write("empty.bin", QByteArray()), &error), IapLoadResult::Empty);
+    QCOMPARE(iapArea.iapFileLoaded, quint8(0));
+    QVERIFY(iapArea.iapFilePath.isEmpty());
 
     QCOMPARE(loadIapImage(write("big.bin", QByteArray(3000, '\xEE')), &error), IapLoadResult::Loaded);
     QCOMPARE(iapArea.iapBlockCount, 3);
