@@ -113,11 +113,13 @@ IapReply parseIapReply(const QByteArray &buffer)
         return reply;
     reply.len = static_cast<quint16>((static_cast<quint8>(buffer.at(3)) << 8) | static_cast<quint8>(buffer.at(4)));
     // The CRC stands at LEN + 3 and LEN + 4; a frame of any other length than
-    // LEN + 5 is not one whole reply.
-    if (reply.len < 2 || int(reply.len) + 5 != size)
+    // LEN + 5 is not one whole reply, and none is longer than a record and a block.
+    if (reply.len < 2 || int(reply.len) + 5 != size || size > IapMaxReplySize)
         return reply;
-    reply.computedCrc = crc16Modbus(reinterpret_cast<const quint8 *>(buffer.constData()),
-                                    static_cast<quint16>(size - 2));
+    // Over every byte before the CRC, whatever their number (a 16-bit count
+    // would wrap for a buffer of 64 KiB and more).
+    const quint16 crc = crc16ModbusValue(buffer.left(size - 2));
+    reply.computedCrc = static_cast<quint16>((crc << 8) | (crc >> 8));
     const quint8 high = static_cast<quint8>(buffer.at(reply.len + 3));
     const quint8 low = static_cast<quint8>(buffer.at(reply.len + 4));
     reply.receivedCrc = static_cast<quint16>((low << 8) | high);

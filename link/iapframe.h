@@ -30,6 +30,8 @@ constexpr int IapFrameSizeWithoutBlock = 5 + IapRecordSize + 2;                 
 constexpr int IapFrameSizeWithBlock = IapFrameSizeWithoutBlock + IapBlockSize;  // 1103
 constexpr quint16 IapRequestLenWithoutBlock = IapFrameSizeWithoutBlock - 3;     // 0x004C
 constexpr quint16 IapRequestLenWithBlock = IapFrameSizeWithBlock - 3;           // 0x044C
+// The longest reply taken: a record and a block, the longest frame of the protocol.
+constexpr int IapMaxReplySize = IapFrameSizeWithBlock;
 constexpr quint16 IapHandshakeDataLength = 0x004A;
 constexpr quint16 IapBlockDataLength = 0x0400;
 constexpr quint32 IapAppBootFlashBase = 0x08021800;
@@ -92,7 +94,9 @@ struct IapReply
 
 // Checks a buffer as one reply: the CRC of all bytes but the last two must
 // match the bytes at LEN + 3 and LEN + 4, which must be the buffer's last two,
-// and the payload must hold a whole record. Nothing past the buffer is read.
+// and the payload must hold a whole record. A buffer longer than
+// IapMaxReplySize is refused before any CRC is taken. Nothing past the buffer
+// is read.
 IapReply parseIapReply(const QByteArray &buffer);
 
 // Upper-case hexadecimal with a blank before every byte: " A5 01 F1".

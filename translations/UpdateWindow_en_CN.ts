@@ -155,5 +155,21 @@
         <source>Bad reply:</source>
         <translation>Bad reply:</translation>
     </message>
+    <message>
+        <source>%1 is empty: there is nothing to download.</source>
+        <translation>%1 is empty: there is nothing to download.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the serial line was lost.</source>
+        <translation>The download did not complete: the serial line was lost.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the serial port was closed.</source>
+        <translation>The download did not complete: the serial port was closed.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the BMS stopped answering.</source>
+        <translation>The download did not complete: the BMS stopped answering.</translation>
+    </message>
 </context>
 </TS>

@@ -155,5 +155,21 @@
         <source>Bad reply:</source>
         <translation>Неверный ответ:</translation>
     </message>
+    <message>
+        <source>%1 is empty: there is nothing to download.</source>
+        <translation>Файл %1 пуст: загружать нечего.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the serial line was lost.</source>
+        <translation>Загрузка не завершена: связь по последовательному порту потеряна.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the serial port was closed.</source>
+        <translation>Загрузка не завершена: последовательный порт закрыт.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the BMS stopped answering.</source>
+        <translation>Загрузка не завершена: BMS перестала отвечать.</translation>
+    </message>
 </context>
 </TS>

@@ -155,5 +155,21 @@
         <source>Bad reply:</source>
         <translation>错误应答:</translation>
     </message>
+    <message>
+        <source>%1 is empty: there is nothing to download.</source>
+        <translation>%1 是空文件：没有可下载的内容。</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the serial line was lost.</source>
+        <translation>下载未完成：串口连接已断开。</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the serial port was closed.</source>
+        <translation>下载未完成：串口已被关闭。</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the BMS stopped answering.</source>
+        <translation>下载未完成：BMS停止应答。</translation>
+    </message>
 </context>
 </TS>

@@ -33,6 +33,12 @@ IapLoadResult loadIapImage(const QString &path, QString *errorText)
     qDebug() << "Open successfully";
 
     const qint64 size = file.size();
+    // Nothing to download: the boot loader would be sent an image of no blocks.
+    if (size == 0) {
+        if (errorText)
+            errorText->clear();
+        return IapLoadResult::Empty;
+    }
     const qint64 blocks = size / IapBlockSize + (size % IapBlockSize ? 1 : 0);
     if (blocks > IapMaxBlocks) {
         if (errorText)

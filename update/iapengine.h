@@ -40,10 +40,10 @@ extern IapDownloadArea iapArea;
 
 // ---- Image file -------------------------------------------------------------------
 
-enum class IapLoadResult { Loaded, TooLarge, Unreadable };
+enum class IapLoadResult { Loaded, Empty, TooLarge, Unreadable };
 
-// Reads a .bin file into the image. Only a file read whole and of at most 1024
-// blocks replaces the image, its counts and its path; otherwise everything
+// Reads a .bin file into the image. Only a file read whole, of 1 to 1024
+// blocks, replaces the image, its counts and its path; otherwise everything
 // stays as it was and errorText says why (a system message for Unreadable).
 IapLoadResult loadIapImage(const QString &path, QString *errorText);
 

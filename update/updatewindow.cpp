@@ -11,8 +11,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QSerialPort>
+#include <QScopedValueRollback>
 #include <QTimer>
+
+#include <poll.h>
 
 namespace {
 constexpr int SendIntervalMs = 1000;
@@ -22,6 +24,19 @@ constexpr int HandOverPauseMs = 100;
 constexpr int FinishClosePauseMs = 100;
 constexpr int FinishSignalPauseMs = 1000;
 constexpr int LogLineLimit = 2000;
+
+// The device behind an open port has hung up: an adapter pulled out, the far
+// side of the line gone. A read that found nothing (a spurious wake-up) is no
+// such thing.
+bool deviceHungUp(QSerialPort *port)
+{
+    pollfd descriptor{};
+    descriptor.fd = static_cast<int>(port->handle());
+    descriptor.events = POLLIN | POLLOUT;
+    if (descriptor.fd < 0 || ::poll(&descriptor, 1, 0) < 0)
+        return false;
+    return (descriptor.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
 } // namespace
 
 UpdateWindow::UpdateWindow(QWidget *parent)
@@ -46,6 +61,7 @@ UpdateWindow::UpdateWindow(QWidget *parent)
     connect(iapAccessPollTimer, &QTimer::timeout, this, &UpdateWindow::updateIapModelEnable);
     connect(iapTimeoutTimer, &QTimer::timeout, this, &UpdateWindow::iapTimeoutceck);
     connect(iapSerialPort, &QSerialPort::readyRead, this, &UpdateWindow::iapSerialPort_readyRead);
+    connect(iapSerialPort, &QSerialPort::errorOccurred, this, &UpdateWindow::iapPortError);
     iapAccessPollTimer->start(AccessPollMs);
 
     ui->lineEditUpdateFileSize->setReadOnly(true);
@@ -56,6 +72,7 @@ UpdateWindow::UpdateWindow(QWidget *parent)
 
 UpdateWindow::~UpdateWindow()
 {
+    delete confirmBox;
     iapSendTimer->stop();
     iapReceiveTimer->stop();
     iapTimeoutTimer->stop();
@@ -79,6 +96,8 @@ QStringList UpdateWindow::searchIapPorts()
 
 void UpdateWindow::on_pushButtonSearch_iap_clicked()
 {
+    if (iapArea.iapSessionActive)
+        endDownloadEarly(DownloadEnd::ClosedByOperator);
     closeIapPort();
     ui->iap_btnOpenCom->setEnabled(false);
     ui->comboBox_iap_com->setEnabled(true);
@@ -120,18 +139,28 @@ void UpdateWindow::onHomeWindowComBaudActivated(int index)
 
 void UpdateWindow::on_iap_btnOpenCom_clicked()
 {
+    // A second press while the first hand-over runs would undo it.
+    if (handOverPending)
+        return;
     handOverThen(nullptr);
 }
 
 void UpdateWindow::handOverThen(const std::function<void()> &next)
 {
+    handOverPending = true;
     emit signalFromUpdateWindowOpenCom();
     // The home page lets go of the line before this page touches it.
     QTimer::singleShot(HandOverPauseMs, this, [this, next]() {
+        handOverPending = false;
         openOrCloseIapPort();
         if (next)
             next();
     });
+}
+
+bool UpdateWindow::operatorActionPending() const
+{
+    return handOverPending || fileDialogOpen || confirmBox || finishing || iapArea.iapSessionActive;
 }
 
 void UpdateWindow::openOrCloseIapPort()
@@ -140,6 +169,8 @@ void UpdateWindow::openOrCloseIapPort()
         return;
     // Decided by the port's state, so it works whatever language the button shows.
     if (iapSerialPort->isOpen()) {
+        if (iapArea.iapSessionActive)
+            endDownloadEarly(DownloadEnd::ClosedByOperator);
         closeIapPort();
         updateOpenButton();
         return;
@@ -177,10 +208,11 @@ void UpdateWindow::openIapPort()
 void UpdateWindow::closeIapPort()
 {
     iapReceiveTimer->stop();
-    if (iapSerialPort->isOpen()) {
+    // A device that has gone away cannot be flushed: it is only closed.
+    if (iapSerialPort->isOpen() && !handlingPortError)
         iapSerialPort->clear();
+    if (iapSerialPort->isOpen())
         iapSerialPort->close();
-    }
     iapReceiveBuffer.clear();
     iapArea.iapPortOpen = 0;
 }
@@ -205,6 +237,9 @@ void UpdateWindow::on_btnFileOpen_clicked()
         logText(tr("A download is running: the file cannot be changed now."));
         return;
     }
+    // A hand-over, a file dialog or the confirmation already under way.
+    if (operatorActionPending())
+        return;
     if (!iapArea.iapPortOpen)
         handOverThen([this]() { loadImageFile(); });
     else
@@ -213,13 +248,20 @@ void UpdateWindow::on_btnFileOpen_clicked()
 
 void UpdateWindow::loadImageFile()
 {
-    if (iapArea.iapSessionActive || finishing)
+    if (iapArea.iapSessionActive || finishing || fileDialogOpen)
         return;
-    const QString path = chooseOpenFile(this, QStringLiteral("open bin"), tr("Config Files (*.bin)"));
+    QString path;
+    {
+        QScopedValueRollback<bool> dialogOpen(fileDialogOpen, true);
+        path = chooseOpenFile(this, QStringLiteral("open bin"), tr("Config Files (*.bin)"));
+    }
     if (path.isEmpty())
         return;
     QString error;
     switch (loadIapImage(path, &error)) {
+    case IapLoadResult::Empty:
+        logText(tr("%1 is empty: there is nothing to download.").arg(QDir::toNativeSeparators(path)));
+        return;
     case IapLoadResult::TooLarge:
         logText(tr("File over 625k, please reselect"));
         openInfoBox(this, tr("File over 625k, please reselect"), tr("info"));
@@ -241,7 +283,8 @@ void UpdateWindow::loadImageFile()
 
 void UpdateWindow::on_btnConfirmUpdate_clicked()
 {
-    if (finishing)
+    // Nothing during a download, a hand-over, a file dialog or an open confirmation.
+    if (operatorActionPending())
         return;
     if (!iapArea.iapPortOpen)
         handOverThen([this]() { askToStartDownload(); });
@@ -251,24 +294,28 @@ void UpdateWindow::on_btnConfirmUpdate_clicked()
 
 void UpdateWindow::askToStartDownload()
 {
-    iapArea.iapFailedSendCount = 0;
-    if (iapArea.iapSessionActive || finishing)
+    if (iapArea.iapSessionActive || finishing || confirmBox)
         return;
+    iapArea.iapFailedSendCount = 0;
     iapArea.iapDownloadFinished = 0;
     iapArea.iapReplyOk = 0;
-    // Opened without a nested event loop: the engine never runs inside it.
+    // Shown without a nested event loop, so the engine never runs inside it, and
+    // modal to the whole program: nothing behind it takes a click while it waits.
     auto *box = new QMessageBox(QMessageBox::Warning, tr("Warning!"),
                                 tr("Are you sure you want to update the program?"),
                                 QMessageBox::Yes | QMessageBox::No);
     box->setEscapeButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    confirmBox = box;
     connect(box, &QMessageBox::finished, this, [this, box](int) {
+        confirmBox = nullptr;
         if (box->clickedButton() == box->button(QMessageBox::Yes))
             startConfirmedDownload();
         else
             declineDownload();
     });
-    box->open();
+    box->show();
 }
 
 void UpdateWindow::startConfirmedDownload()
@@ -290,6 +337,9 @@ void UpdateWindow::startConfirmedDownload()
 
 void UpdateWindow::declineDownload()
 {
+    // Only the download this box asked about: never one that runs.
+    if (iapArea.iapSessionActive || finishing)
+        return;
     iapSendTimer->stop();
     iapArea.iapDownloadFinished = 0;
     iapStopDownload();
@@ -309,9 +359,8 @@ void UpdateWindow::iapSendData()
     case IapSendStep::Nothing:
         return;
     case IapSendStep::Stalled:
-        iapSendTimer->stop();
-        iapTimeoutTimer->stop();
         logText(tr("No answer from the BMS: the download has stopped."));
+        endDownloadEarly(DownloadEnd::NoAnswer);
         return;
     case IapSendStep::Final:
         iapSerialPort->write(step.frame);
@@ -327,6 +376,11 @@ void UpdateWindow::iapSendData()
     ui->iap_btnOpenCom->setEnabled(false);
     if (step.restartTimeoutTimer)
         iapTimeoutTimer->start(TimeoutIntervalMs);
+    // A repeated request goes again only once this copy has left the line and
+    // the boot loader has had its second to answer: a block frame takes
+    // longer than a second at 9600 baud.
+    if (!step.frame.isEmpty() && iapSendTimer->isActive())
+        iapSendTimer->start(SendIntervalMs + lineTimeMs(step.frame.size()));
     switch (step.kind) {
     case IapSendStep::Handshake:
         iapSerialPort->write(step.frame);
@@ -346,6 +400,61 @@ void UpdateWindow::iapSendData()
     default:
         break;
     }
+}
+
+// The download ends without the boot loader's report: the port is closed
+// (its lock released, so the home page can open the line again), the page's
+// controls work again and the operator is told why.
+void UpdateWindow::endDownloadEarly(DownloadEnd why)
+{
+    iapSendTimer->stop();
+    iapTimeoutTimer->stop();
+    iapArea.iapDownloadFinished = 0;
+    iapStopDownload();
+    closeIapPort();
+    ui->iap_btnOpenCom->setEnabled(true);
+    updateOpenButton();
+    QString text;
+    switch (why) {
+    case DownloadEnd::LineLost:
+        text = tr("The download did not complete: the serial line was lost.");
+        break;
+    case DownloadEnd::ClosedByOperator:
+        text = tr("The download did not complete: the serial port was closed.");
+        break;
+    case DownloadEnd::NoAnswer:
+        text = tr("The download did not complete: the BMS stopped answering.");
+        break;
+    }
+    logText(text);
+    openWarningBox(this, text, tr("Warning!"));
+}
+
+// A device that went away (an adapter pulled, the BMS's port gone) answers
+// every read and write with an error: the port is let go at once.
+void UpdateWindow::iapPortError(QSerialPort::SerialPortError error)
+{
+    if (handlingPortError || !iapSerialPort->isOpen())
+        return;
+    const bool readOrWrite = error == QSerialPort::ReadError || error == QSerialPort::WriteError;
+    if (error != QSerialPort::ResourceError && !(readOrWrite && deviceHungUp(iapSerialPort)))
+        return;
+    QScopedValueRollback<bool> handling(handlingPortError, true);
+    logText(QStringLiteral("%1: %2").arg(iapSerialPort->portName(), iapSerialPort->errorString()));
+    if (iapArea.iapSessionActive) {
+        endDownloadEarly(DownloadEnd::LineLost);
+        return;
+    }
+    closeIapPort();
+    ui->iap_btnOpenCom->setEnabled(true);
+    updateOpenButton();
+}
+
+int UpdateWindow::lineTimeMs(int bytes) const
+{
+    // Ten bits a byte: start, eight data bits, stop.
+    const qint64 baud = qMax<qint64>(iapSerialPort->baudRate(), 1);
+    return int((qint64(bytes) * 10 * 1000 + baud - 1) / baud);
 }
 
 void UpdateWindow::finishDownload()

@@ -3,12 +3,14 @@
 #include "pagetranslator.h"
 
 #include <QByteArray>
+#include <QPointer>
+#include <QSerialPort>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
 
-class QSerialPort;
+class QMessageBox;
 class QTimer;
 
 namespace Ui {
@@ -57,9 +59,18 @@ private slots:
     void on_btnFileOpen_clicked();
 
 private:
+    // Why a download ended before the boot loader reported it finished.
+    enum class DownloadEnd { LineLost, ClosedByOperator, NoAnswer };
+
     // Hands the line over (the home page lets go of it), then after 100 ms
     // opens or closes the update port by its state, then runs next.
     void handOverThen(const std::function<void()> &next);
+    // A press of Confirm or File waits for nothing else the page is doing.
+    bool operatorActionPending() const;
+    void iapPortError(QSerialPort::SerialPortError error);
+    void endDownloadEarly(DownloadEnd why);
+    // Time the bytes take on the line at the update port's rate.
+    int lineTimeMs(int bytes) const;
     void openOrCloseIapPort();
     void openIapPort();
     void closeIapPort();
@@ -86,4 +97,10 @@ private:
 
     // The end of a download runs (box, port closed, the home page called back).
     bool finishing = false;
+    // The home page has been asked to let go of the line; the port is touched 100 ms later.
+    bool handOverPending = false;
+    bool fileDialogOpen = false;
+    bool handlingPortError = false;
+    // The one confirmation box, while it is open.
+    QPointer<QMessageBox> confirmBox;
 };

@@ -18,6 +18,7 @@ void FakeBootLoader::setSilent(bool on) { m_silent = on; }
 void FakeBootLoader::setBadCrcReplies(int count) { m_badCrcReplies = count; }
 void FakeBootLoader::askAgainFor(int blockIndex) { m_askAgain = blockIndex; }
 void FakeBootLoader::setAskLater(bool on) { m_askLater = on; }
+void FakeBootLoader::setReplyDelay(int ms) { m_replyDelay = ms; }
 QList<IapRequest> FakeBootLoader::requests() const { return m_requests; }
 bool FakeBootLoader::checksumMatched() const { return m_checksumMatched; }
 bool FakeBootLoader::finishedReported() const { return m_finished; }
@@ -185,5 +186,8 @@ void FakeBootLoader::reply(quint8 command, quint16 blockIndex, quint16 status)
         --m_badCrcReplies;
         frame[frame.size() - 1] = char(frame.at(frame.size() - 1) ^ 0x5A);
     }
-    queueOutput(frame);
+    if (m_replyDelay > 0)
+        QTimer::singleShot(m_replyDelay, this, [this, frame] { queueOutput(frame); });
+    else
+        queueOutput(frame);
 }

@@ -44,6 +44,8 @@ public:
     void askAgainFor(int blockIndex);
     // Asks for blocks with 0xF2 instead of 0xF1.
     void setAskLater(bool on);
+    // Each reply goes out this long after its request was taken (0: at once).
+    void setReplyDelay(int ms);
     // A reply frame (sendRaw() puts one on the line for replies no boot
     // loader sends) with the given record.
     QByteArray replyFrame(quint8 command, const IapRecord &record) const;
@@ -72,6 +74,7 @@ private:
     int m_badCrcReplies = 0;
     int m_askAgain = -1;
     bool m_askLater = false;
+    int m_replyDelay = 0;
 
     qint64 m_inputStartNs = 0;   // when the first byte of the frame being read arrived
     QElapsedTimer m_clock;

@@ -68,6 +68,8 @@ private slots:
     void requestFramesCarryTheirLayout();
     void applicationNameAndTag();
     void repliesAreCheckedWithoutReadingPastThem();
+    void replyCrcCoversTheWholeReply_data();
+    void replyCrcCoversTheWholeReply();
     void imageChecksumAddsExchangedBlockCrcs();
 
     void imageFilesLoadIntoTheZeroFilledBuffer();
@@ -160,6 +162,42 @@ void TestIapFrame::repliesAreCheckedWithoutReadingPastThem()
     QVERIFY(!parsed.good);
 }
 
+void TestIapFrame::replyCrcCoversTheWholeReply_data()
+{
+    QTest::addColumn<QByteArray>("buffer");
+    QTest::addColumn<bool>("good");
+    IapRecord record;
+    record.blockIndex = 2;
+    record.status = 1;
+    QTest::newRow("one record") << reply(IapBlockRequest, record.toBytes()) << true;
+    QTest::newRow("a record and a block")
+        << reply(IapBlockRequest, record.toBytes() + QByteArray(IapBlockSize, '\x5C')) << true;
+    QTest::newRow("one byte past a record and a block")
+        << reply(IapBlockRequest, record.toBytes() + QByteArray(IapBlockSize + 1, '\x5C')) << false;
+
+    // LEN 0xFFFC to 0xFFFF: a CRC taken over a 16-bit count of the bytes
+    // before it covers 65535 (all of them: refused for its length alone), 0, 1
+    // or 2 of them. Each buffer ends in that CRC.
+    for (int len = 0xFFFC; len <= 0xFFFF; ++len) {
+        QByteArray frame = QByteArray::fromHex("A501F1") + char(len >> 8) + char(len & 0xFF);
+        frame += record.toBytes();
+        frame += QByteArray(len + 3 - frame.size(), '\0');
+        const quint16 wrapped = crc16ModbusValue(frame.left(quint16(frame.size())));
+        frame += char(wrapped >> 8);
+        frame += char(wrapped & 0xFF);
+        QTest::newRow(qPrintable(QStringLiteral("LEN %1, 16-bit CRC count").arg(len, 4, 16))) << frame << false;
+    }
+}
+
+void TestIapFrame::replyCrcCoversTheWholeReply()
+{
+    QFETCH(QByteArray, buffer);
+    QFETCH(bool, good);
+    const IapReply parsed = parseIapReply(buffer);
+    QCOMPARE(parsed.good, good);
+    QCOMPARE(parsed.crcOk, good);
+}
+
 void TestIapFrame::imageChecksumAddsExchangedBlockCrcs()
 {
     quint8 image[2 * IapBlockSize] = {};
@@ -187,9 +225,10 @@ void TestIapFrame::imageFilesLoadIntoTheZeroFilledBuffer()
         return file.fileName();
     };
     QString error;
-    QCOMPARE(loadIapImage(write("empty.bin", QByteArray()), &error), IapLoadResult::Loaded);
-    QCOMPARE(iapArea.iapBlockCount, 0);
-    QCOMPARE(iapArea.iapFileLoaded, quint8(1));
+    // An empty file is nothing to download: refused, nothing loaded.
+    QCOMPARE(loadIapImage(write("empty.bin", QByteArray()), &error), IapLoadResult::Empty);
+    QCOMPARE(iapArea.iapFileLoaded, quint8(0));
+    QVERIFY(iapArea.iapFilePath.isEmpty());
 
     QCOMPARE(loadIapImage(write("big.bin", QByteArray(3000, '\xEE')), &error), IapLoadResult::Loaded);
     QCOMPARE(iapArea.iapBlockCount, 3);

@@ -11,6 +11,7 @@
 #include "updatewindow.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -35,7 +36,52 @@ QByteArray paddedBlock(const QByteArray &image, int index)
     QByteArray block = image.mid(index * IapBlockSize, IapBlockSize);
     return block + QByteArray(IapBlockSize - block.size(), '\0');
 }
+
+// A click as the operator makes it: through the window system, so that a
+// window blocked by a modal box does not take it (a click sent to the widget
+// itself would skip the modality).
+void operatorClick(QWidget *widget)
+{
+    QWidget *window = widget->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      widget->mapTo(window, widget->rect().center()));
+}
+
+QMessageBox *visibleBox(const QString &text)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        if (box && box->isVisible() && box->text() == text)
+            return box;
+    }
+    return nullptr;
+}
+
+// Counts the file dialogs shown while installed; every one past the first is
+// cancelled at once, so that nothing waits on it.
+class FileDialogCounter : public QObject
+{
+public:
+    FileDialogCounter() { qApp->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QFileDialog *>(watched);
+        if (dialog && event->type() == QEvent::Show && ++shown > 1)
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        return false;
+    }
+};
+
+const QString Confirmation = QStringLiteral("Are you sure you want to update the program?");
+
+// How a download is ended before the boot loader reports it finished.
+enum class Ending { LineLost, PortSearch, CloseAtStart };
 } // namespace
+
+Q_DECLARE_METATYPE(Ending)
 
 class TestUpdateWindow : public QObject
 {
@@ -47,6 +93,7 @@ private slots:
 
     void downloadArrivesByteExact_data();
     void downloadArrivesByteExact();
+    void repeatedRequestsAndRepliesAreServedOnce_data();
     void repeatedRequestsAndRepliesAreServedOnce();
     void blocksAskedForLaterAreSentOnTheTimeoutTick();
     void silentBootLoaderEndsInAReportedFailure();
@@ -54,13 +101,20 @@ private slots:
     void imageFileProblemsAreReported();
     void homePageTakesItsPortBack();
     void pageWorksTheSameInChinese();
+    void pressesDuringAHandOverOrBehindTheBoxDoNothing_data();
+    void pressesDuringAHandOverOrBehindTheBoxDoNothing();
+    void downloadEndedEarlyIsReportedAndReleasesTheLine_data();
+    void downloadEndedEarlyIsReportedAndReleasesTheLine();
 
 private:
     template <typename T> T *child(const char *name) { return page->findChild<T *>(QLatin1String(name)); }
     QPushButton *button(const char *name) { return child<QPushButton>(name); }
     QString log() { return child<QTextBrowser>("textBrowser_iap")->toPlainText(); }
-    void makePage();
-    void choosePort();
+    void makePage(const QString &port = QString());
+    void showPage();
+    void choosePort(const QString &port = QString());
+    // The main window's connections between the home page and this page.
+    void connectPages(HomeWindow &home);
     QString writeImage(const QString &name, const QByteArray &bytes);
     void load(const QString &path);
     // Confirms, waits for the final frame and the end of the download.
@@ -89,18 +143,34 @@ void TestUpdateWindow::cleanup()
     loader.reset();
 }
 
-void TestUpdateWindow::makePage()
+void TestUpdateWindow::makePage(const QString &port)
 {
     page = std::make_unique<UpdateWindow>();
-    choosePort();
+    choosePort(port);
 }
 
-void TestUpdateWindow::choosePort()
+void TestUpdateWindow::showPage()
+{
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+}
+
+void TestUpdateWindow::choosePort(const QString &port)
 {
     QTest::mouseClick(button("pushButtonSearch_iap"), Qt::LeftButton);
     auto *ports = child<QComboBox>("comboBox_iap_com");
-    ports->setCurrentIndex(ports->findText(loader->portPath()));
+    ports->setCurrentIndex(ports->findText(port.isEmpty() ? loader->portPath() : port));
     child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(2);
+}
+
+void TestUpdateWindow::connectPages(HomeWindow &home)
+{
+    connect(page.get(), &UpdateWindow::signalFromUpdateWindowOpenCom, &home, &HomeWindow::close_serialPort);
+    connect(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish, &home, &HomeWindow::Connect_clicked);
+    connect(&home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, page.get(),
+            &UpdateWindow::onHomeWindowSearchClicked);
+    connect(&home, &HomeWindow::signalFromHomWindowComID_activated, page.get(),
+            &UpdateWindow::onHomeWindowComIdActivated);
 }
 
 QString TestUpdateWindow::writeImage(const QString &name, const QByteArray &bytes)
@@ -230,9 +300,26 @@ void TestUpdateWindow::downloadArrivesByteExact()
     QCOMPARE(boxes->count(QStringLiteral("Download completed !")), 1);
 }
 
+void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce_data()
+{
+    QTest::addColumn<int>("baudIndex");
+    QTest::addColumn<bool>("paced");
+    QTest::addColumn<int>("replyDelay");
+    QTest::newRow("115200, replies at once") << 2 << false << 0;
+    QTest::newRow("115200, replies late") << 2 << false << 200;
+    // A block frame takes 1.15 s on the line: longer than the one-second resend tick.
+    QTest::newRow("9600, paced") << 0 << true << 0;
+}
+
 void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce()
 {
+    QFETCH(int, baudIndex);
+    QFETCH(bool, paced);
+    QFETCH(int, replyDelay);
     makePage();
+    child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(baudIndex);
+    loader->setPaced(paced);
+    loader->setReplyDelay(replyDelay);
     const QByteArray image = pattern(4 * IapBlockSize - 10);
     load(writeImage(QStringLiteral("fw.bin"), image));
     // The reply to block 1 is damaged: block 1 goes again; block 2 is asked for twice.
@@ -293,6 +380,10 @@ void TestUpdateWindow::silentBootLoaderEndsInAReportedFailure()
     loader->setSilent(true);
     QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("No answer from the BMS")), Wait);
+    QVERIFY(boxes->waitFor(QStringLiteral("The download did not complete: the BMS stopped answering.")));
+    // The line is let go, and the page's controls work again.
+    QVERIFY(!loader->portInUse());
+    QVERIFY(button("iap_btnOpenCom")->isEnabled());
     QCOMPARE(loader->countRequests(0xF0), 5);
     QTest::qWait(1500);
     QCOMPARE(loader->countRequests(0xF0), 5);
@@ -356,6 +447,8 @@ void TestUpdateWindow::imageFileProblemsAreReported()
     QVERIFY(boxes->waitFor(QStringLiteral("File over 625k, please reselect")));
     load(dir->path());
     QTRY_VERIFY(log().contains(QStringLiteral("Cannot read")));
+    load(writeImage(QStringLiteral("empty.bin"), QByteArray()));
+    QTRY_VERIFY(log().contains(QStringLiteral("empty.bin is empty")));
     QCOMPARE(child<QLineEdit>("lineEditApplicationName")->text(), QStringLiteral("good.bin"));
     QCOMPARE(child<QLineEdit>("lineEditUpdateFileSize")->text(), QStringLiteral("2000"));
 
@@ -368,7 +461,7 @@ void TestUpdateWindow::imageFileProblemsAreReported()
     QTest::qWait(300);
     QCOMPARE(pendingFileDialogAnswers(), 1);
     QVERIFY(log().contains(QStringLiteral("A download is running")));
-    // Opening the port anew ends the download; then File opens its dialog again.
+    // The port search ends the download; then File opens its dialog again.
     choosePort();
     QVERIFY(!loader->portInUse());
     QTest::mouseClick(button("iap_btnOpenCom"), Qt::LeftButton);
@@ -386,12 +479,7 @@ void TestUpdateWindow::homePageTakesItsPortBack()
     qputenv("CELLWICK_EXTRA_PORTS", (fixture.bms().portPath() + ':' + loader->portPath()).toLocal8Bit());
     makePage();
     HomeWindow &home = fixture.home();
-    connect(page.get(), &UpdateWindow::signalFromUpdateWindowOpenCom, &home, &HomeWindow::close_serialPort);
-    connect(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish, &home, &HomeWindow::Connect_clicked);
-    connect(&home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, page.get(),
-            &UpdateWindow::onHomeWindowSearchClicked);
-    connect(&home, &HomeWindow::signalFromHomWindowComID_activated, page.get(),
-            &UpdateWindow::onHomeWindowComIdActivated);
+    connectPages(home);
 
     load(writeImage(QStringLiteral("fw.bin"), pattern(5000)));
     QVERIFY(!fixture.bms().portInUse());
@@ -444,6 +532,151 @@ void TestUpdateWindow::pageWorksTheSameInChinese()
     QTRY_COMPARE_WITH_TIMEOUT(boxes->seen().size(), 2, Wait);
     QVERIFY(boxes->seen().last().text != QStringLiteral("Download completed !"));
     page->change_trans(0);
+}
+
+void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing_data()
+{
+    QTest::addColumn<int>("replyDelay");
+    QTest::newRow("replies at once") << 0;
+    QTest::newRow("replies late") << 200;
+}
+
+void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing()
+{
+    QFETCH(int, replyDelay);
+    makePage();
+    showPage();
+    loader->setReplyDelay(replyDelay);
+    QSignalSpy handOvers(page.get(), &UpdateWindow::signalFromUpdateWindowOpenCom);
+
+    // File twice quickly with the port closed: one hand-over, one dialog.
+    const QByteArray image = pattern(2500);
+    answerNextFileDialog(writeImage(QStringLiteral("fw.bin"), image));
+    {
+        FileDialogCounter dialogs;
+        operatorClick(button("btnFileOpen"));
+        operatorClick(button("btnFileOpen"));
+        QTRY_COMPARE(pendingFileDialogAnswers(), 0);
+        QTest::qWait(300);
+        QCOMPARE(dialogs.shown, 1);
+    }
+    QCOMPARE(handOvers.count(), 1);
+    QVERIFY(loader->portInUse());
+
+    // Confirm twice quickly with the port closed: one hand-over, the port open, one box.
+    operatorClick(button("iap_btnOpenCom"));
+    QTRY_VERIFY(!loader->portInUse());
+    boxes->setLeaveOpen(true);
+    operatorClick(button("btnConfirmUpdate"));
+    operatorClick(button("btnConfirmUpdate"));
+    QTRY_VERIFY(visibleBox(Confirmation));
+    QCOMPARE(handOvers.count(), 3);
+    QVERIFY(loader->portInUse());
+    // Behind the box neither Confirm nor the port search takes a click.
+    operatorClick(button("btnConfirmUpdate"));
+    operatorClick(button("pushButtonSearch_iap"));
+    QTest::qWait(200);
+    boxes->poll();
+    QCOMPARE(boxes->count(Confirmation), 1);
+    QVERIFY(loader->portInUse());
+
+    // Yes. Confirm pressed during the download brings no box (a No there must
+    // not reach the download).
+    boxes->setLeaveOpen(false);
+    boxes->setDefaultAnswer(QMessageBox::No);
+    connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
+        if (request.command == IapBlockRequest && request.record.blockIndex == 1)
+            QTimer::singleShot(0, page.get(), [&] { operatorClick(button("btnConfirmUpdate")); });
+    });
+    operatorClick(visibleBox(Confirmation)->button(QMessageBox::Yes));
+    QTRY_VERIFY_WITH_TIMEOUT(loader->finishedReported(), Wait);
+    QVERIFY(boxes->waitFor(QStringLiteral("Download completed !"), Wait));
+    QCOMPARE(boxes->count(Confirmation), 1);
+    QCOMPARE(loader->receivedImage(), image);
+    QCOMPARE(loader->countRequests(IapHandshakeApp), 1);
+}
+
+void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine_data()
+{
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<int>("replyDelay");
+    QTest::addColumn<QString>("reason");
+    const QString lost = QStringLiteral("The download did not complete: the serial line was lost.");
+    const QString closed = QStringLiteral("The download did not complete: the serial port was closed.");
+    QTest::newRow("line lost, replies at once") << Ending::LineLost << 0 << lost;
+    QTest::newRow("line lost, replies late") << Ending::LineLost << 200 << lost;
+    QTest::newRow("port search, replies at once") << Ending::PortSearch << 0 << closed;
+    QTest::newRow("port search, replies late") << Ending::PortSearch << 200 << closed;
+    QTest::newRow("Close before the first frame") << Ending::CloseAtStart << 0 << closed;
+}
+
+// The home page and this page share one device name, as both use the one
+// adapter to the BMS: the boot loader answers behind it during the download,
+// the BMS once the line is back.
+void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
+{
+    QFETCH(Ending, ending);
+    QFETCH(int, replyDelay);
+    QFETCH(QString, reason);
+    HomeFixture fixture;
+    HomeWindow &home = fixture.home();
+    const QString line = dir->filePath(QStringLiteral("ttyCW0"));
+    QVERIFY(QFile::link(loader->portPath(), line));
+    qputenv("CELLWICK_EXTRA_PORTS", line.toLocal8Bit());
+    QTest::mouseClick(home.findChild<QPushButton *>(QStringLiteral("pushButtonSearch")), Qt::LeftButton);
+    auto *homePorts = home.findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+    homePorts->setCurrentIndex(homePorts->findText(line));
+    home.findChild<QComboBox *>(QStringLiteral("comboBoxBaud"))->setCurrentIndex(2);
+    makePage(line);
+    connectPages(home);
+    showPage();
+    loader->setReplyDelay(replyDelay);
+    load(writeImage(QStringLiteral("fw.bin"), pattern(5 * IapBlockSize)));
+    QVERIFY(loader->portInUse());
+
+    auto lineBackToTheBms = [&] {
+        QFile::remove(line);
+        QFile::link(fixture.bms().portPath(), line);
+    };
+    connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
+        if (request.command != IapBlockRequest || request.record.blockIndex != 2)
+            return;
+        QTimer::singleShot(0, this, [&] {
+            if (ending == Ending::LineLost) {
+                loader.reset();   // the adapter pulled out
+                lineBackToTheBms();
+            } else if (ending == Ending::PortSearch) {
+                operatorClick(button("pushButtonSearch_iap"));
+            }
+        });
+    });
+    operatorClick(button("btnConfirmUpdate"));
+    if (ending == Ending::CloseAtStart) {
+        QTRY_COMPARE(iapArea.iapSessionActive, quint8(1));
+        operatorClick(button("iap_btnOpenCom"));
+    }
+
+    QVERIFY(boxes->waitFor(reason, Wait));
+    QCOMPARE(boxes->count(reason), 1);
+    QCOMPARE(boxes->count(QStringLiteral("Download completed !")), 0);
+    QVERIFY(button("iap_btnOpenCom")->isEnabled());
+    QCOMPARE(button("iap_btnOpenCom")->text(), QStringLiteral("Open"));
+    auto *progress = child<QProgressBar>("progressBarUpdate");
+    QVERIFY(progress->value() < progress->maximum());
+    const int sent = loader ? loader->requests().size() : 0;
+    if (loader) {
+        QVERIFY(!loader->portInUse());
+        lineBackToTheBms();
+    }
+    // The home page takes the line again, without a port search.
+    QTest::mouseClick(home.findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(fixture.bms().portInUse() && bmsArea.serialPortOpen, Wait);
+    if (loader)
+        QCOMPARE(loader->requests().size(), sent);
+    // And File works again (the dialog is cancelled).
+    answerNextFileDialog(QString());
+    operatorClick(button("btnFileOpen"));
+    QTRY_COMPARE(pendingFileDialogAnswers(), 0);
 }
 
 QTEST_MAIN(TestUpdateWindow)
