@@ -258,6 +258,7 @@ void BmsDataArea::forgetReads()
 {
     for (int b = 0; b < BlockCount; ++b)
         blockReadSinceOpen[b] = 0;
+    ++readSession;
 }
 
 void BmsDataArea::startLinkSession()

@@ -128,6 +128,9 @@ struct BmsDataArea
     // --- Write safety -------------------------------------------------------------------
     // Set when a block's reply was stored since the port was last opened.
     quint8 blockReadSinceOpen[BlockCount] = {};
+    // Raised each time the reads are forgotten (port opened or closed, another
+    // pack): what a page showed before then belongs to an earlier session.
+    quint32 readSession = 0;
     // A confirmed write of the block waits for the link.
     quint8 writeArmed[BlockCount] = {};
     // The bytes confirmed for sending, taken when the write was armed; a reply

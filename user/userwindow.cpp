@@ -199,7 +199,6 @@ void UserWindow::on_btnResetBMS_clicked()
 
 void UserWindow::timeUpdateUserSettingParmeters()
 {
-    forgetGroupsOfEarlierSessions();
     if (!bmsArea.userSettingReady || confirming)
         return;
     userPollTimer->stop();
@@ -687,7 +686,6 @@ void UserWindow::writeCalibrationParameters()
 
 void UserWindow::timeUpdateUserwifiParmeters()
 {
-    forgetGroupsOfEarlierSessions();
     if (!bmsArea.wifiMqttReady || confirming)
         return;
     wifiPollTimer->stop();
@@ -748,27 +746,17 @@ void UserWindow::writeWifiParameters()
 
 // ---- What was read ------------------------------------------------------------
 
+// A group counts as read once it was filled from the BMS in the link's
+// current session: a fill from before the port was last opened (or before the
+// BMS address changed) does not.
 void UserWindow::markShown(ShownGroup group)
 {
-    shownSinceOpen[group] = 1;
-}
-
-// A group shown before the port was last opened (or before the BMS address
-// changed) no longer counts: the link forgets its reads then.
-void UserWindow::forgetGroupsOfEarlierSessions()
-{
-    static const BmsBlock blocks[ShownGroupCount] = {BlockUserSetting, BlockUserSetting, BlockUserSetting,
-                                                     BlockCalibration, BlockWifiMqtt};
-    for (int group = 0; group < ShownGroupCount; ++group) {
-        if (!bmsArea.blockReadSinceOpen[blocks[group]])
-            shownSinceOpen[group] = 0;
-    }
+    shownInSession[group] = bmsArea.readSession + 1;
 }
 
 bool UserWindow::groupShown(ShownGroup group)
 {
-    forgetGroupsOfEarlierSessions();
-    return shownSinceOpen[group];
+    return shownInSession[group] == bmsArea.readSession + 1;
 }
 
 void UserWindow::showText(QLineEdit *edit, const QString &text, const QByteArray &bytes)

@@ -119,7 +119,6 @@ private:
     void setProductionLocked(bool locked);
     void markShown(ShownGroup group);
     bool groupShown(ShownGroup group);
-    void forgetGroupsOfEarlierSessions();
     void showText(QLineEdit *edit, const QString &text, const QByteArray &bytes);
     QByteArray textToWrite(const QLineEdit *edit, int width) const;
 
@@ -133,7 +132,9 @@ private:
     BmsBlock pressedBlock = BlockUserSetting;
     QList<int> pressedGroups;
     QList<int> raisedByPress;
-    quint8 shownSinceOpen[ShownGroupCount] = {};
+    // For each group, the link's read session in which it was last filled
+    // from the BMS, plus one; 0 when never.
+    quint32 shownInSession[ShownGroupCount] = {};
     QHash<const QLineEdit *, ReadText> readTexts;
     // The calibration byte of the press being handled, or -1 for the line-loss Write.
     int pressedCalibration = -1;
