@@ -8,6 +8,7 @@
 #include "fakebms.h"
 #include "homefixture.h"
 #include "homewindow.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -124,6 +125,7 @@ private:
     QString exportTo(const QString &path);
 
     std::unique_ptr<HomeFixture> fixture;
+    std::unique_ptr<MainWindow> window;
     RecordWindow *page = nullptr;
     BoxWatcher *boxes = nullptr;
     QList<QStringList> storedRows;   // by record index
@@ -132,17 +134,18 @@ private:
 void TestRecordWindow::init()
 {
     fixture = std::make_unique<HomeFixture>();
-    page = new RecordWindow;
-    connect(page, &RecordWindow::signalFromRecordWindow, &fixture->home(), &HomeWindow::sendCmdRecordDataToBms_cmd);
-    connect(page, &RecordWindow::signal_restartFromRecordWindow, &fixture->home(),
-            &HomeWindow::sendCmdRecordDataToBms_cmd);
+    // The whole window, so the record page reaches the link as in the program.
+    window = std::make_unique<MainWindow>();
+    fixture->useHome(window->homeWindow());
+    page = window->recordWindow();
     boxes = new BoxWatcher;
 }
 
 void TestRecordWindow::cleanup()
 {
     delete boxes;
-    delete page;
+    window.reset();
+    page = nullptr;
     fixture.reset();
     storedRows.clear();
 }

@@ -19,13 +19,20 @@ HomeFixture::HomeFixture()
     BmsDataArea::reset();
     m_bms = std::make_unique<FakeBms>();
     qputenv("CELLWICK_EXTRA_PORTS", m_bms->portPath().toLocal8Bit());
-    m_home = std::make_unique<HomeWindow>();
+    m_ownHome = std::make_unique<HomeWindow>();
+    m_home = m_ownHome.get();
 }
 
 HomeFixture::~HomeFixture()
 {
-    m_home.reset();
+    m_ownHome.reset();
     m_bms.reset();
+}
+
+void HomeFixture::useHome(HomeWindow *home)
+{
+    m_ownHome.reset();
+    m_home = home;
 }
 
 FakeBms &HomeFixture::bms()

@@ -18,6 +18,9 @@ public:
 
     FakeBms &bms();
     HomeWindow &home();
+    // Drives the given home page (the one a main window holds, created after
+    // this fixture so that it lists the fake's port) instead of its own.
+    void useHome(HomeWindow *home);
 
     // Opens the BMS port on the fake at the given baud index (0 9600, 1 19200,
     // 2 115200) through the home page's own controls, the fake answering at
@@ -26,5 +29,6 @@ public:
 
 private:
     std::unique_ptr<FakeBms> m_bms;
-    std::unique_ptr<HomeWindow> m_home;
+    std::unique_ptr<HomeWindow> m_ownHome;
+    HomeWindow *m_home = nullptr;
 };
