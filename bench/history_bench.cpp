@@ -13,8 +13,10 @@
 //       request), cycle_to_floor_ratio (target at most 1.15 at 500 records), and where a
 //       cycle's time goes, averaged over the reading: request_to_store_ms (the page asking
 //       for a record until the link has stored it: the request's way out, the reply's line
-//       time and the receive silence) and page_latency_ms (the record stored until the page's
-//       next request); from 1000 records on also first_500_ms and last_500_ms (the time the
+//       time and the receive silence), request_to_last_byte_ms (the page asking until the
+//       reply's last byte is read: the line time of request and reply), last_byte_to_store_ms
+//       (the receive silence) and page_latency_ms (the record stored until the page's next
+//       request); from 1000 records on also first_500_ms and last_500_ms (the time the
 //       first and the last 500 records took) and last_to_first_ratio (target at most 1.1: a
 //       row costs the same however many the table holds).
 #include "bmsdataarea.h"
@@ -26,6 +28,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QSerialPort>
 #include <QTableWidget>
@@ -132,6 +135,7 @@ int runApp(int argc, char *argv[], const QString &port)
     });
     QObject::connect(&page, &RecordWindow::signalFromRecordWindow, [&] { emitted << clock.nsecsElapsed(); });
     qint64 lastRead = 0;
+    QList<qint64> lastReads;   // the last read of each stored reply
     double lastByteToStore = 0;
     int lastByteCount = 0;
     QObject::connect(serialPort, &QSerialPort::readyRead, [&] { lastRead = clock.nsecsElapsed(); });
@@ -143,6 +147,7 @@ int runApp(int argc, char *argv[], const QString &port)
                     stored << clock.nsecsElapsed();
                     lastByteToStore += stored.last() - lastRead;
                     ++lastByteCount;
+                    lastReads << lastRead;
                 }
             });
         }
@@ -150,8 +155,25 @@ int runApp(int argc, char *argv[], const QString &port)
     reading = true;
     clock.start();
     page.findChild<QAbstractButton *>(QStringLiteral("btnRecordRead"))->click();
-    const bool done = QTest::qWaitFor([] { return !bmsArea.historyReading; }, 3600000);
-    const double readingMs = clock.nsecsElapsed() / 1e6;
+    // A real event loop, as the program's own: QTest::qWaitFor would poll the
+    // events without waiting for them and sleep 10 ms between its polls, so
+    // every reply would be read, and every timer served, up to 10 ms late.
+    qint64 endedAt = 0;
+    QEventLoop loop;
+    QTimer watch;
+    watch.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!bmsArea.historyReading) {
+            endedAt = clock.nsecsElapsed();
+            loop.quit();
+        } else if (clock.elapsed() > 3600000) {
+            loop.quit();
+        }
+    });
+    watch.start(5);
+    loop.exec();
+    const bool done = !bmsArea.historyReading;
+    const double readingMs = endedAt / 1e6;
     reading = false;
     if (!done) {
         std::fprintf(stderr, "the reading did not end\n");
@@ -170,14 +192,17 @@ int runApp(int argc, char *argv[], const QString &port)
     report("cycle_ms", cycleMs);
     report("cycle_to_floor_ratio", cycleMs / floorMs);
     double toStore = 0;
+    double toLastByte = 0;
     double latency = 0;
     int cycles = 0;
     for (int i = 0; i < stored.size() && i + 1 < emitted.size(); ++i, ++cycles) {
         toStore += stored.at(i) - emitted.at(i);
+        toLastByte += lastReads.at(i) - emitted.at(i);
         latency += emitted.at(i + 1) - stored.at(i);
     }
     if (cycles > 0) {
         report("request_to_store_ms", toStore / cycles / 1e6);
+        report("request_to_last_byte_ms", toLastByte / cycles / 1e6);
         report("page_latency_ms", latency / cycles / 1e6);
     }
     if (lastByteCount > 0)

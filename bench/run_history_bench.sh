@@ -6,7 +6,9 @@
 #   reading_ms, records_per_second           Read press to the end of the reading
 #   floor_cycle_ms                           line time of one request and one reply plus the receive silence
 #   cycle_ms, cycle_to_floor_ratio           reading time per request, and its ratio to the floor (target 1.15)
-#   request_to_store_ms, page_latency_ms     where a cycle's time goes
+#   request_to_store_ms, page_latency_ms     where a cycle's time goes: request to record stored,
+#   request_to_last_byte_ms                  and stored to the next request; the first split into
+#   last_byte_to_store_ms                    the line time of request and reply, and the receive silence
 #   first_500_ms, last_500_ms, last_to_first_ratio   from 1000 records on: the row cost as the table grows (target 1.1)
 # Usage: bench/run_history_bench.sh [records, default 500]
 set -euo pipefail

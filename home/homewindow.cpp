@@ -44,6 +44,9 @@ HomeWindow::HomeWindow(QWidget *parent)
 
     receiveTimer = new QTimer(this);
     receiveTimer->setSingleShot(true);
+    // A reply ends after its silence interval: a coarse timer would end it up
+    // to 5 % early or late, and the lateness adds to every request's cycle.
+    receiveTimer->setTimerType(Qt::PreciseTimer);
     connect(receiveTimer, &QTimer::timeout, this, &HomeWindow::TimerUpdate_COM);
 
     watchdogTimer = new QTimer(this);

@@ -1,5 +1,6 @@
 #include "fakeline.h"
 
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -14,6 +15,14 @@ namespace {
 
 // A frame left incomplete for this long is dropped, as by a real device.
 constexpr qint64 StaleInputMs = 200;
+// Period of the paced sending. A byte goes out on the tick nearest to the end
+// of its ten bits, so a reply's last byte is on average neither early nor late.
+constexpr qint64 PaceTickNs = 1000000;
+
+qint64 byteTimeNs(qint32 baud)
+{
+    return qint64(10) * 1000000000 / qMax(baud, 300);
+}
 
 qint32 baudFromSpeed(speed_t speed)
 {
@@ -63,7 +72,8 @@ FakeLine::FakeLine(QObject *parent)
 
     m_paceTimer = new QTimer(this);
     m_paceTimer->setTimerType(Qt::PreciseTimer);
-    m_paceTimer->setInterval(1);
+    m_paceTimer->setInterval(int(PaceTickNs / 1000000));
+    m_lineClock.start();
     connect(m_paceTimer, &QTimer::timeout, this, &FakeLine::paceTick);
 
     m_portWatch = new QTimer(this);
@@ -165,26 +175,42 @@ void FakeLine::readMaster()
     if (chunk.isEmpty())
         return;
 
+    // The program's bytes come through the pseudo-terminal at once; on a
+    // real line they arrive one after the other at its rate.
+    const qint64 now = m_lineClock.nsecsElapsed();
+    m_inputCrossedNs = qMax(now, m_inputCrossedNs) + chunk.size() * byteTimeNs(lineBaudRate());
+
     if (!m_input.isEmpty() && m_sinceInput.isValid() && m_sinceInput.elapsed() > StaleInputMs)
         m_input.clear();
     const bool startsFrame = m_input.isEmpty();
     m_sinceInput.start();
     m_input.append(chunk);
-    // Last: the subclass may delete the line.
+    // An answer sent from received() answers these bytes: it starts once they
+    // have crossed the line. Later answers (a reply delay, a request taken
+    // only once it crossed) start when they are sent: the line is full duplex.
+    m_answerNotBeforeNs = m_inputCrossedNs;
+    QPointer<FakeLine> self(this);
+    // The subclass may delete the line in here.
     received(chunk, startsFrame);
+    if (self)
+        m_answerNotBeforeNs = 0;
 }
 
 void FakeLine::queueOutput(const QByteArray &bytes)
 {
     if (m_paced) {
         if (m_paceQueue.isEmpty()) {
-            m_paceClock.start();
+            // Not before the last burst has left the line.
+            const qint64 lineFreeNs = m_paceStartNs + m_paceSent * byteTimeNs(m_paceBaud);
+            m_paceStartNs = qMax(m_lineClock.nsecsElapsed(), qMax(m_answerNotBeforeNs, lineFreeNs));
             m_paceSent = 0;
             m_paceBaud = qMax(lineBaudRate(), 300);
         }
         m_paceQueue.append(bytes);
-        if (!m_paceTimer->isActive())
+        if (!m_paceTimer->isActive()) {
             m_paceTimer->start();
+            paceTick();
+        }
         return;
     }
     m_output.append(bytes);
@@ -193,8 +219,10 @@ void FakeLine::queueOutput(const QByteArray &bytes)
 
 void FakeLine::paceTick()
 {
-    // Ten bits per byte at the line's speed.
-    const qint64 due = m_paceClock.nsecsElapsed() * m_paceBaud / 10 / 1000000000 + 1;
+    // Ten bits per byte at the line's speed: the bytes whose last bit ends
+    // before the middle of the time to the next tick.
+    const qint64 sinceStart = m_lineClock.nsecsElapsed() + PaceTickNs / 2 - m_paceStartNs;
+    const qint64 due = sinceStart > 0 ? sinceStart / byteTimeNs(m_paceBaud) : 0;
     const int now = static_cast<int>(qMin<qint64>(due - m_paceSent, m_paceQueue.size()));
     if (now > 0) {
         m_output.append(m_paceQueue.left(now));

@@ -27,7 +27,10 @@ public:
     bool isOpen() const;
     QString portPath() const;
 
-    // Replies go out at the line's rate, ten bits a byte.
+    // Replies go out at the line's rate, ten bits a byte, as a device puts
+    // them on the wire: an answer sent from received() starts once the bytes
+    // read would have crossed the line, and each byte goes out about when its
+    // last bit is done.
     void setPaced(bool on);
     // Puts bytes on the line as they stand (a foreign or damaged reply).
     void sendRaw(const QByteArray &bytes);
@@ -68,10 +71,13 @@ private:
 
     QByteArray m_input;          // bytes of a frame not yet complete
     QElapsedTimer m_sinceInput;  // time since the last byte arrived
+    QElapsedTimer m_lineClock;   // runs from construction: the times below are on it
+    qint64 m_inputCrossedNs = 0;    // when the bytes read so far would have crossed the line
+    qint64 m_answerNotBeforeNs = 0; // while received() runs: m_inputCrossedNs, else 0
 
     QByteArray m_output;         // bytes waiting for room on the line
     QByteArray m_paceQueue;      // bytes of a paced reply not yet due
-    QElapsedTimer m_paceClock;
+    qint64 m_paceStartNs = 0;    // when the first byte of the paced burst starts on the line
     qint64 m_paceSent = 0;
     qint32 m_paceBaud = 115200;
 };
