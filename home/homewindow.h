@@ -161,8 +161,8 @@ private:
     qint64 drainSinceMs = 0;
     quint8 drainCommand = 0;
     HistoryOnLine historyOnLine;
-    bool historyRequestHeld = false;
-    QTimer *historyHoldTimer = nullptr;   // created on first use
+    // While active, a history request waits for the line; created on first use.
+    QTimer *historyHoldTimer = nullptr;
     // ---- end of serial link ----
 
     // ---- live display (homewindow_display.cpp) ----

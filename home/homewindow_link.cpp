@@ -408,8 +408,10 @@ void HomeWindow::handleReply(const BmsReply &reply)
     else
         storeReply(reply.command, reply.payload, answered);
     // What was on the line is answered: a history request that waited for it goes now.
-    if (answered && historyRequestHeld)
+    if (answered && historyHoldTimer && historyHoldTimer->isActive()) {
+        historyHoldTimer->stop();
         sendHeldHistoryRequest();
+    }
 }
 
 // A reply completes the request on the line when it carries that request's
@@ -643,7 +645,6 @@ qint64 HomeWindow::lineBusyUntil(quint16 index) const
 
 void HomeWindow::holdHistoryRequest(qint64 until)
 {
-    historyRequestHeld = true;
     if (!historyHoldTimer) {
         historyHoldTimer = new QTimer(this);
         historyHoldTimer->setSingleShot(true);
@@ -654,11 +655,6 @@ void HomeWindow::holdHistoryRequest(qint64 until)
 
 void HomeWindow::sendHeldHistoryRequest()
 {
-    if (!historyRequestHeld)
-        return;
-    historyRequestHeld = false;
-    if (historyHoldTimer)
-        historyHoldTimer->stop();
     if (bmsArea.historyReading)
         sendCmdRecordDataToBms_cmd();
 }
@@ -677,7 +673,8 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
         holdHistoryRequest(until);
         return;
     }
-    historyRequestHeld = false;
+    if (historyHoldTimer)
+        historyHoldTimer->stop();
     if (a.deleteHistoryRequest) {
         // A deletion confirmed before the reading reaches the BMS first, so the
         // reading finds what the BMS still holds.

@@ -52,12 +52,14 @@ const WriteGroup *findWriteGroup(BmsBlock block, int flagIndex)
     return nullptr;
 }
 
-bool writeNeedsRead(BmsBlock block, const QVector<int> &flags, const QVector<int> &encodedRegisters)
+bool writeNeedsRead(BmsBlock block, const QVector<int> &encodedRegisters)
 {
     if (bmsArea.blockReadSinceOpen[block])
         return false;
-    for (int flag : flags) {
-        const WriteGroup *range = findWriteGroup(block, flag);
+    int count = 0;
+    const quint8 *raised = bmsArea.writeFlags(block, &count);
+    for (int flag = 0; flag < count; ++flag) {
+        const WriteGroup *range = raised[flag] ? findWriteGroup(block, flag) : nullptr;
         if (!range)
             continue;
         for (int reg = range->start; reg < range->start + range->count; ++reg) {
@@ -66,16 +68,4 @@ bool writeNeedsRead(BmsBlock block, const QVector<int> &flags, const QVector<int
         }
     }
     return false;
-}
-
-bool writeNeedsRead(BmsBlock block, const QVector<int> &encodedRegisters)
-{
-    int count = 0;
-    const quint8 *raised = bmsArea.writeFlags(block, &count);
-    QVector<int> flags;
-    for (int flag = 0; flag < count; ++flag) {
-        if (raised[flag])
-            flags << flag;
-    }
-    return writeNeedsRead(block, flags, encodedRegisters);
 }

@@ -22,11 +22,8 @@ const QVector<WriteGroup> &writeGroups();
 // The row for a block's flag, or nullptr.
 const WriteGroup *findWriteGroup(BmsBlock block, int flagIndex);
 
-// True when a write of these flags of the block would send a register that the
+// True when a write of the block's raised flags would send a register that the
 // write path did not encode and that has not been read from the BMS since the
 // port was opened: it would overwrite the BMS with stale or zero values, so the
 // write must wait for a read. Registers are numbered from 0 within the block.
-bool writeNeedsRead(BmsBlock block, const QVector<int> &flags, const QVector<int> &encodedRegisters);
-
-// The same for every raised write flag of the block.
 bool writeNeedsRead(BmsBlock block, const QVector<int> &encodedRegisters);
