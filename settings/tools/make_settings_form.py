@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes settingswindow.ui, the form of the system-settings page.
 
-Run from anywhere: python3 settings/make_settings_form.py
+Run from anywhere: python3 settings/tools/make_settings_form.py
 The generated .ui is what the build uses; this script only keeps the
 repetitive parts (value lists, size limits) in one readable place.
 """
@@ -345,5 +345,5 @@ doc = ('<?xml version="1.0" encoding="UTF-8"?>\n<ui version="4.0">\n<class>Setti
 import xml.dom.minidom  # noqa: E402
 pretty = xml.dom.minidom.parseString(doc.encode("utf-8")).toprettyxml(indent=" ", encoding="UTF-8").decode("utf-8")
 pretty = "\n".join(line for line in pretty.splitlines() if line.strip())
-with open(os.path.join(HERE, "settingswindow.ui"), "w", encoding="utf-8") as out:
+with open(os.path.join(HERE, "..", "settingswindow.ui"), "w", encoding="utf-8") as out:
     out.write(pretty + "\n")
