@@ -16,6 +16,10 @@ extern const char *const applicationStyleSheetPath;
 // error" to the debug output and returns an empty sheet.
 QString loadStyleSheet(const QString &path = QString::fromLatin1(applicationStyleSheetPath));
 
+// Applies the compiled-in style sheet, with line-edit hints painted dimmer
+// than the values.
+void applyApplicationStyle(QApplication &app);
+
 // 11 points on a primary screen of at least 1920 x 1080 pixels, 10 otherwise.
 int applicationFontPointSize(const QSize &screenSize);
 

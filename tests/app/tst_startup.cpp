@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 
 #include <QIcon>
@@ -88,6 +89,19 @@ void TestStartup::everyPageGetsTheApplicationFont()
         QCOMPARE(widget->font().family(), QString::fromUtf8("微软雅黑"));
         QCOMPARE(widget->font().pointSize(), points);
     }
+    // A hint ("Limit 20 words", "Password") is painted visibly dimmer than a value.
+    window->show();
+    int hints = 0;
+    for (QLineEdit *edit : window->findChildren<QLineEdit *>()) {
+        if (edit->placeholderText().isEmpty())
+            continue;
+        ++hints;
+        const QPalette palette = edit->palette();
+        const int text = palette.color(QPalette::Text).lightness();
+        const int hint = palette.color(QPalette::PlaceholderText).lightness();
+        QVERIFY2(hint - text >= 60, qPrintable(edit->objectName()));
+    }
+    QVERIFY(hints >= 8);
     qApp->setStyleSheet(QString());
 }
 
