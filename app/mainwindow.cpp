@@ -207,5 +207,15 @@ void MainWindow::showStatusStrip()
     ui->labelVersion->setText(bmsArea.bmsSoftwareVersionText);
     ui->labelBmsSn->setText(bmsSn);
     ui->labelPackSn->setText(packSn);
+    // Until the pack now at the other end has answered the identity handshake,
+    // what stands there is the pack of before's, greyed.
+    const bool stale = bmsArea.identityStale != 0;
+    for (QLabel *label : {ui->labelVersion, ui->labelBmsSn, ui->labelPackSn}) {
+        if (label->property("stale").toBool() == stale)
+            continue;
+        label->setProperty("stale", stale);
+        label->style()->unpolish(label);
+        label->style()->polish(label);
+    }
     ui->labelDateTime->setText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
 }

@@ -177,6 +177,10 @@ void HomeWindow::closeBmsPort()
         bmsArea.disarmAllWrites();
         logLine(tr("Pending write cancelled"));
     }
+    // Whatever is plugged in next may be another pack.
+    if (wasOpen)
+        bmsArea.forgetReads();
+    sessionSerial = QByteArray();
     forgetOutstanding();
     updateOpenButton();
 }
@@ -205,15 +209,11 @@ void HomeWindow::on_btnOpenCom_clicked()
 
 void HomeWindow::close_serialPort()
 {
-    // The send timer keeps running: requests raised meanwhile time out as usual.
+    // The update page takes the line. Until the home page connects again the
+    // pages see the port closed: a read pressed meanwhile is refused at once
+    // instead of timing out over the download.
     stopConnectCycle();
-    receiveTimer->stop();
-    receiveBuffer.clear();
-    if (serialPort->isOpen()) {
-        serialPort->close();
-        logLine(tr("Port closed"));
-    }
-    forgetOutstanding();
+    closeBmsPort();
     tryConnectShown = true;
     ui->btnConnect->setText(tr("Try connect"));
     updateOpenButton();
@@ -269,21 +269,7 @@ void HomeWindow::connectTick()
         return;
     }
     if (bmsArea.connectConfirmed && connectHandshakeSent && serialPort->isOpen()) {
-        stopConnectCycle();
-        ui->comboBoxBaud->setCurrentIndex(baudIndex);
-        ui->comboBoxComID->setCurrentIndex(comPortIndex);
-        beginLinkSession();
-        tryConnectShown = false;
-        ui->btnConnect->setText(tr("Connect"));
-        logLine(tr("BMS found at %1 baud").arg(currentBaud));
-        updateOpenButton();
-        emit signalFromHomWindowComBaud_activated(baudIndex);
-        emit signalFromHomWindowComID_activated(comPortIndex);
-        // The first live-data poll goes out at once rather than a tick later.
-        if (bmsArea.serialPortOpen && serialPort->isOpen()) {
-            sendTimer->start(bmsArea.sendInterval);
-            sendCmdDataToBms_cmd();
-        }
+        finishConnect();
         return;
     }
     baudIndex = (baudIndex + 1) % 3;
@@ -308,16 +294,41 @@ void HomeWindow::connectTick()
     connectHandshakeSent = true;
 }
 
+void HomeWindow::finishConnect()
+{
+    stopConnectCycle();
+    ui->comboBoxBaud->setCurrentIndex(baudIndex);
+    ui->comboBoxComID->setCurrentIndex(comPortIndex);
+    // The identity that answered the handshake is the new session's pack.
+    const QByteArray serial = bmsArea.identity.field(0, BmsIdentityBlock::Size / 2);
+    beginLinkSession();
+    sessionSerial = serial;
+    bmsArea.identityStale = 0;
+    tryConnectShown = false;
+    ui->btnConnect->setText(tr("Connect"));
+    logLine(tr("BMS found at %1 baud").arg(currentBaud));
+    updateOpenButton();
+    emit signalFromHomWindowComBaud_activated(baudIndex);
+    emit signalFromHomWindowComID_activated(comPortIndex);
+    // The first live-data poll goes out at once rather than a tick later.
+    if (bmsArea.serialPortOpen && serialPort->isOpen()) {
+        sendTimer->start(bmsArea.sendInterval);
+        sendCmdDataToBms_cmd();
+    }
+}
+
 // The port is open for the link: nothing read before counts, the periodic
 // requests start counting afresh and no reply is awaited yet.
 void HomeWindow::beginLinkSession()
 {
     bmsArea.serialPortOpen = 1;
     bmsArea.forgetReads();
+    sessionSerial = QByteArray();
     bmsArea.requestTimeoutCount = 0;
     identityTicks = 0;
     settingsPollTicks = 0;
     ticksWithoutReply = 0;
+    frameSinceReply = false;
     forgetOutstanding();
     readRowTicks.fill(0);
 }
@@ -331,6 +342,7 @@ void HomeWindow::addressChanged()
         return;
     sessionAddress = selectedAddress();
     bmsArea.startLinkSession();
+    sessionSerial = QByteArray();
     forgetOutstanding();
     readRowTicks.fill(0);
     receiveTimer->stop();

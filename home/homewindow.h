@@ -88,6 +88,17 @@ private:
     };
 
     void scanSerialPorts();
+    // The connect cycle found the BMS: the port is the link's and the pages'.
+    void finishConnect();
+    // Five ticks without a reply: what was read may belong to another pack.
+    void linkLost();
+    // Gives up every read, operation and write a page waits for, with one box.
+    void timeOutPageRequests();
+    bool pageRequestWaiting() const;
+    bool isBackgroundOnly(const struct ReadRequest &row) const;
+    bool askedInSession(quint8 command) const;
+    void notePackSerial(const QByteArray &serial);
+    QByteArray writeFrameData(const WriteGroup &group) const;
     bool openBmsPort(int portIndex, int baudIdx);
     void closeBmsPort();              // closes and clears serialPortOpen
     void stopConnectCycle();
@@ -125,6 +136,8 @@ private:
     bool answersOutstanding(quint8 command, const QByteArray &payload) const;
     void storeReply(quint8 command, const QByteArray &payload, bool answered);
     void handleWriteAck(quint8 command, const QByteArray &payload, bool answered);
+    void failWrite(const Outstanding &sent);
+    void lowerAnsweredFlags(const WriteGroup &write, quint32 serial);
     void handleOperationReply(const QByteArray &payload, bool answered);
     void shortReply(quint8 command, const QByteArray &payload);
 
@@ -147,10 +160,12 @@ private:
     int identityTicks = 0;
     int settingsPollTicks = 0;
     int ticksWithoutReply = 0;
+    bool frameSinceReply = false;    // a frame went out since the last reply that answered
     int watchdogTicks = 0;
 
     Outstanding outstanding;
     quint8 sessionAddress = 0;            // BMS address the link session belongs to
+    QByteArray sessionSerial;             // serial number the session's pack gave; null: none yet
     QVector<int> readRowTicks;            // unanswered frames of each read request
     quint8 lastOperation = 0;             // operation byte of the last 0x10 frame
     int lastOperationFlag = -1;           // calibration byte that frame served, or -1

@@ -75,6 +75,7 @@ void HomeWindow::sendRequest(const Outstanding &request, const QByteArray &data)
         bmsArea.requestTimeoutCount = 0;
     }
     outstanding.sentAtMs = linkClockMs();
+    frameSinceReply = true;
     bmsArea.currentBmsAddress = request.address;
     if (serialPort->isOpen())
         serialPort->write(buildBmsFrame(request.address, request.command, data));
@@ -106,18 +107,24 @@ void HomeWindow::sendCmdDataToBms_cmd()
         return;
     }
     ++bmsArea.requestTimeoutCount;
-    if (++ticksWithoutReply >= DisconnectTicks) {
+    // Only a tick after a frame went out counts toward a lost link: a tick
+    // that waits on purpose (copies of a settled write) hears no reply either.
+    if (frameSinceReply)
+        ++ticksWithoutReply;
+    if (ticksWithoutReply >= DisconnectTicks) {
         bmsArea.linkActive = 0;
         bmsArea.linkStateText = tr("BMS disconnect !");
+        if (ticksWithoutReply == DisconnectTicks)
+            linkLost();
     }
     if (drainCopies > 0 && ++drainTicks > TimeoutTicks) {
         // The copies still unanswered are taken as lost.
         drainCopies = 0;
         drainTicks = 0;
     }
-    // The background requests are made only while the BMS answers: on a
-    // silent line they would hold off the requests of the pages.
-    if (!bmsArea.historyReading && !parallelMode() && ticksWithoutReply < DisconnectTicks) {
+    // The background requests are made only while the BMS answers every
+    // request: once one has gone unanswered they would hold off the pages'.
+    if (!parallelMode() && ticksWithoutReply <= 1) {
         if (++identityTicks >= IdentityEveryTicks) {
             identityTicks = 0;
             bmsArea.identityRequest = 1;
@@ -127,16 +134,81 @@ void HomeWindow::sendCmdDataToBms_cmd()
             bmsArea.settingsPollRequest = 1;
         }
     }
-    if (bmsArea.parameterWritePending) {
-        if (bmsArea.writeAttemptCount <= WriteBadCrcLimit) {
-            sendWriteRequest();
+    if (outstanding.kind == Sent::Operation) {
+        // An operation is carried out once per press: it is not sent again
+        // while its reply can still come, and nothing else goes on the line.
+        if (linkClockMs() < outstanding.sentAtMs + ReplyTimeoutMs)
             return;
-        }
-        // Too many damaged replies: the write is given up, not kept waiting.
-        bmsArea.disarmAllWrites();
-        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
+        forgetRequest();
+        logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
+        timeOutPageRequests();
+        return;
+    }
+    if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount <= WriteBadCrcLimit) {
+        sendWriteRequest();
+        return;
     }
     sendReadRequest();
+}
+
+// Five ticks without a reply: the pack at the other end may have changed (a
+// cable moved to the next pack), so nothing read before counts any more. A
+// write on the line goes on with its own time-out.
+void HomeWindow::linkLost()
+{
+    if (!bmsArea.serialPortOpen)
+        return;
+    bmsArea.forgetReads();
+    logLine(tr("No reply from the BMS: what was read before must be read again"));
+}
+
+// Every request a page waits for is given up at once with one box: on a
+// silent line each would otherwise wait out its own time-out behind the other.
+void HomeWindow::timeOutPageRequests()
+{
+    bool tell = false;
+    const QVector<ReadRequest> &rows = readRequests();
+    readRowTicks.resize(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows.at(i).kind != ReadRequest::LivePoll && rows.at(i).pending(bmsArea))
+            tell = rows.at(i).timeOut(bmsArea) || tell;
+        readRowTicks[i] = 0;
+    }
+    if (bmsArea.parameterWritePending) {
+        bmsArea.disarmAllWrites();
+        tell = true;
+    }
+    bmsArea.requestTimeoutCount = 0;
+    // The background requests given up wait a whole period before they are made again.
+    identityTicks = 0;
+    settingsPollTicks = 0;
+    if (tell)
+        showTimeout();
+}
+
+// True while a page waits for a read or an operation: the background
+// requests (identity, settings poll) do not go ahead of it.
+bool HomeWindow::pageRequestWaiting() const
+{
+    for (const ReadRequest &row : readRequests()) {
+        if (row.kind == ReadRequest::Identity || row.kind == ReadRequest::LivePoll || isBackgroundOnly(row))
+            continue;
+        if (row.pending(bmsArea))
+            return true;
+    }
+    return false;
+}
+
+// The settings request raised only by the background poll, not by a page.
+bool HomeWindow::isBackgroundOnly(const ReadRequest &row) const
+{
+    if (row.command != 0x0B || !bmsArea.settingsPollRequest)
+        return false;
+    for (quint8 flag : bmsArea.systemSettingReadFlags) {
+        if (flag)
+            return false;
+    }
+    return true;
 }
 
 void HomeWindow::restartSendtimer()
@@ -161,28 +233,34 @@ void HomeWindow::sendReadRequest()
         return;
     const QVector<ReadRequest> &rows = readRequests();
     readRowTicks.resize(rows.size());
+    const bool pageWaiting = pageRequestWaiting();
     for (int i = 0; i < rows.size(); ++i) {
         const ReadRequest &row = rows.at(i);
         if (!row.pending(bmsArea)) {
             readRowTicks[i] = 0;
             continue;
         }
+        if (pageWaiting && (row.kind == ReadRequest::Identity || isBackgroundOnly(row)))
+            continue;
         // Each request counts its own unanswered frames, so a background
         // request served in between neither hastens nor holds off its time-out.
         if (readRowTicks[i] > TimeoutTicks) {
             readRowTicks[i] = 0;
-            const bool tell = row.timeOut(bmsArea);
-            bmsArea.requestTimeoutCount = 0;
             if (outstanding.readRow == i)
                 forgetRequest();
-            // A background request given up waits a whole period before it is made again.
-            if (row.kind == ReadRequest::Identity)
-                identityTicks = 0;
-            else if (row.command == 0x0B)
-                settingsPollTicks = 0;
-            if (tell) {
+            const bool pageRequest = row.kind != ReadRequest::Identity && !isBackgroundOnly(row);
+            if (pageRequest) {
+                // The requests waiting behind it time out with it, one box for all.
                 logLine(tr("No reply to command 0x%1").arg(hexByte(row.command)));
-                showTimeout();
+                timeOutPageRequests();
+            } else {
+                row.timeOut(bmsArea);
+                bmsArea.requestTimeoutCount = 0;
+                // A background request given up waits a whole period before it is made again.
+                if (row.kind == ReadRequest::Identity)
+                    identityTicks = 0;
+                else
+                    settingsPollTicks = 0;
             }
             if (!row.sendOnTimeout)
                 continue;
@@ -275,37 +353,32 @@ void HomeWindow::sendWriteRequest()
     if (outstanding.kind == Sent::Write) {
         const WriteGroup *group = outstanding.write;
         if (a.writeArmed[group->block] && a.writeConfirmed(group->block, group->flagIndex)
-            && a.confirmedSerial[group->block][group->flagIndex] == outstanding.writeSerial
-            && a.requestTimeoutCount <= TimeoutTicks) {
+            && a.confirmedSerial[group->block][group->flagIndex] == outstanding.writeSerial) {
+            // A write counts its own frames: what earlier requests left in the
+            // tick count never times it out before it was sent.
+            if (outstanding.copies > TimeoutTicks) {
+                forgetRequest();
+                logLine(tr("No reply to the write"));
+                timeOutPageRequests();
+                return;
+            }
             // The same range again, until it is answered or times out.
-            const QByteArray &image = a.confirmedImage[group->block][group->flagIndex];
             Outstanding again = outstanding;
-            sendRequest(again, registerRangeData(group->start, group->count)
-                                   + image.mid(2 * group->start, 2 * group->count));
+            sendRequest(again, writeFrameData(*group));
             return;
         }
-        if (a.requestTimeoutCount <= TimeoutTicks) {
-            // The range was confirmed anew or given up while its frame was on
-            // the line: answers to that frame may still come, and must not be
-            // taken for the next range.
-            drainCopies = outstanding.copies;
-            drainTicks = 0;
-            drainSinceMs = linkClockMs();
-            drainCommand = outstanding.command;
-            outstanding = Outstanding();
-        }
+        // The range was confirmed anew or given up while its frame was on
+        // the line: answers to that frame may still come, and must not be
+        // taken for the next range.
+        drainCopies = outstanding.copies;
+        drainTicks = 0;
+        drainSinceMs = linkClockMs();
+        drainCommand = outstanding.command;
+        outstanding = Outstanding();
     }
     if (drainCopies > 0) {
         // Waiting is not a time-out of the next range.
         a.requestTimeoutCount = 0;
-        return;
-    }
-    if (a.requestTimeoutCount > TimeoutTicks) {
-        a.disarmAllWrites();
-        a.requestTimeoutCount = 0;
-        forgetRequest();
-        logLine(tr("No reply to the write"));
-        showTimeout();
         return;
     }
     for (const WriteGroup &group : writeGroups()) {
@@ -325,10 +398,58 @@ void HomeWindow::sendWriteRequest()
         request.replySize = 1;
         request.write = &group;
         request.writeSerial = a.confirmedSerial[group.block][group.flagIndex];
-        sendRequest(request, registerRangeData(group.start, group.count) + image.mid(first, size));
+        // Damaged replies count against this write alone.
+        a.writeAttemptCount = 0;
+        sendRequest(request, writeFrameData(group));
         return;
     }
     a.disarmAllWrites();
+}
+
+// The frame data of a write range: the range and its registers as confirmed.
+// The BMS clock is set to the PC's time of sending, not of the press, so a
+// frame that waited behind a reading does not set the clock back.
+QByteArray HomeWindow::writeFrameData(const WriteGroup &group) const
+{
+    QByteArray image = bmsArea.confirmedImage[group.block][group.flagIndex];
+    const int clockRegister = BmsUserSettingRecord::ClockOffset / 2;
+    if (group.block == BlockUserSetting && group.start <= clockRegister
+        && group.start + group.count >= clockRegister + 3) {
+        const QByteArray clock = bmsClockBytes(bmsPcClock()());
+        if (!clock.isEmpty())
+            image.replace(BmsUserSettingRecord::ClockOffset, clock.size(), clock);
+    }
+    return registerRangeData(group.start, group.count) + image.mid(2 * group.start, 2 * group.count);
+}
+
+// The write on the line failed (refused, or its replies damaged again and
+// again): the flags of the range it answers are lowered, with a box; the
+// other confirmed writes still go out and report their own result.
+void HomeWindow::failWrite(const Outstanding &sent)
+{
+    BmsDataArea &a = bmsArea;
+    const WriteGroup *write = sent.write;
+    lowerAnsweredFlags(*write, sent.writeSerial);
+    a.writeAttemptCount = 0;
+    a.updateWritePending();
+    openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
+}
+
+// Lowers the flag of the range sent and, for a whole record, every flag that
+// range carried (those confirmed up to its own confirmation).
+void HomeWindow::lowerAnsweredFlags(const WriteGroup &write, quint32 serial)
+{
+    BmsDataArea &a = bmsArea;
+    if (write.wholeRecord) {
+        int count = 0;
+        a.writeFlags(write.block, &count);
+        for (int i = 0; i < count; ++i) {
+            const quint32 confirmed = a.confirmedSerial[write.block][i];
+            if (confirmed != 0 && confirmed <= serial)
+                a.lowerWriteFlag(write.block, i);
+        }
+    }
+    a.lowerWriteFlag(write.block, write.flagIndex);
 }
 
 // ---- receiving ----------------------------------------------------------------------------
@@ -364,8 +485,11 @@ void HomeWindow::handleReply(const BmsReply &reply)
 
     if (!reply.ok()) {
         // A damaged reply answers nothing: the request goes on counting toward
-        // its time-out as if the line were silent.
-        ++bmsArea.writeAttemptCount;
+        // its time-out as if the line were silent. Only a write on the line
+        // counts it against itself.
+        const bool writeOnLine = outstanding.kind == Sent::Write;
+        if (writeOnLine)
+            ++bmsArea.writeAttemptCount;
         bmsArea.linkActive = 0;
         bmsArea.linkStateText = tr("BMS disconnect !");
         bmsArea.sendInterval = 500;
@@ -375,10 +499,14 @@ void HomeWindow::handleReply(const BmsReply &reply)
             logLine(tr("Bad CRC in the reply to command 0x%1").arg(hexByte(reply.command)));
         else
             logLine(tr("Incomplete reply to command 0x%1").arg(hexByte(reply.command)));
-        if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
-            bmsArea.disarmAllWrites();
+        if (writeOnLine && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
+            const Outstanding sent = outstanding;
+            // Its other copies may still be answered; the next range waits for them.
             forgetRequest();
-            openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
+            drainCopies = sent.copies;
+            drainSinceMs = linkClockMs();
+            drainCommand = sent.command;
+            failWrite(sent);
         }
         return;
     }
@@ -395,6 +523,7 @@ void HomeWindow::handleReply(const BmsReply &reply)
     const bool answered = history ? historyOnLine.copies > 0 : answersOutstanding(reply.command, reply.payload);
     if (answered) {
         ticksWithoutReply = 0;
+        frameSinceReply = false;
         bmsArea.requestTimeoutCount = 0;
         bmsArea.sendInterval = currentBaud == 9600 ? 700 : 500;
         bmsArea.linkActive = 1;
@@ -407,6 +536,9 @@ void HomeWindow::handleReply(const BmsReply &reply)
         handleHistoryReply(reply.payload);
     else
         storeReply(reply.command, reply.payload, answered);
+    // The port is the pages' as soon as the link says connected.
+    if (answered && connectCycleRunning && connectHandshakeSent && serialPort->isOpen())
+        finishConnect();
     // What was on the line is answered: a history request that waited for it goes now.
     if (answered && historyHoldTimer && historyHoldTimer->isActive()) {
         historyHoldTimer->stop();
@@ -432,6 +564,39 @@ bool HomeWindow::answersOutstanding(quint8 command, const QByteArray &payload) c
     }
 }
 
+// True when a block read of this command went out in this session and is
+// still unanswered: a reply that comes after another request was sent
+// meanwhile still answers it.
+bool HomeWindow::askedInSession(quint8 command) const
+{
+    const QVector<ReadRequest> &rows = readRequests();
+    for (int i = 0; i < rows.size() && i < readRowTicks.size(); ++i) {
+        if (rows.at(i).kind == ReadRequest::BlockRead && rows.at(i).command == command && readRowTicks.at(i) > 0)
+            return true;
+    }
+    return false;
+}
+
+// A serial number other than the one this session's pack gave means a cable
+// moved to another pack: nothing read from the first counts, and a write
+// confirmed for it is not sent to the other.
+void HomeWindow::notePackSerial(const QByteArray &serial)
+{
+    if (sessionSerial.isNull() || sessionSerial == serial) {
+        sessionSerial = serial;
+        return;
+    }
+    sessionSerial = serial;
+    const bool hadWrite = bmsArea.parameterWritePending;
+    bmsArea.startLinkSession();
+    logLine(tr("Another BMS answers (serial %1): nothing of the previous pack is kept")
+                .arg(decodeBmsText(serial.constData(), serial.size())));
+    if (hadWrite) {
+        logLine(tr("Pending write cancelled"));
+        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
+    }
+}
+
 void HomeWindow::shortReply(quint8 command, const QByteArray &payload)
 {
     logLine(tr("Reply to command 0x%1 too short (%2 bytes), ignored")
@@ -442,6 +607,8 @@ void HomeWindow::shortReply(quint8 command, const QByteArray &payload)
 void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answered)
 {
     const Outstanding request = outstanding;
+    // A block counts as read only when a request of this session asked for it.
+    const bool asked = answered || askedInSession(command);
     if (answered && request.kind != Sent::Write)
         outstanding = Outstanding();
     const ReadRequest *row = request.readRow >= 0 ? &readRequests().at(request.readRow) : nullptr;
@@ -461,20 +628,28 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
     case 0x02:
         if (!a.setProtectionParams(payload))
             shortReply(command, payload);
+        else if (!asked)
+            a.unmarkBlockRead(BlockPrimaryProtection);
         return;
     case 0x04:
         if (!a.setSecondaryProtectionParams(payload))
             shortReply(command, payload);
+        else if (!asked)
+            a.unmarkBlockRead(BlockSecondaryProtection);
         return;
     case 0x06:
         if (!a.setWifiMqttParams(payload))
             shortReply(command, payload);
+        else if (!asked)
+            a.unmarkBlockRead(BlockWifiMqtt);
         return;
     case 0x0B:
         if (payload.size() < BmsSystemSettingRecord::Size)
             return shortReply(command, payload);
         showSwitchStates(payload);
         a.setSystemSettingParams(payload);
+        if (!asked)
+            a.unmarkBlockRead(BlockSystemSetting);
         if (a.settingsPollRequest) {
             a.settingsPollRequest = 0;
             if (!connectCycleRunning && a.serialPortOpen)
@@ -486,22 +661,32 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
         // a full-size reply is the user-setting record whatever was asked last.
         if (payload.size() == BmsIdentityBlock::Size && request.kind == Sent::Identity) {
             a.setIdentityBlock(payload);
+            notePackSerial(a.identity.field(0, BmsIdentityBlock::Size / 2));
             a.bmsSnText = a.identity.bmsSerialNumber();
             a.packSnText = a.identity.packSerialNumber();
+            a.identityStale = 0;
             if (!connectCycleRunning && a.serialPortOpen)
                 sendReadRequest();
             return;
         }
         if (payload.size() < BmsUserSettingRecord::Size)
             return shortReply(command, payload);
+        // Checked before the record is stored, so that a record naming another
+        // pack is stored in the new pack's session.
+        notePackSerial(payload.mid(48, BmsIdentityBlock::Size / 2));
         a.setUserSettingParams(payload);
+        if (!asked)
+            a.unmarkBlockRead(BlockUserSetting);
         a.userSettingMirror.assign(payload);
         a.bmsSnText = a.userSettingMirror.bmsSerialNumber();
         a.packSnText = a.userSettingMirror.packSerialNumber();
+        a.identityStale = 0;
         return;
     case 0x1D:
         if (!a.setCalibrationParams(payload))
             shortReply(command, payload);
+        else if (!asked)
+            a.unmarkBlockRead(BlockCalibration);
         return;
     case 0x10:
         handleOperationReply(payload, answered);
@@ -549,10 +734,14 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
     const WriteGroup *write = sent.write;
     BmsDataArea &a = bmsArea;
     if (payload.size() != 1 || static_cast<quint8>(payload.at(0)) != 1) {
-        // The flags stay raised; the next confirmed write sends them again.
-        a.disarmAllWrites();
         logLine(tr("The BMS refused the write of %1").arg(QString::fromLatin1(write->name)));
-        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
+        if (a.confirmedSerial[write->block][write->flagIndex] != sent.writeSerial) {
+            // Confirmed anew while the refused frame was on the line: the newer values go next.
+            openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
+            a.updateWritePending();
+            return;
+        }
+        failWrite(sent);
         return;
     }
     if (a.confirmedSerial[write->block][write->flagIndex] != sent.writeSerial) {
@@ -560,17 +749,7 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
         a.updateWritePending();
         return;
     }
-    if (write->wholeRecord) {
-        // The whole record carried every range confirmed up to its own confirmation.
-        int count = 0;
-        a.writeFlags(write->block, &count);
-        for (int i = 0; i < count; ++i) {
-            const quint32 serial = a.confirmedSerial[write->block][i];
-            if (serial != 0 && serial <= sent.writeSerial)
-                a.lowerWriteFlag(write->block, i);
-        }
-    }
-    a.lowerWriteFlag(write->block, write->flagIndex);
+    lowerAnsweredFlags(*write, sent.writeSerial);
     a.updateWritePending();
     openSelfClosingBox(tr("Parameter written successfully !"), 1000, tr("info"));
 }

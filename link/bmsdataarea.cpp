@@ -1,21 +1,14 @@
 #include "bmsdataarea.h"
 
-#include <QRegularExpression>
-
 BmsDataArea bmsArea;
 
-// What "\s* +$" matches at the end goes first, then every NUL, so blanks that
-// stand before the zero fill stay.
-QString decodeBmsText(const char *data, int width)
+namespace {
+void markBlockRead(BmsDataArea &area, BmsBlock block)
 {
-    QString text = QString::fromUtf8(data, width);
-    static const QRegularExpression trailingBlanks(QStringLiteral("\\s* +$"));
-    text.remove(trailingBlanks);
-    text.remove(QChar(0));
-    return text;
+    area.blockReadSinceOpen[block] = 1;
+    area.blockSession[block] = area.readSession + 1;
 }
 
-namespace {
 template <typename Record>
 bool store(Record &record, quint8 &ready, const QByteArray &payload)
 {
@@ -35,7 +28,7 @@ bool BmsDataArea::setProtectionParams(const QByteArray &payload)
 {
     if (!store(primaryProtection, primaryReadDone, payload))
         return false;
-    blockReadSinceOpen[BlockPrimaryProtection] = 1;
+    markBlockRead(*this, BlockPrimaryProtection);
     return true;
 }
 
@@ -43,7 +36,7 @@ bool BmsDataArea::setSecondaryProtectionParams(const QByteArray &payload)
 {
     if (!store(secondaryProtection, secondaryReadDone, payload))
         return false;
-    blockReadSinceOpen[BlockSecondaryProtection] = 1;
+    markBlockRead(*this, BlockSecondaryProtection);
     return true;
 }
 
@@ -51,7 +44,7 @@ bool BmsDataArea::setSystemSettingParams(const QByteArray &payload)
 {
     if (!store(systemSetting, systemSettingReady, payload))
         return false;
-    blockReadSinceOpen[BlockSystemSetting] = 1;
+    markBlockRead(*this, BlockSystemSetting);
     return true;
 }
 
@@ -59,7 +52,7 @@ bool BmsDataArea::setUserSettingParams(const QByteArray &payload)
 {
     if (!store(userSetting, userSettingReady, payload))
         return false;
-    blockReadSinceOpen[BlockUserSetting] = 1;
+    markBlockRead(*this, BlockUserSetting);
     return true;
 }
 
@@ -67,7 +60,7 @@ bool BmsDataArea::setCalibrationParams(const QByteArray &payload)
 {
     if (!store(calibration, calibrationReady, payload))
         return false;
-    blockReadSinceOpen[BlockCalibration] = 1;
+    markBlockRead(*this, BlockCalibration);
     return true;
 }
 
@@ -75,7 +68,7 @@ bool BmsDataArea::setWifiMqttParams(const QByteArray &payload)
 {
     if (!store(wifiMqtt, wifiMqttReady, payload))
         return false;
-    blockReadSinceOpen[BlockWifiMqtt] = 1;
+    markBlockRead(*this, BlockWifiMqtt);
     return true;
 }
 
@@ -198,12 +191,22 @@ QByteArray BmsDataArea::recordBytes(BmsBlock block) const
 
 void BmsDataArea::armWrite(BmsBlock block)
 {
+    int count = 0;
+    writeFlags(block, &count);
+    QList<int> all;
+    for (int i = 0; i < count; ++i)
+        all << i;
+    armWrite(block, all);
+}
+
+void BmsDataArea::armWrite(BmsBlock block, const QList<int> &flagIndexes)
+{
     writeImage[block] = recordBytes(block);
     int count = 0;
     const quint8 *flags = writeFlags(block, &count);
     const quint32 serial = ++confirmationCount;
-    for (int i = 0; i < count; ++i) {
-        if (!flags[i])
+    for (int i : flagIndexes) {
+        if (i < 0 || i >= count || !flags[i])
             continue;
         confirmedImage[block][i] = writeImage[block];
         confirmedSerial[block][i] = serial;
@@ -259,6 +262,26 @@ void BmsDataArea::forgetReads()
     for (int b = 0; b < BlockCount; ++b)
         blockReadSinceOpen[b] = 0;
     ++readSession;
+    identityStale = 1;
+    // A record stored but not yet shown belongs to the pack of before: a read
+    // still waiting for it asks the pack now at the other end again.
+    primaryReadDone = 0;
+    secondaryReadDone = 0;
+    systemSettingReady = 0;
+    userSettingReady = 0;
+    calibrationReady = 0;
+    wifiMqttReady = 0;
+}
+
+void BmsDataArea::unmarkBlockRead(BmsBlock block)
+{
+    blockReadSinceOpen[block] = 0;
+    blockSession[block] = 0;
+}
+
+bool BmsDataArea::blockReadInSession(BmsBlock block) const
+{
+    return blockSession[block] != 0 && blockSession[block] == readSession + 1;
 }
 
 void BmsDataArea::startLinkSession()
@@ -270,4 +293,24 @@ void BmsDataArea::startLinkSession()
 void BmsDataArea::reset()
 {
     bmsArea = BmsDataArea();
+}
+
+std::function<QDateTime()> &bmsPcClock()
+{
+    static std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+    return clock;
+}
+
+QByteArray bmsClockBytes(const QDateTime &now)
+{
+    const int year = now.date().year() - 2000;
+    // The BMS keeps the year in one byte counted from 2000.
+    if (!now.isValid() || year < 0 || year > 255)
+        return QByteArray();
+    const int parts[] = {year, now.date().month(), now.date().day(), now.time().hour(), now.time().minute(),
+                         now.time().second()};
+    QByteArray bytes;
+    for (int part : parts)
+        bytes.append(static_cast<char>(part));
+    return bytes;
 }

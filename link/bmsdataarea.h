@@ -3,8 +3,12 @@
 #include "bmsrecords.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
+
+#include <functional>
 
 // The parameter blocks that can be read and written as a whole.
 enum BmsBlock : int {
@@ -35,6 +39,10 @@ struct BmsDataArea
     QString bmsSnText;
     QString packSnText;
     QString bmsSoftwareVersionText;
+    // Set when the pack at the other end may have changed: the texts above
+    // belong to the pack of before until the new one answers the identity
+    // handshake (the status strip shows them greyed).
+    quint8 identityStale = 0;
 
     // --- Cross-page requests ----------------------------------------------
     quint8 languageChangeRequest = 0;
@@ -128,6 +136,11 @@ struct BmsDataArea
     // --- Write safety -------------------------------------------------------------------
     // Set when a block's reply was stored since the port was last opened.
     quint8 blockReadSinceOpen[BlockCount] = {};
+    // The read session (readSession + 1) in which the block's record was
+    // stored from a reply to a request of ours; 0 when the record holds a
+    // reply nobody asked for. A page counts what it shows as read only when
+    // this is the current session.
+    quint32 blockSession[BlockCount] = {};
     // Raised each time the reads are forgotten (port opened or closed, another
     // pack): what a page showed before then belongs to an earlier session.
     quint32 readSession = 0;
@@ -169,6 +182,9 @@ struct BmsDataArea
     // flag of the block (each keeps the image of its own confirmation), arms
     // the block's write and sets parameterWritePending.
     void armWrite(BmsBlock block);
+    // The same for the given flags only (those a press raised): a flag
+    // confirmed by an earlier press keeps the values of its own confirmation.
+    void armWrite(BmsBlock block, const QList<int> &flagIndexes);
     // True when the flag is raised and confirmed, so the link may send it.
     bool writeConfirmed(BmsBlock block, int flagIndex) const;
     // Lowers a flag and drops its confirmation.
@@ -182,8 +198,14 @@ struct BmsDataArea
     // The record bytes of a block as currently stored.
     QByteArray recordBytes(BmsBlock block) const;
 
-    // Clears the read marks, when the port is (re)opened.
+    // Clears the read marks, when the port is (re)opened or the pack at the
+    // other end may have changed.
     void forgetReads();
+    // The block's record was stored from a reply that nobody asked for in this
+    // session: what it holds does not count as read.
+    void unmarkBlockRead(BmsBlock block);
+    // True when the block's record answered a request of the current session.
+    bool blockReadInSession(BmsBlock block) const;
     // A new link session (port opened, other BMS address, connect cycle):
     // nothing read before counts and no confirmed write carries over.
     void startLinkSession();
@@ -194,3 +216,9 @@ struct BmsDataArea
 
 // The one instance.
 extern BmsDataArea bmsArea;
+
+// The PC clock the BMS clock is set from; tests replace it.
+std::function<QDateTime()> &bmsPcClock();
+// The BMS clock bytes for a time (year - 2000, month, day, hour, minute,
+// second); empty when the BMS cannot hold that year.
+QByteArray bmsClockBytes(const QDateTime &now);

@@ -77,6 +77,8 @@ struct BmsHistoryRecord : RegisterImage<104>
 // User settings, commands 0x17 / 0x18 (88 registers).
 struct BmsUserSettingRecord : RegisterImage<176>
 {
+    // The BMS clock: year - 2000, month, day, hour, minute, second.
+    static constexpr int ClockOffset = 42;
 };
 
 // The home page's copy of the last full user-setting reply.

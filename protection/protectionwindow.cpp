@@ -370,9 +370,16 @@ void ProtectionWindow::writeProtectionParameters()
         secondary.setU16(AfeModelOffset, static_cast<quint16>(afeModel));
     bmsArea.primaryProtection = primary;
     bmsArea.secondaryProtection = secondary;
+    // Only what this press confirmed is armed: a group confirmed by an earlier
+    // press keeps the values of its own confirmation.
     for (BmsBlock block : {BlockPrimaryProtection, BlockSecondaryProtection}) {
-        if (bmsArea.anyWriteFlag(block))
-            bmsArea.armWrite(block);
+        QList<int> confirmed;
+        for (const auto &flag : qAsConst(pressFlags)) {
+            if (flag.first == block)
+                confirmed << flag.second;
+        }
+        if (!confirmed.isEmpty())
+            bmsArea.armWrite(block, confirmed);
     }
 }
 

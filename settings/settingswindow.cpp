@@ -536,7 +536,8 @@ void SettingsWindow::writeSystemSettingParameters()
     }
 
     bmsArea.systemSetting = encoded;
-    bmsArea.armWrite(BlockSystemSetting);
+    // A group confirmed by an earlier press keeps the values of its own confirmation.
+    bmsArea.armWrite(BlockSystemSetting, pressFlags);
 }
 
 // ---- Language ----------------------------------------------------------------

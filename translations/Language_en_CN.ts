@@ -472,6 +472,14 @@
         <translation>BMS address %1: nothing of the previous pack is kept</translation>
     </message>
     <message>
+        <source>No reply from the BMS: what was read before must be read again</source>
+        <translation>No reply from the BMS: what was read before must be read again</translation>
+    </message>
+    <message>
+        <source>Another BMS answers (serial %1): nothing of the previous pack is kept</source>
+        <translation>Another BMS answers (serial %1): nothing of the previous pack is kept</translation>
+    </message>
+    <message>
         <source>info</source>
         <translation>info</translation>
     </message>

@@ -472,6 +472,14 @@
         <translation>Адрес BMS %1: данные прежнего блока сброшены</translation>
     </message>
     <message>
+        <source>No reply from the BMS: what was read before must be read again</source>
+        <translation>BMS не отвечает: прочитанные ранее параметры нужно прочитать заново</translation>
+    </message>
+    <message>
+        <source>Another BMS answers (serial %1): nothing of the previous pack is kept</source>
+        <translation>Отвечает другая BMS (серийный номер %1): данные прежнего блока сброшены</translation>
+    </message>
+    <message>
         <source>info</source>
         <translation>Информация</translation>
     </message>

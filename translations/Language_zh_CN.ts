@@ -472,6 +472,14 @@
         <translation>BMS 地址 %1：不保留上一电池包的任何数据</translation>
     </message>
     <message>
+        <source>No reply from the BMS: what was read before must be read again</source>
+        <translation>BMS 无应答：之前读取的参数需要重新读取</translation>
+    </message>
+    <message>
+        <source>Another BMS answers (serial %1): nothing of the previous pack is kept</source>
+        <translation>另一个 BMS 应答（序列号 %1）：不保留上一电池包的任何数据</translation>
+    </message>
+    <message>
         <source>info</source>
         <translation>提示</translation>
     </message>

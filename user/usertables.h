@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bmsrecords.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -71,7 +73,7 @@ constexpr int HardwareVersionOffset = 18;
 constexpr int SoftwareVersionOffset = 26;
 constexpr int ProtocolVersionOffset = 34;
 constexpr int VersionWidth = 8;
-constexpr int RtcOffset = 42;   // year - 2000, month, day, hour, minute, second
+constexpr int RtcOffset = BmsUserSettingRecord::ClockOffset;
 
 // The seven texts of BmsWifiMqttRecord, in record order.
 const QVector<TextField> &wifiTextFields();

@@ -52,9 +52,9 @@ ParsedValue parseCalibrationValue(const CalibrationRow &row, const QString &text
 UserWindow::UserWindow(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::UserWindow)
-    , pcClock([] { return QDateTime::currentDateTime(); })
 {
     ui->setupUi(this);
+    bmsPcClock() = [] { return QDateTime::currentDateTime(); };
 
     userPollTimer = new QTimer;
     wifiPollTimer = new QTimer;
@@ -111,7 +111,8 @@ UserWindow::~UserWindow()
 
 void UserWindow::setPcClock(std::function<QDateTime()> clock)
 {
-    pcClock = std::move(clock);
+    // The link takes the clock again when it builds the frame.
+    bmsPcClock() = std::move(clock);
 }
 
 // ---- Guard, reads and commands ------------------------------------------------
@@ -270,6 +271,8 @@ void UserWindow::updateUserSettingParmeters()
         markShown(ShownProduction);
         bmsArea.packSnText = ui->lineEditPack_SN->text();
         bmsArea.bmsSnText = ui->lineEditBMS_SN->text();
+        if (bmsArea.blockReadInSession(BlockUserSetting))
+            bmsArea.identityStale = 0;
         flags[UserReadProduction] = 0;
         filled = true;
     }
@@ -396,7 +399,7 @@ void UserWindow::armPressedWrite()
     quint8 *flags = bmsArea.writeFlags(pressedBlock, &count);
     for (int flag : qAsConst(pressedGroups))
         flags[flag] = 1;
-    bmsArea.armWrite(pressedBlock);
+    bmsArea.armWrite(pressedBlock, pressedGroups);
 }
 
 // A press answered No or refused lowers only the bytes it raised: a write
@@ -477,17 +480,15 @@ bool UserWindow::encodeUserGroup(int writeFlag, BmsUserSettingRecord &record, in
         }
         break;
     case UserWriteRtc: {
-        const QDateTime now = pcClock();
-        const int year = now.date().year() - 2000;
-        // The BMS keeps the year in one byte counted from 2000.
-        if (!now.isValid() || year < 0 || year > 255) {
+        // The link puts the time of sending in the frame; the time of the
+        // press stands in the record until then.
+        const QByteArray clock = bmsClockBytes(bmsPcClock()());
+        if (clock.isEmpty()) {
             ++*refused;
             break;
         }
-        const int parts[] = {year, now.date().month(), now.date().day(), now.time().hour(), now.time().minute(),
-                             now.time().second()};
-        for (int i = 0; i < 6; ++i)
-            record.setU8(RtcOffset + i, static_cast<quint8>(parts[i]));
+        for (int i = 0; i < clock.size(); ++i)
+            record.setU8(RtcOffset + i, static_cast<quint8>(clock.at(i)));
         break;
     }
     default:
@@ -571,6 +572,7 @@ void UserWindow::requestCalibration(int flag)
         portOpenOrRefuse();
         return;
     }
+    calibrationRaisedByPress = !bmsArea.calibrationCommandFlags[flag];
     bmsArea.calibrationCommandFlags[flag] = 1;
     bmsArea.writeAttemptCount = 0;
     pressedCalibration = flag;
@@ -647,7 +649,10 @@ void UserWindow::writeCalibrationParameters()
         const ParsedValue parsed =
             parseCalibrationValue(row, findChild<QLineEdit *>(QLatin1String(row.lineEditName))->text());
         if (!parsed.ok) {
-            bmsArea.calibrationCommandFlags[pressedCalibration] = 0;
+            // A calibration of this row asked for before with a good value
+            // still goes out with that value.
+            if (calibrationRaisedByPress)
+                bmsArea.calibrationCommandFlags[pressedCalibration] = 0;
             openInfoBox(this, tr(" Parameter error, please check the parameters !"), tr("Warning!"));
             return;
         }
@@ -751,12 +756,26 @@ void UserWindow::writeWifiParameters()
 // BMS address changed) does not.
 void UserWindow::markShown(ShownGroup group)
 {
-    shownInSession[group] = bmsArea.readSession + 1;
+    // The session of the reply shown, not of the fill: a reply stored before
+    // the pack changed belongs to the pack of before.
+    shownInSession[group] = bmsArea.blockSession[shownBlock(group)];
 }
 
 bool UserWindow::groupShown(ShownGroup group)
 {
-    return shownInSession[group] == bmsArea.readSession + 1;
+    return shownInSession[group] != 0 && shownInSession[group] == bmsArea.readSession + 1;
+}
+
+BmsBlock UserWindow::shownBlock(ShownGroup group)
+{
+    switch (group) {
+    case ShownLineLoss:
+        return BlockCalibration;
+    case ShownWifi:
+        return BlockWifiMqtt;
+    default:
+        return BlockUserSetting;
+    }
 }
 
 void UserWindow::showText(QLineEdit *edit, const QString &text, const QByteArray &bytes)

@@ -119,6 +119,7 @@ private:
     void setProductionLocked(bool locked);
     void markShown(ShownGroup group);
     bool groupShown(ShownGroup group);
+    static BmsBlock shownBlock(ShownGroup group);
     void showText(QLineEdit *edit, const QString &text, const QByteArray &bytes);
     QByteArray textToWrite(const QLineEdit *edit, int width) const;
 
@@ -127,7 +128,6 @@ private:
     QTimer *wifiPollTimer = nullptr;
     QTimer *versionPollTimer = nullptr;
     PageTranslator translator;
-    std::function<QDateTime()> pcClock;
     // The block and write bytes of the press being handled, and those it raised.
     BmsBlock pressedBlock = BlockUserSetting;
     QList<int> pressedGroups;
@@ -138,6 +138,8 @@ private:
     QHash<const QLineEdit *, ReadText> readTexts;
     // The calibration byte of the press being handled, or -1 for the line-loss Write.
     int pressedCalibration = -1;
+    // The calibration byte was lowered before the press being handled.
+    bool calibrationRaisedByPress = false;
     // A write confirmation is open.
     bool confirming = false;
 };

@@ -517,6 +517,15 @@ void TestMainWindow::statusStripShowsLinkAndIdentity()
     QTRY_COMPARE(packSn->text(), QString("PACK-77"));
     QTRY_COMPARE(child<QLabel>("labelVersion")->text(), QString("V1.2.3"));
     QTRY_COMPARE(child<QLabel>("labelLinkState")->text(), QString("BMS disconnect !"));
+    QVERIFY(!bmsSn->property("stale").toBool());
+
+    // Another pack chosen: what stands there is the pack of before's, greyed
+    // until the new one has told its identity.
+    child<QComboBox>("comboBoxAddress")->setCurrentIndex(1);
+    for (const char *name : {"labelBmsSn", "labelPackSn", "labelVersion"})
+        QTRY_VERIFY2(child<QLabel>(name)->property("stale").toBool(), name);
+    bmsArea.identityStale = 0;
+    QTRY_VERIFY(!packSn->property("stale").toBool());
 }
 
 void TestMainWindow::activityBarRunsWhileLinkActive()

@@ -140,6 +140,7 @@ private slots:
     void writesWaitForTheirGroupsRead();
     void textsTravelAsUtf8_data() { lineRows(); }
     void textsTravelAsUtf8();
+    void silentBmsTimesOutOnce_data() { lineRows(); }
     void silentBmsTimesOutOnce();
 
 private:
@@ -414,21 +415,37 @@ void TestUserWindow::calibrationOperations()
         const char *text;
         const char *button;
         const char *frame;   // the 0x10 data: 00, operation, parameter low and high byte
+        const char *second;  // pressed again at once with this text, refused (nullptr: no)
+        int delay;           // the BMS takes this long for the operation
     } cases[] = {
-        {"lineEditZeroCurrent", "abc", "btnZeroCurrentCalibration", "00000000"},
-        {"lineEditZeroCurrent", "", "btnResetCalibration_zero", "0000ffff"},
-        {"lineEditDischargingCurrentCalibration", "-1.5", "btnDischargingCurrentCalibration", "00016aff"},
-        {"lineEditChargingCurrentCalibration", "0.29", "btnChargingCurrentCalibration", "00021d00"},
-        {"lineEditChargingCurrentCalibration", "", "btnResetCalibration_charging_current", "00020000"},
-        {"lineEditCellReferenceVolt", "3300", "btnCellReferenceVoltCalibration", "0004e40c"},
-        {"lineEditPackReferenceVolt", "52.1", "btnPackReferenceVoltCalibration", "00055a14"},
-        {"lineEditPackReferenceVolt", "", "btnResetCalibration_Pack", "00050000"},
+        {"lineEditZeroCurrent", "abc", "btnZeroCurrentCalibration", "00000000", nullptr, 0},
+        {"lineEditZeroCurrent", "", "btnResetCalibration_zero", "0000ffff", nullptr, 0},
+        {"lineEditDischargingCurrentCalibration", "-1.5", "btnDischargingCurrentCalibration", "00016aff", nullptr, 0},
+        {"lineEditDischargingCurrentCalibration", "10.00", "btnDischargingCurrentCalibration", "0001e803", "abc", 0},
+        {"lineEditChargingCurrentCalibration", "0.29", "btnChargingCurrentCalibration", "00021d00", "", 0},
+        {"lineEditChargingCurrentCalibration", "", "btnResetCalibration_charging_current", "00020000", nullptr, 0},
+        {"lineEditCellReferenceVolt", "3300", "btnCellReferenceVoltCalibration", "0004e40c", nullptr, 1200},
+        {"lineEditPackReferenceVolt", "52.1", "btnPackReferenceVoltCalibration", "00055a14", nullptr, 0},
+        {"lineEditPackReferenceVolt", "", "btnResetCalibration_Pack", "00050000", nullptr, 1200},
     };
     for (const auto &c : cases) {
+        fixture->bms().setReplyDelay(c.delay);
         edit(c.lineEdit)->setText(c.text);
-        QVERIFY2(clickFor(c.button, "Operation successful !"), c.button);
+        boxes->clear();
+        fixture->bms().clearRequests();
+        click(c.button);
+        if (c.second) {
+            edit(c.lineEdit)->setText(c.second);
+            click(c.button);
+            QVERIFY2(boxes->waitFor(Refused, Wait), c.second);
+        }
+        QVERIFY2(boxes->waitFor("Operation successful !", Wait), c.button);
         QCOMPARE(sent(0x10), hex(c.frame));
+        // Sent once, and nothing else on the line while its reply could come.
+        QCOMPARE(fixture->bms().countRequests(0x10), 1);
+        QCOMPARE(fixture->bms().requests().last().command, quint8(0x10));
     }
+    fixture->bms().setReplyDelay(0);
     // The zero-current field is not taken back into the record.
     QCOMPARE(bmsArea.calibration.u16(0), quint16(5));
 
@@ -466,6 +483,7 @@ void TestUserWindow::calibrationOperations()
 
     // A BMS reset the BMS refuses is reported once and not sent again.
     fixture->bms().setOperationResult(0);
+    fixture->bms().setReplyDelay(1200);
     QVERIFY(clickFor("btnResetBMS", "Operation failed !"));
     QCOMPARE(sent(0x10), hex("00140000"));
     QTest::qWait(2500);
@@ -658,13 +676,52 @@ void TestUserWindow::secondPressKeepsTheConfirmedWrite()
     fixture->bms().setReplyDelay(delay);
     QVERIFY(fixture->open(baud));
     // The second press comes at once after a confirmed first one: answered No,
-    // refused for a bad value, or after the BMS refused the first.
-    enum Second { Declined, RefusedValue, AfterBmsRefusal };
+    // refused for a bad value, or after the BMS refused the first; the next
+    // path's write while the BMS refuses this one; the clock set after a read
+    // reply replaced the record behind the confirmed write.
+    enum Second { Declined, RefusedValue, AfterBmsRefusal, OtherPathRefused, ClockAfterRead };
     for (const WritePath &p : WritePaths) {
         QVERIFY(clickFor(p.read, "reading completed"));
         const QString good = shown({p.bad}).first();
-        for (int second : {Declined, RefusedValue, AfterBmsRefusal}) {
+        for (int second : {Declined, RefusedValue, AfterBmsRefusal, OtherPathRefused, ClockAfterRead}) {
             const QByteArray row = QByteArray(p.write) + " second press " + QByteArray::number(second);
+            if (second == OtherPathRefused) {
+                const WritePath &q = WritePaths[(&p - WritePaths + 1) % 3];
+                QTest::qWait(1200);   // the last "reading completed" has closed
+                QVERIFY2(clickFor(q.read, "reading completed"), row);
+                const quint8 refusedCommand = quint8(p.block == 0x17 ? 0x18 : p.block == 0x1D ? 0x1E : 0x07);
+                auto refuse = connect(&fixture->bms(), &FakeBms::requestReceived, &fixture->bms(),
+                                      [&](const BmsRequest &r) { fixture->bms().setRefuseWrites(r.command == refusedCommand); });
+                setShown(p.value, p.second);
+                setShown(q.value, q.first);
+                boxes->clear();
+                click(p.write);
+                click(q.write);
+                QVERIFY2(boxes->waitFor(Written, Wait) && boxes->waitFor("Parameter writing failed !", Wait), row);
+                QTRY_VERIFY2(!bmsArea.parameterWritePending, row);
+                disconnect(refuse);
+                fixture->bms().setRefuseWrites(false);
+                QCOMPARE(fixture->bms().block(q.block).mid(q.offset, 2), hex(q.firstBytes).left(2));
+                continue;
+            }
+            if (second == ClockAfterRead) {
+                if (p.block != 0x17)
+                    continue;
+                fixture->bms().clearRequests();
+                boxes->clear();
+                click(p.read);   // its reply brings back what the BMS holds: the second value
+                setShown(p.value, p.first);
+                click(p.write);
+                click("btnUpdateSystemTime");
+                QVERIFY2(boxes->waitFor(Written, Wait), row);
+                QTRY_VERIFY2(!bmsArea.parameterWritePending && boxes->count(Written) == 2, row);
+                QCOMPARE(fixture->bms().block(p.block).mid(p.offset, 2), hex(p.firstBytes));
+                int ranges = 0;
+                for (const BmsRequest &r : fixture->bms().requests())
+                    ranges += r.command == 0x18 && r.data.startsWith(hex("00000009")) ? 1 : 0;
+                QCOMPARE(ranges, 1);
+                continue;
+            }
             setShown(p.value, p.first);
             fixture->bms().setRefuseWrites(second == AfterBmsRefusal);
             boxes->clear();
@@ -712,17 +769,45 @@ void TestUserWindow::writesWaitForTheirGroupsRead()
         {"btnInverterParametersRead", "btnProductionWrite", ReadFirst},
         {nullptr, "btnUserWriteAll", ReadFirst},
         {"btnCalibrationRead", "btnCalibrationLineLossWrite", ReadFirst},
+        // Every group read, then another pack on the line: after 6 s of
+        // silence, at once (only its serial tells), or another address picked
+        // just after a reply of the first was stored.
+        {"swap", "btnInverterParametersWrite", ReadFirst},
+        {"swap at once", "btnWifiParmSetting", ReadFirst},
+        {"address", "btnInverterParametersWrite", ReadFirst},
         {"btnComRead", "btnComWrite", Written},
         {"reopen", "btnComWrite", ReadFirst},
     };
+    QComboBox *address = fixture->home().findChild<QComboBox *>("comboBoxAddress");
     for (const auto &step : steps) {
-        if (step.read && QByteArray(step.read) == "reopen") {
+        const QByteArray read(step.read);
+        if (read == "reopen") {
             fixture->home().findChild<QPushButton *>("btnOpenCom")->click();
             QVERIFY(fixture->open(baud));
+        } else if (read.startsWith("swap") || read == "address") {
+            QVERIFY(clickFor("btnUserReadAll", "reading completed"));
+            QVERIFY(clickFor("btnWifiParmRead", "reading completed"));
+            if (read == "address") {
+                click("btnInverterParametersRead");
+                QTRY_VERIFY_WITH_TIMEOUT(bmsArea.userSettingReady, Wait);
+                fixture->bms().setAddress(1);
+                address->setCurrentIndex(1);
+            } else {
+                const QByteArray serial = "BMS-000" + QByteArray::number(read.size() % 10);
+                fixture->bms().setSilent(read == "swap");
+                QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QString(read == "swap" ? "BMS disconnect !" : "BMS is connected !"), Wait);
+                fixture->bms().block(0x17).replace(48, 8, serial);
+                fixture->bms().setSilent(false);
+                QTRY_COMPARE_WITH_TIMEOUT(bmsArea.bmsSnText, QString(serial), 2 * Wait);
+            }
         } else if (step.read) {
             QVERIFY2(clickFor(step.read, "reading completed"), step.read);
         }
         QVERIFY2(clickFor(step.write, step.box), step.write);
+        if (read == "address") {
+            fixture->bms().setAddress(0);
+            address->setCurrentIndex(0);
+        }
         if (step.box == ReadFirst) {
             QCOMPARE(boxes->count("Are you sure you want to write ?"), 0);
             QVERIFY(!bmsArea.parameterWritePending);
@@ -776,25 +861,56 @@ void TestUserWindow::textsTravelAsUtf8()
 
 void TestUserWindow::silentBmsTimesOutOnce()
 {
-    QVERIFY(fixture->open(2));
-    QVERIFY(clickFor("btnUserReadAll", "reading completed"));
-    QVERIFY(clickFor("btnCalibrationLineLossRead", "reading completed"));
-    QVERIFY(clickFor("btnWifiParmRead", "reading completed"));
-    fixture->bms().setSilent(true);
+    QFETCH(int, delay);
+    QFETCH(int, baud);
+    fixture->bms().setReplyDelay(delay);
+    QVERIFY(fixture->open(baud));
+    // Each press is made just after the BMS fell silent, its group read
+    // before; "together" presses three reads at once, "back" is a write
+    // pressed when earlier requests have left a count of four ticks, the BMS
+    // answering again 1.5 s later.
     const struct {
+        const char *read;
         const char *button;
         quint8 command;
-    } presses[] = {{"btnComWrite", 0x18}, {"btnCalibrationLineLossWrite", 0x1E}, {"btnWifiParmSetting", 0x07},
-                   {"btnUserReadAll", 0x17}, {"btnResetBMS", 0x10}};
+        const char *mode;
+    } presses[] = {{"btnComRead", "btnComWrite", 0x18, ""},
+                   {"btnCalibrationLineLossRead", "btnCalibrationLineLossWrite", 0x1E, ""},
+                   {"btnWifiParmRead", "btnWifiParmSetting", 0x07, ""},
+                   {nullptr, "btnUserReadAll", 0x17, ""},
+                   {nullptr, "btnResetBMS", 0x10, ""},
+                   {nullptr, "btnUserReadAll", 0x17, "together"},
+                   {"btnComRead", "btnComWrite", 0x18, "back"}};
     for (const auto &p : presses) {
-        if (p.command == 0x17) {
-            // The link's own requests raised while the BMS still answered are given up first.
-            QTRY_VERIFY_WITH_TIMEOUT(!bmsArea.identityRequest && !bmsArea.settingsPollRequest, 2 * Wait);
+        fixture->bms().setSilent(false);
+        if (p.read)
+            QVERIFY2(clickFor(p.read, "reading completed"), p.read);
+        fixture->bms().setSilent(true);
+        if (QByteArray(p.mode) == "back") {
+            // The count that unanswered requests of before left behind.
+            bmsArea.requestTimeoutCount = 4;
+            QTimer::singleShot(1500, &fixture->bms(), [this] { fixture->bms().setSilent(false); });
+            QVERIFY2(clickFor(p.button, Written), p.mode);
+            QCOMPARE(boxes->count("Communication timeout !"), 0);
+            continue;
         }
-        QVERIFY2(clickFor(p.button, "Communication timeout !"), p.button);
+        QElapsedTimer pressed;
+        pressed.start();
+        boxes->clear();
+        fixture->bms().clearRequests();
+        click(p.button);
+        if (QByteArray(p.mode) == "together") {
+            click("btnCalibrationRead");
+            click("btnWifiParmRead");
+        }
+        QVERIFY2(boxes->waitFor("Communication timeout !", Wait), p.button);
+        // Within the five ticks of one request, however many wait.
+        QVERIFY2(pressed.elapsed() < 7000, qPrintable(QString::number(pressed.elapsed())));
         QTest::qWait(200);   // a frame of the tick that gave up may still be on the line
         const int sentThen = fixture->bms().countRequests(p.command);
         QVERIFY2(sentThen > 0, p.button);
+        // An operation goes out once per press.
+        QVERIFY2(p.command != 0x10 || sentThen == 1, p.button);
         QTest::qWait(1200);
         QVERIFY2(fixture->bms().countRequests(p.command) == sentThen, p.button);
         QVERIFY2(boxes->count("Communication timeout !") == 1, p.button);
