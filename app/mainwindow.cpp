@@ -3,6 +3,7 @@
 
 #include "bmsdataarea.h"
 #include "homewindow.h"
+#include "messageboxes.h"
 #include "moniterwindow.h"
 #include "protectionwindow.h"
 #include "recordwindow.h"
@@ -13,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTimer>
@@ -113,10 +115,25 @@ MainWindow::~MainWindow()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A firmware download is stopped only when the operator says so: the BMS
+    // then stays in its boot loader. One question at a time.
+    if (update->downloadHoldsPort()) {
+        if (closeQuestionOpen) {
+            event->ignore();
+            return;
+        }
+        QScopedValueRollback<bool> asking(closeQuestionOpen, true);
+        if (!askYesNo(this, tr("A firmware download is running. Stop it and leave the BMS in its boot loader?"),
+                      tr("Warning!"))) {
+            event->ignore();
+            return;
+        }
+    }
     if (!moniter->saveBeforeClose()) {
         event->ignore();
         return;
     }
+    update->stopDownloadOnClose();
     QMainWindow::closeEvent(event);
 }
 

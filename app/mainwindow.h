@@ -76,6 +76,8 @@ private:
     // The main window's own texts: English at the fourth language where its file lacks them.
     PageTranslator translator{"MainWindow"};
     int languageShown = 0;
+    // The question whether to stop a running download is open.
+    bool closeQuestionOpen = false;
 
     quint32 protectFirstClickCount = 0;
     quint32 settingsFirstClickCount = 0;

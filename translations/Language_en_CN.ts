@@ -554,6 +554,14 @@
         <source>Pack SN:</source>
         <translation>Pack SN:</translation>
     </message>
+    <message>
+        <source>A firmware download is running. Stop it and leave the BMS in its boot loader?</source>
+        <translation>A firmware download is running. Stop it and leave the BMS in its boot loader?</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warning!</translation>
+    </message>
 </context>
 <context>
     <name>ProtectionWindow</name>

@@ -554,6 +554,14 @@
         <source>Pack SN:</source>
         <translation>SN батареи:</translation>
     </message>
+    <message>
+        <source>A firmware download is running. Stop it and leave the BMS in its boot loader?</source>
+        <translation>Идёт загрузка прошивки. Остановить её и оставить BMS в загрузчике?</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Внимание!</translation>
+    </message>
 </context>
 <context>
     <name>ProtectionWindow</name>

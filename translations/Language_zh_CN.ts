@@ -554,6 +554,14 @@
         <source>Pack SN:</source>
         <translation>电池包序列号：</translation>
     </message>
+    <message>
+        <source>A firmware download is running. Stop it and leave the BMS in its boot loader?</source>
+        <translation>正在下载固件。要停止下载并让BMS停留在引导程序中吗?</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>警告！</translation>
+    </message>
 </context>
 <context>
     <name>ProtectionWindow</name>

@@ -171,5 +171,17 @@
         <source>The download did not complete: the BMS stopped answering.</source>
         <translation>The download did not complete: the BMS stopped answering.</translation>
     </message>
+    <message>
+        <source>Not a whole reply, dropped:</source>
+        <translation>Not a whole reply, dropped:</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the boot loader refused the image.</source>
+        <translation>The download did not complete: the boot loader refused the image.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</source>
+        <translation>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</translation>
+    </message>
 </context>
 </TS>

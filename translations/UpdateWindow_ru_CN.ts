@@ -171,5 +171,17 @@
         <source>The download did not complete: the BMS stopped answering.</source>
         <translation>Загрузка не завершена: BMS перестала отвечать.</translation>
     </message>
+    <message>
+        <source>Not a whole reply, dropped:</source>
+        <translation>Неполный ответ отброшен:</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the boot loader refused the image.</source>
+        <translation>Загрузка не завершена: загрузчик отклонил прошивку.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</source>
+        <translation>Загрузка не завершена: загрузчик завершил её до того, как была отправлена вся прошивка. В BMS может остаться старая прошивка.</translation>
+    </message>
 </context>
 </TS>

@@ -171,5 +171,17 @@
         <source>The download did not complete: the BMS stopped answering.</source>
         <translation>下载未完成：BMS停止应答。</translation>
     </message>
+    <message>
+        <source>Not a whole reply, dropped:</source>
+        <translation>不是完整的应答，已丢弃:</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the boot loader refused the image.</source>
+        <translation>下载未完成：引导程序拒绝了该固件。</translation>
+    </message>
+    <message>
+        <source>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</source>
+        <translation>下载未完成：引导程序在整个固件发送完之前结束了下载。BMS可能仍保留旧固件。</translation>
+    </message>
 </context>
 </TS>

@@ -122,7 +122,10 @@ IapSendStep iapSendStep(const IapSendContext &context)
         return step;
     }
 
-    if (bool(a.iapReplyOk) == bool(a.iapResendBlock)) {
+    // A block frame answers only a good reply of this download that asked for a block.
+    const bool blockAskedFor = (a.iapStoredCommand == IapBlockRequest || a.iapStoredCommand == IapBlockRequestLater)
+                               && a.iapReplyRecord.status <= 1;
+    if (bool(a.iapReplyOk) == bool(a.iapResendBlock) || !blockAskedFor) {
         request.blockCrc = 0;
         request.blockIndex = 0;
         request.status = IapStatusHandshake;
@@ -140,21 +143,20 @@ IapSendStep iapSendStep(const IapSendContext &context)
     request.dataLength = IapBlockDataLength;
     request.blockIndex = index;
     request.flashAddress = base + a.iapReplyRecord.flashAddress;
-    quint8 command = a.iapReplyCommand;
-    // A block field that carries no image data is sent as zeros.
+    quint8 command = a.iapStoredCommand;
+    // The end-of-image frame's block field carries no image data: zeros.
     QByteArray block(IapBlockSize, '\0');
-    if (command == IapBlockRequest || command == IapBlockRequestLater) {
-        const bool endOfImage = command == IapBlockRequest && index >= quint16(a.iapBlockCount);
-        if (endOfImage) {
-            command = IapEndOfImage;
-            request.status = IapStatusEndOfImage;
-        } else if (index >= IapMaxBlocks) {
-            step.kind = IapSendStep::RequestLengthError;
-            return step;
-        } else {
-            block = imageBlock(index);
-            request.blockCrc = iapBlockCrc(iapArea.iapImage + index * IapBlockSize);
-        }
+    const bool endOfImage = command == IapBlockRequest && index >= quint16(a.iapBlockCount);
+    if (endOfImage) {
+        command = IapEndOfImage;
+        request.status = IapStatusEndOfImage;
+        a.iapEndOfImageSent = 1;
+    } else if (index >= IapMaxBlocks) {
+        step.kind = IapSendStep::RequestLengthError;
+        return step;
+    } else {
+        block = imageBlock(index);
+        request.blockCrc = iapBlockCrc(iapArea.iapImage + index * IapBlockSize);
     }
     step.frame = buildIapFrame(context.address, command, request, block);
     step.kind = IapSendStep::BlockFrame;
@@ -164,31 +166,103 @@ IapSendStep iapSendStep(const IapSendContext &context)
     return step;
 }
 
-void iapStoreReply(const QByteArray &payload)
+bool iapStoreReply(const QByteArray &payload)
 {
     IapDownloadArea &a = iapArea;
     a.iapReplyRecord.fromBytes(payload);
     a.iapDownloadFinished = 0;
+    a.iapStoredCommand = a.iapReplyCommand;
     const quint16 status = a.iapReplyRecord.status;
     const quint8 command = a.iapReplyCommand;
-    if (status == 0 || status == 1) {
-        if (command == IapBlockRequest || command == IapBlockRequestLater || command == IapHandshakeIap)
-            a.iapReplyOk = 1;
-    } else if (status == IapStatusFinished && command == IapBlockRequest) {
+    // Only a request for a block is answered by one; any other reply replaces
+    // a request not yet answered.
+    a.iapReplyOk = (status == 0 || status == 1) && (command == IapBlockRequest || command == IapBlockRequestLater);
+    if (status == IapStatusFinished && command == IapBlockRequest) {
+        // The end counts only once the whole image went out.
+        if (a.iapDownloadConfirmed && !a.iapEndOfImageSent)
+            return true;
         a.iapDownloadFinished = 1;
-        a.iapReplyOk = 0;
         a.iapSessionActive = 0;
     }
+    return false;
 }
 
-IapReceiveStep iapReceiveStep(const QByteArray &buffer)
+IapPiece iapTakePiece(QByteArray &buffer)
+{
+    constexpr char StartByte = char(0xA5);
+    IapPiece piece;
+    if (buffer.isEmpty())
+        return piece;
+    // Bytes before a start byte cannot begin a reply.
+    if (buffer.at(0) != StartByte) {
+        const int next = buffer.indexOf(StartByte);
+        piece.kind = IapPiece::Junk;
+        piece.bytes = next < 0 ? buffer : buffer.left(next);
+        buffer.remove(0, piece.bytes.size());
+        return piece;
+    }
+    if (buffer.size() < 5) {
+        piece.kind = IapPiece::Partial;
+        return piece;
+    }
+    const int len = (quint8(buffer.at(3)) << 8) | quint8(buffer.at(4));
+    const int size = len + 5;
+    if (len < 2 || size > IapMaxReplySize) {
+        // No reply is this long or this short: up to the next start byte it is noise.
+        const int next = buffer.indexOf(StartByte, 1);
+        piece.kind = IapPiece::Junk;
+        piece.bytes = next < 0 ? buffer : buffer.left(next);
+        buffer.remove(0, piece.bytes.size());
+        return piece;
+    }
+    if (buffer.size() < size) {
+        piece.kind = IapPiece::Partial;
+        return piece;
+    }
+    piece.kind = IapPiece::Frame;
+    piece.bytes = buffer.left(size);
+    buffer.remove(0, size);
+    return piece;
+}
+
+namespace {
+
+// A damaged reply: counted, and the send timer asks again. A damaged request
+// for a block (its command byte reads 0xF1) is answered by the block last asked for.
+void countDamagedReply(IapReceiveStep &step, quint8 command)
+{
+    IapDownloadArea &a = iapArea;
+    a.iapGoodReplyCount = 0;
+    ++a.iapFailedSendCount;
+    a.iapTimeoutTicks = 0;
+    step.startSendTimer = true;
+    if (command == IapBlockRequest)
+        a.iapResendBlock = 1;
+}
+
+} // namespace
+
+IapReceiveStep iapDroppedPiece(const QByteArray &piece)
 {
     IapReceiveStep step;
-    if (buffer.isEmpty())
+    if (piece.isEmpty())
+        return step;
+    step.empty = false;
+    step.crcError = true;
+    step.dropped = true;
+    const bool hasCommand = piece.size() >= 3 && quint8(piece.at(0)) == 0xA5;
+    countDamagedReply(step, hasCommand ? quint8(piece.at(2)) : quint8(0));
+    return step;
+}
+
+IapReceiveStep iapReceiveStep(const QByteArray &frame)
+{
+    IapReceiveStep step;
+    if (frame.isEmpty())
         return step;
     step.empty = false;
     IapDownloadArea &a = iapArea;
-    step.reply = parseIapReply(buffer);
+    step.reply = parseIapReply(frame);
     const IapReply &reply = step.reply;
     if (reply.hasHeader)
         a.iapReplyCommand = reply.command;
@@ -199,12 +273,7 @@ IapReceiveStep iapReceiveStep(const QByteArray &buffer)
     if (!reply.good || pastImage) {
         step.crcError = !reply.crcOk;
         step.badReply = reply.crcOk;
-        a.iapGoodReplyCount = 0;
-        ++a.iapFailedSendCount;
-        a.iapTimeoutTicks = 0;
-        step.startSendTimer = true;
-        if (a.iapReplyCommand == IapBlockRequest)
-            a.iapResendBlock = 1;
+        countDamagedReply(step, a.iapReplyCommand);
         return step;
     }
 
@@ -212,28 +281,45 @@ IapReceiveStep iapReceiveStep(const QByteArray &buffer)
     bmsArea.currentBmsAddress = reply.address;
     a.iapResendBlock = 0;
     a.iapFailedSendCount = 0;
+    a.iapTimeoutTicks = 0;
     ++a.iapGoodReplyCount;
+
+    // A boot loader that answers again and again without asking for a block
+    // or reporting the end has refused the image.
+    const quint16 status = reply.record.status;
+    const bool asksForBlock = (reply.command == IapBlockRequest || reply.command == IapBlockRequestLater) && status <= 1;
+    const bool reportsEnd = reply.command == IapBlockRequest && status == IapStatusFinished;
+    if (asksForBlock || reportsEnd)
+        a.iapRefusedReplyCount = 0;
+    else if (a.iapDownloadConfirmed && ++a.iapRefusedReplyCount >= IapRefusalsToGiveUp) {
+        step.refused = true;
+        return step;
+    }
+
     if (reply.command == IapHandshakeApp || reply.command == IapBlockRequest
         || reply.command == IapBlockRequestLater) {
-        iapStoreReply(reply.payload);
+        if (iapStoreReply(reply.payload)) {
+            step.endedBeforeImage = true;
+            return step;
+        }
         // Blocks are served only for a download that the operator confirmed.
         a.iapSessionActive = a.iapDownloadConfirmed;
-        a.iapTimeoutTicks = 0;
         step.sendNow = reply.command != IapBlockRequestLater;
-        step.needTimeoutTimer = !step.sendNow && a.iapSessionActive;
     }
     return step;
 }
 
-bool iapTimeoutTick()
+IapTick iapTimeoutTick()
 {
     IapDownloadArea &a = iapArea;
     ++a.iapTimeoutTicks;
-    if (a.iapTimeoutTicks >= 5 && !a.iapDownloadFinished) {
-        a.iapTimeoutTicks = 0;
-        return true;
-    }
-    return false;
+    if (a.iapTimeoutTicks < 5 || a.iapDownloadFinished)
+        return IapTick::Nothing;
+    a.iapTimeoutTicks = 0;
+    // A block asked for with 0xF2 goes now; else nothing is left to wait for.
+    if (a.iapReplyOk)
+        return IapTick::SendDue;
+    return IapTick::NoAnswer;
 }
 
 void calcIapImageChecksum()
@@ -258,6 +344,9 @@ void iapStartDownload()
     a.iapResendBlock = 0;
     a.iapTimeoutTicks = 0;
     a.iapReplyRecord = IapRecord();
+    a.iapStoredCommand = 0;
+    a.iapEndOfImageSent = 0;
+    a.iapRefusedReplyCount = 0;
     a.iapDownloadConfirmed = 1;
     a.iapSessionActive = 1;
     calcIapImageChecksum();

@@ -29,6 +29,14 @@ struct IapDownloadArea
     qint32 iapGoodReplyCount = 0;
     qint32 iapTimeoutTicks = 0;
     quint8 iapReplyCommand = 0;
+    // The command of the stored reply: a block frame answers only a good reply
+    // that asked for a block.
+    quint8 iapStoredCommand = 0;
+    // This download has sent its end-of-image frame: only now does a report of
+    // the end count as a whole image.
+    quint8 iapEndOfImageSent = 0;
+    // Good replies in a row that neither asked for a block nor reported the end.
+    qint32 iapRefusedReplyCount = 0;
     IapRecord iapRequestRecord;
     IapRecord iapReplyRecord;
 
@@ -37,6 +45,9 @@ struct IapDownloadArea
 };
 
 extern IapDownloadArea iapArea;
+
+// Replies in a row that refuse the image before the download gives up.
+constexpr int IapRefusalsToGiveUp = 5;
 
 // ---- Image file -------------------------------------------------------------------
 
@@ -78,26 +89,54 @@ struct IapSendStep
 
 IapSendStep iapSendStep(const IapSendContext &context);
 
-// One received buffer and what the page has to do with it.
+// A piece cut from the front of the received bytes.
+struct IapPiece
+{
+    enum Kind {
+        None,     // nothing received
+        Partial,  // the start of a reply whose LEN says more is to come
+        Frame,    // LEN + 5 bytes starting with the start byte: one whole reply to check
+        Junk,     // bytes that cannot begin a reply (no start byte, impossible LEN)
+    };
+    Kind kind = None;
+    QByteArray bytes;   // the piece taken off (Frame, Junk)
+};
+
+// Cuts the next reply off the front of buffer, framed by its LEN. A Partial
+// leaves the buffer as it is.
+IapPiece iapTakePiece(QByteArray &buffer);
+
+// One received frame (or a dropped piece) and what the page has to do with it.
 struct IapReceiveStep
 {
     bool empty = true;
-    bool crcError = false;     // not one frame with a good CRC
+    bool crcError = false;     // not one frame with a good CRC, or a piece dropped
+    bool dropped = false;      // a piece that was no whole reply
     bool badReply = false;     // good CRC, but a reply that cannot be served
     IapReply reply;
     bool sendNow = false;      // answer at once with a send step
     bool startSendTimer = false;
-    // A block asked for with 0xF2 waits for the time-out tick, which must be running.
-    bool needTimeoutTimer = false;
+    // The boot loader refused five times in a row: the download is to end.
+    bool refused = false;
+    // The boot loader reported the end before this download sent the whole image.
+    bool endedBeforeImage = false;
 };
 
-IapReceiveStep iapReceiveStep(const QByteArray &buffer);
+IapReceiveStep iapReceiveStep(const QByteArray &frame);
+// A piece that is no whole reply: counted as a damaged reply.
+IapReceiveStep iapDroppedPiece(const QByteArray &piece);
 
-// Stores a good reply's record and derives the flags from it.
-void iapStoreReply(const QByteArray &payload);
+// Stores a good reply's record and derives the flags from it. True when the
+// boot loader reported the end before this download sent its end-of-image frame.
+bool iapStoreReply(const QByteArray &payload);
 
-// A tick of the time-out timer; true when a send step is due.
-bool iapTimeoutTick();
+// A tick of the time-out timer.
+enum class IapTick {
+    Nothing,
+    SendDue,    // a block asked for with 0xF2 is due
+    NoAnswer,   // five seconds without a frame and nothing to send: the BMS is gone
+};
+IapTick iapTimeoutTick();
 
 // The image checksum of the loaded blocks into the request record.
 void calcIapImageChecksum();

@@ -24,6 +24,8 @@ constexpr int HandOverPauseMs = 100;
 constexpr int FinishClosePauseMs = 100;
 constexpr int FinishSignalPauseMs = 1000;
 constexpr int LogLineLimit = 2000;
+// How long the rest of a reply begun may take before the piece is dropped.
+constexpr int ReplyTimeoutMs = 1000;
 
 // The device behind an open port has hung up: an adapter pulled out, the far
 // side of the line gone. A read that found nothing (a spurious wake-up) is no
@@ -133,6 +135,9 @@ void UpdateWindow::onHomeWindowComIdActivated(int index)
 
 void UpdateWindow::onHomeWindowComBaudActivated(int index)
 {
+    // The download keeps the rate it started with.
+    if (downloadHoldsPort())
+        return;
     if (index >= 0 && index < ui->comboBox_iap_buad->count())
         ui->comboBox_iap_buad->setCurrentIndex(index);
 }
@@ -225,7 +230,39 @@ void UpdateWindow::updateOpenButton()
 void UpdateWindow::updateIapModelEnable()
 {
     if (bmsArea.accessLevel == 2)
-        ui->comboBox_iap_model->setEnabled(true);
+        modelUnlocked = true;
+    const bool enable = modelUnlocked && !downloadHoldsPort() && !finishing;
+    if (ui->comboBox_iap_model->isEnabled() != enable)
+        ui->comboBox_iap_model->setEnabled(enable);
+}
+
+void UpdateWindow::updateDownloadControls()
+{
+    const bool running = iapArea.iapSessionActive || finishing;
+    ui->comboBox_iapAdrss->setEnabled(!running);
+    ui->comboBox_iap_buad->setEnabled(!running);
+    ui->btnFileOpen->setEnabled(!running);
+    // After a finished download the port search enables Open/Close again.
+    if (running)
+        ui->iap_btnOpenCom->setEnabled(false);
+    updateIapModelEnable();
+}
+
+void UpdateWindow::stopDownloadOnClose()
+{
+    if (!downloadHoldsPort())
+        return;
+    if (iapArea.iapSessionActive) {
+        endDownloadEarly(DownloadEnd::ClosedByOperator, false);
+        return;
+    }
+    // Finished, the line not yet handed back: it is not handed back now.
+    delete finishSteps;
+    finishing = false;
+    closeIapPort();
+    ui->iap_btnOpenCom->setEnabled(true);
+    updateOpenButton();
+    updateDownloadControls();
 }
 
 // ---- image file -------------------------------------------------------------------------
@@ -332,7 +369,10 @@ void UpdateWindow::startConfirmedDownload()
     }
     iapStartDownload();
     iapSendTimer->start(SendIntervalMs);
+    // From here on no stage waits for ever: five seconds without a frame end the download.
+    iapTimeoutTimer->start(TimeoutIntervalMs);
     setIapProgress(iapArea.iapBlockCount, 0);
+    updateDownloadControls();
 }
 
 void UpdateWindow::declineDownload()
@@ -344,6 +384,7 @@ void UpdateWindow::declineDownload()
     iapArea.iapDownloadFinished = 0;
     iapStopDownload();
     setIapProgress(iapArea.iapBlockCount, 0);
+    updateDownloadControls();
 }
 
 void UpdateWindow::iapSendData()
@@ -405,7 +446,7 @@ void UpdateWindow::iapSendData()
 // The download ends without the boot loader's report: the port is closed
 // (its lock released, so the home page can open the line again), the page's
 // controls work again and the operator is told why.
-void UpdateWindow::endDownloadEarly(DownloadEnd why)
+void UpdateWindow::endDownloadEarly(DownloadEnd why, bool tell)
 {
     iapSendTimer->stop();
     iapTimeoutTimer->stop();
@@ -425,9 +466,18 @@ void UpdateWindow::endDownloadEarly(DownloadEnd why)
     case DownloadEnd::NoAnswer:
         text = tr("The download did not complete: the BMS stopped answering.");
         break;
+    case DownloadEnd::Refused:
+        text = tr("The download did not complete: the boot loader refused the image.");
+        break;
+    case DownloadEnd::EndedBeforeImage:
+        text = tr("The download did not complete: the boot loader ended it before the whole image was sent. "
+                  "The BMS may still hold its old firmware.");
+        break;
     }
+    updateDownloadControls();
     logText(text);
-    openWarningBox(this, text, tr("Warning!"));
+    if (tell)
+        openWarningBox(this, text, tr("Warning!"));
 }
 
 // A device that went away (an adapter pulled, the BMS's port gone) answers
@@ -465,14 +515,20 @@ void UpdateWindow::finishDownload()
     QMessageBox *box = openInfoBox(this, tr("Download completed !"), tr("info"));
     // After the box: the port closes, and the home page is asked twice, one
     // second apart, to take the line back.
-    connect(box, &QMessageBox::finished, this, [this]() {
-        QTimer::singleShot(FinishClosePauseMs, this, [this]() {
+    delete finishSteps;
+    QObject *steps = new QObject(this);
+    finishSteps = steps;
+    updateDownloadControls();
+    connect(box, &QMessageBox::finished, steps, [this, steps]() {
+        QTimer::singleShot(FinishClosePauseMs, steps, [this, steps]() {
             closeIapPort();
-            QTimer::singleShot(FinishSignalPauseMs, this, [this]() {
+            QTimer::singleShot(FinishSignalPauseMs, steps, [this, steps]() {
                 emit signalFromUpdateWindowoDownloadFinish();
-                QTimer::singleShot(FinishSignalPauseMs, this, [this]() {
+                QTimer::singleShot(FinishSignalPauseMs, steps, [this, steps]() {
                     emit signalFromUpdateWindowoDownloadFinish();
                     finishing = false;
+                    steps->deleteLater();
+                    updateDownloadControls();
                 });
             });
         });
@@ -494,25 +550,61 @@ int UpdateWindow::receiveSilenceMs() const
     return 120;
 }
 
+// The bytes received are cut into replies by their LEN. A reply not yet whole
+// waits for its rest up to the reply time-out; a piece that cannot be a reply
+// is dropped with a line in the log.
 void UpdateWindow::iapTimerUpdate_COM()
 {
     iapReceiveTimer->stop();
-    iapSendTimer->stop();
-    iapReceiveBuffer.append(iapSerialPort->readAll());
-    const IapReceiveStep step = iapReceiveStep(iapReceiveBuffer);
-    const QByteArray buffer = iapReceiveBuffer;
-    iapReceiveBuffer.clear();
+    const QByteArray fresh = iapSerialPort->isOpen() ? iapSerialPort->readAll() : QByteArray();
+    if (!fresh.isEmpty()) {
+        iapReceiveBuffer.append(fresh);
+        lastByteClock.start();
+        // Something answered: the request is not repeated meanwhile.
+        iapSendTimer->stop();
+    }
+    for (;;) {
+        IapPiece piece = iapTakePiece(iapReceiveBuffer);
+        switch (piece.kind) {
+        case IapPiece::None:
+            return;
+        case IapPiece::Partial: {
+            const qint64 left = ReplyTimeoutMs - lastByteClock.elapsed();
+            if (left > 0) {
+                iapReceiveTimer->start(int(left));
+                return;
+            }
+            piece.bytes = iapReceiveBuffer;
+            iapReceiveBuffer.clear();
+            handleReceived(iapDroppedPiece(piece.bytes), piece.bytes);
+            break;
+        }
+        case IapPiece::Junk:
+            handleReceived(iapDroppedPiece(piece.bytes), piece.bytes);
+            break;
+        case IapPiece::Frame:
+            handleReceived(iapReceiveStep(piece.bytes), piece.bytes);
+            break;
+        }
+    }
+}
+
+void UpdateWindow::handleReceived(const IapReceiveStep &step, const QByteArray &bytes)
+{
     if (step.empty)
         return;
-
+    iapSendTimer->stop();
     if (step.crcError || step.badReply) {
-        if (step.crcError) {
+        if (step.dropped) {
+            logText(tr("Not a whole reply, dropped:") + iapFrameDump(bytes));
+        } else if (step.crcError) {
             qDebug() << "CRC erro";
             logText(tr("CRC erro"));
         } else {
-            logText(tr("Bad reply:") + iapFrameDump(buffer));
+            logText(tr("Bad reply:") + iapFrameDump(bytes));
         }
-        iapSendTimer->start(SendIntervalMs);
+        if (iapArea.iapSessionActive)
+            iapSendTimer->start(SendIntervalMs);
         return;
     }
     qDebug() << "CRC ok";
@@ -520,18 +612,41 @@ void UpdateWindow::iapTimerUpdate_COM()
     qDebug() << "chcek_crc:" << step.reply.computedCrc;
     qDebug() << "read_crc:" << step.reply.receivedCrc;
     logText(QStringLiteral("iapReceiveData:"));
-    logText(iapFrameDump(buffer));
+    logText(iapFrameDump(bytes));
+    if (step.refused) {
+        endDownloadEarly(DownloadEnd::Refused);
+        return;
+    }
+    if (step.endedBeforeImage) {
+        endDownloadEarly(DownloadEnd::EndedBeforeImage);
+        return;
+    }
     if (step.sendNow)
         iapSendData();
-    // Before the first block frame nothing else would ever answer the request.
-    if (step.needTimeoutTimer && !iapTimeoutTimer->isActive())
-        iapTimeoutTimer->start(TimeoutIntervalMs);
 }
 
 void UpdateWindow::iapTimeoutceck()
 {
-    if (iapTimeoutTick())
+    if (!iapArea.iapSessionActive) {
+        iapTimeoutTimer->stop();
+        return;
+    }
+    // While the send timer repeats a request, its five tries decide.
+    if (iapSendTimer->isActive()) {
+        iapArea.iapTimeoutTicks = 0;
+        return;
+    }
+    switch (iapTimeoutTick()) {
+    case IapTick::Nothing:
+        return;
+    case IapTick::SendDue:
         iapSendData();
+        return;
+    case IapTick::NoAnswer:
+        logText(tr("No answer from the BMS: the download has stopped."));
+        endDownloadEarly(DownloadEnd::NoAnswer);
+        return;
+    }
 }
 
 void UpdateWindow::setIapProgress(int maximum, int value)

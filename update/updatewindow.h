@@ -3,6 +3,7 @@
 #include "pagetranslator.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QSerialPort>
 #include <QStringList>
@@ -12,6 +13,7 @@
 
 class QMessageBox;
 class QTimer;
+struct IapReceiveStep;
 
 namespace Ui {
 class UpdateWindow;
@@ -30,6 +32,12 @@ public:
 
     // The usable port names: the port catalogue's list.
     QStringList searchIapPorts();
+
+    // A download runs, or has finished and not yet handed the line back.
+    bool downloadHoldsPort() const;
+    // The program closes: a download is ended as Close ends it, without a box,
+    // and the line is not handed back.
+    void stopDownloadOnClose();
 
 signals:
     // Every language switch this page received, in order.
@@ -60,7 +68,7 @@ private slots:
 
 private:
     // Why a download ended before the boot loader reported it finished.
-    enum class DownloadEnd { LineLost, ClosedByOperator, NoAnswer };
+    enum class DownloadEnd { LineLost, ClosedByOperator, NoAnswer, Refused, EndedBeforeImage };
 
     // Hands the line over (the home page lets go of it), then after 100 ms
     // opens or closes the update port by its state, then runs next.
@@ -68,14 +76,16 @@ private:
     // A press of Confirm or File waits for nothing else the page is doing.
     bool operatorActionPending() const;
     void iapPortError(QSerialPort::SerialPortError error);
-    void endDownloadEarly(DownloadEnd why);
+    void endDownloadEarly(DownloadEnd why, bool tell = true);
+    // Nothing a frame is built from changes while a download runs.
+    void updateDownloadControls();
+    void handleReceived(const IapReceiveStep &step, const QByteArray &bytes);
     // Time the bytes take on the line at the update port's rate.
     int lineTimeMs(int bytes) const;
     void openOrCloseIapPort();
     void openIapPort();
     void closeIapPort();
     void updateOpenButton();
-    bool downloadHoldsPort() const;
     void askToStartDownload();
     void startConfirmedDownload();
     void declineDownload();
@@ -103,4 +113,10 @@ private:
     bool handlingPortError = false;
     // The one confirmation box, while it is open.
     QPointer<QMessageBox> confirmBox;
+    // The steps after "Download completed !" run in its context; deleting it cancels them.
+    QPointer<QObject> finishSteps;
+    // The access code once allowed the model to be chosen.
+    bool modelUnlocked = false;
+    // When the last byte of a reply not yet whole arrived.
+    QElapsedTimer lastByteClock;
 };

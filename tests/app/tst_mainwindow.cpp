@@ -10,12 +10,15 @@
 #include "startup.h"
 
 #include "boxes.h"
+#include "fakebootloader.h"
+#include "iapengine.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QStyleOptionComboBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QProgressBar>
 #include <QStackedWidget>
@@ -566,10 +569,14 @@ void TestMainWindow::closingWritesTheMonitorsRows_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<bool>("writable");     // else a file stands where the log folder goes
     QTest::addColumn<bool>("closeAnyway");  // the answer when the rows cannot be written
-    QTest::newRow("rows into a new file") << 3 << true << true;
-    QTest::newRow("no rows: no file") << 0 << true << true;
-    QTest::newRow("unwritable: told, stays open") << 2 << false << false;
-    QTest::newRow("unwritable: told, closes when asked to") << 2 << false << true;
+    // A firmware download runs: 0 none, else the answer to whether to stop it.
+    QTest::addColumn<int>("download");
+    QTest::newRow("rows into a new file") << 3 << true << true << 0;
+    QTest::newRow("no rows: no file") << 0 << true << true << 0;
+    QTest::newRow("unwritable: told, stays open") << 2 << false << false << 0;
+    QTest::newRow("unwritable: told, closes when asked to") << 2 << false << true << 0;
+    QTest::newRow("download running: No keeps it") << 2 << true << true << int(QMessageBox::No);
+    QTest::newRow("download running: Yes stops it") << 2 << true << true << int(QMessageBox::Yes);
 }
 
 void TestMainWindow::closingWritesTheMonitorsRows()
@@ -577,6 +584,7 @@ void TestMainWindow::closingWritesTheMonitorsRows()
     QFETCH(int, rows);
     QFETCH(bool, writable);
     QFETCH(bool, closeAnyway);
+    QFETCH(int, download);
     const QString logDir = workDir.filePath("moniterdata");
     QDir(logDir).removeRecursively();
     QFile::remove(logDir);
@@ -610,7 +618,66 @@ void TestMainWindow::closingWritesTheMonitorsRows()
     }
     expected << "";
 
+    // A download into the fake boot loader, started on the update page.
+    IapDownloadArea::reset();
+    std::unique_ptr<FakeBootLoader> loader;
+    const QString question = "A firmware download is running. Stop it and leave the BMS in its boot loader?";
+    bool searchTaken = true;
+    QTimer answerer;
+    if (download) {
+        loader = std::make_unique<FakeBootLoader>();
+        loader->setReplyDelay(300);
+        qputenv("CELLWICK_EXTRA_PORTS", loader->portPath().toLocal8Bit());
+        UpdateWindow *update = window->updateWindow();
+        window->pageStack()->setCurrentWidget(update);
+        update->findChild<QPushButton *>("pushButtonSearch_iap")->click();
+        auto *ports = update->findChild<QComboBox *>("comboBox_iap_com");
+        ports->setCurrentIndex(ports->findText(loader->portPath()));
+        update->findChild<QComboBox *>("comboBox_iap_buad")->setCurrentIndex(2);
+        QFile image(workDir.filePath("fw.bin"));
+        QVERIFY(image.open(QIODevice::WriteOnly));
+        image.write(QByteArray(40 * 1024, '\x5A'));
+        image.close();
+        answerNextFileDialog(image.fileName());
+        update->findChild<QPushButton *>("btnFileOpen")->click();
+        QTRY_COMPARE(pendingFileDialogAnswers(), 0);
+        update->findChild<QPushButton *>("btnConfirmUpdate")->click();
+        QTRY_VERIFY(loader->countRequests(IapBlockRequest) > 0);
+        // The question is modal: a click on the page behind it goes nowhere. Then
+        // the operator answers it.
+        boxes.setLeaveOpen(true);
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(top);
+                if (!box || !box->isVisible() || box->text() != question)
+                    continue;
+                answerer.stop();
+                auto click = [](QWidget *w) {
+                    QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                                      w->mapTo(w->window(), w->rect().center()));
+                };
+                click(window->updateWindow()->findChild<QPushButton *>("pushButtonSearch_iap"));
+                searchTaken = !loader->portInUse();
+                click(box->button(QMessageBox::StandardButton(download)));
+            }
+        });
+        answerer.start(50);
+    }
+
     const bool closed = window->close();
+    if (download) {
+        const int requests = loader->requests().size();
+        QVERIFY(!searchTaken);
+        QCOMPARE(boxes.count(question), 1);
+        QCOMPARE(closed, download == QMessageBox::Yes);
+        QCOMPARE(bool(iapArea.iapSessionActive), !closed);
+        QCOMPARE(loader->portInUse(), !closed);
+        QTest::qWait(1500);
+        QCOMPARE(loader->requests().size() > requests, !closed);
+        QCOMPARE(boxes.seen().size(), 2);   // the confirmation, the question: no box after
+        QCOMPARE(table->rowCount(), closed ? 0 : rows);
+        return;
+    }
     QCOMPARE(closed, writable || closeAnyway);
     QCOMPARE(window->isVisible(), !closed);
     if (!writable) {

@@ -19,6 +19,20 @@ void FakeBootLoader::setBadCrcReplies(int count) { m_badCrcReplies = count; }
 void FakeBootLoader::askAgainFor(int blockIndex) { m_askAgain = blockIndex; }
 void FakeBootLoader::setAskLater(bool on) { m_askLater = on; }
 void FakeBootLoader::setReplyDelay(int ms) { m_replyDelay = ms; }
+void FakeBootLoader::setQuietAfter(int replies) { m_quietAfter = replies; }
+
+void FakeBootLoader::splitReplies(int count, int pauseMs)
+{
+    m_splitReplies = count;
+    m_splitPause = pauseMs;
+}
+
+void FakeBootLoader::answerWith(quint8 command, quint16 status, int afterBlocks)
+{
+    m_answerCommand = command;
+    m_answerStatus = status;
+    m_answerAfter = afterBlocks;
+}
 QList<IapRequest> FakeBootLoader::requests() const { return m_requests; }
 bool FakeBootLoader::checksumMatched() const { return m_checksumMatched; }
 bool FakeBootLoader::finishedReported() const { return m_finished; }
@@ -127,6 +141,7 @@ void FakeBootLoader::handle(const IapRequest &request)
         quint16 next = index;
         if (crc16ModbusValue(request.block) == record.blockCrc && index < IapMaxBlocks) {
             m_image.replace(index * IapBlockSize, IapBlockSize, request.block);
+            ++m_blocksTaken;
             m_fileSize = record.fileSize;
             m_blockCount = record.blockCount;
             next = index + 1;
@@ -174,6 +189,14 @@ QByteArray FakeBootLoader::replyFrame(quint8 command, const IapRecord &record) c
 
 void FakeBootLoader::reply(quint8 command, quint16 blockIndex, quint16 status)
 {
+    if (m_quietAfter == 0)
+        return;
+    if (m_quietAfter > 0)
+        --m_quietAfter;
+    if (m_answerCommand && m_blocksTaken >= m_answerAfter) {
+        command = m_answerCommand;
+        status = m_answerStatus;
+    }
     IapRecord record;
     record.blockIndex = blockIndex;
     record.blockCount = m_blockCount;
@@ -186,8 +209,18 @@ void FakeBootLoader::reply(quint8 command, quint16 blockIndex, quint16 status)
         --m_badCrcReplies;
         frame[frame.size() - 1] = char(frame.at(frame.size() - 1) ^ 0x5A);
     }
+    auto send = [this, frame] {
+        if (m_splitReplies <= 0) {
+            queueOutput(frame);
+            return;
+        }
+        --m_splitReplies;
+        const int half = frame.size() / 2;
+        queueOutput(frame.left(half));
+        QTimer::singleShot(m_splitPause, this, [this, rest = frame.mid(half)] { queueOutput(rest); });
+    };
     if (m_replyDelay > 0)
-        QTimer::singleShot(m_replyDelay, this, [this, frame] { queueOutput(frame); });
+        QTimer::singleShot(m_replyDelay, this, send);
     else
-        queueOutput(frame);
+        send();
 }

@@ -46,6 +46,13 @@ public:
     void setAskLater(bool on);
     // Each reply goes out this long after its request was taken (0: at once).
     void setReplyDelay(int ms);
+    // The next count replies go out in two halves, pauseMs apart.
+    void splitReplies(int count, int pauseMs);
+    // Once afterBlocks blocks were taken, every reply is this command with
+    // this status (a refusal, a report of the end, a bare handshake answer).
+    void answerWith(quint8 command, quint16 status, int afterBlocks = 0);
+    // Sends this many more replies, then answers nothing (-1: no limit).
+    void setQuietAfter(int replies);
     // A reply frame (sendRaw() puts one on the line for replies no boot
     // loader sends) with the given record.
     QByteArray replyFrame(quint8 command, const IapRecord &record) const;
@@ -75,6 +82,13 @@ private:
     int m_askAgain = -1;
     bool m_askLater = false;
     int m_replyDelay = 0;
+    int m_splitReplies = 0;
+    int m_splitPause = 0;
+    quint8 m_answerCommand = 0;
+    quint16 m_answerStatus = 0;
+    int m_answerAfter = 0;
+    int m_blocksTaken = 0;
+    int m_quietAfter = -1;
 
     qint64 m_inputStartNs = 0;   // when the first byte of the frame being read arrived
     QElapsedTimer m_clock;

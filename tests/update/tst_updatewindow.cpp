@@ -78,7 +78,7 @@ protected:
 const QString Confirmation = QStringLiteral("Are you sure you want to update the program?");
 
 // How a download is ended before the boot loader reports it finished.
-enum class Ending { LineLost, PortSearch, CloseAtStart };
+enum class Ending { LineLost, PortSearch, SearchAtStart, Misbehaves };
 } // namespace
 
 Q_DECLARE_METATYPE(Ending)
@@ -201,9 +201,13 @@ void TestUpdateWindow::downloadArrivesByteExact_data()
     QTest::addColumn<int>("model");
     QTest::addColumn<int>("handshake");
     QTest::addColumn<quint32>("base");
-    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800);
-    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800);
-    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800);
+    QTest::addColumn<int>("baudIndex");   // 0: 9600, paced
+    QTest::addColumn<bool>("split");      // every reply in two halves, 300 ms apart
+    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false;
+    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false;
+    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false;
+    QTest::newRow("three blocks, every reply split, 115200") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << true;
+    QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true;
 }
 
 void TestUpdateWindow::downloadArrivesByteExact()
@@ -212,7 +216,13 @@ void TestUpdateWindow::downloadArrivesByteExact()
     QFETCH(int, model);
     QFETCH(int, handshake);
     QFETCH(quint32, base);
+    QFETCH(int, baudIndex);
+    QFETCH(bool, split);
     makePage();
+    child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(baudIndex);
+    loader->setPaced(baudIndex == 0);
+    if (split)
+        loader->splitReplies(1000, 300);
     auto *models = child<QComboBox>("comboBox_iap_model");
     QVERIFY(!models->isEnabled());
     bmsArea.accessLevel = 1;
@@ -422,7 +432,9 @@ void TestUpdateWindow::badRepliesAreRefused()
     QTest::qWait(200);
     loader->sendRaw(loader->replyFrame(0xF1, record).left(40));   // shorter than its LEN
     QTest::qWait(200);
-    QCOMPARE(log().count(QStringLiteral("CRC erro")), 2);
+    QCOMPARE(log().count(QStringLiteral("CRC erro")), 1);
+    // The rest is waited for up to a second, then the piece is dropped.
+    QTRY_COMPARE_WITH_TIMEOUT(log().count(QStringLiteral("Not a whole reply, dropped:")), 1, 1500);
     QCOMPARE(bmsArea.currentBmsAddress, quint8(0));
     QByteArray shortRecord = QByteArray::fromHex("A509F1000C") + QByteArray(10, '\1');
     const quint16 crc = crc16ModbusValue(shortRecord);
@@ -457,10 +469,10 @@ void TestUpdateWindow::imageFileProblemsAreReported()
     QTest::mouseClick(button("btnConfirmUpdate"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(loader->countRequests(0xF0), 1, Wait);
     answerNextFileDialog(QString());
+    QVERIFY(!button("btnFileOpen")->isEnabled());
     QTest::mouseClick(button("btnFileOpen"), Qt::LeftButton);
     QTest::qWait(300);
     QCOMPARE(pendingFileDialogAnswers(), 1);
-    QVERIFY(log().contains(QStringLiteral("A download is running")));
     // The port search ends the download; then File opens its dialog again.
     choosePort();
     QVERIFY(!loader->portInUse());
@@ -584,9 +596,19 @@ void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing()
     // not reach the download).
     boxes->setLeaveOpen(false);
     boxes->setDefaultAnswer(QMessageBox::No);
+    const QList<QWidget *> frameSources = {child<QWidget>("comboBox_iap_model"), child<QWidget>("comboBox_iapAdrss"),
+                                           child<QWidget>("comboBox_iap_buad"), button("btnFileOpen"),
+                                           button("iap_btnOpenCom")};
+    bmsArea.accessLevel = 2;
+    QTRY_VERIFY(frameSources.first()->isEnabled());
+    int enabledDuring = -1;
     connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
         if (request.command == IapBlockRequest && request.record.blockIndex == 1)
-            QTimer::singleShot(0, page.get(), [&] { operatorClick(button("btnConfirmUpdate")); });
+            QTimer::singleShot(0, page.get(), [&] {
+                operatorClick(button("btnConfirmUpdate"));
+                enabledDuring = int(std::count_if(frameSources.begin(), frameSources.end(),
+                                                  [](QWidget *w) { return w->isEnabled(); }));
+            });
     });
     operatorClick(visibleBox(Confirmation)->button(QMessageBox::Yes));
     QTRY_VERIFY_WITH_TIMEOUT(loader->finishedReported(), Wait);
@@ -594,6 +616,12 @@ void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing()
     QCOMPARE(boxes->count(Confirmation), 1);
     QCOMPARE(loader->receivedImage(), image);
     QCOMPARE(loader->countRequests(IapHandshakeApp), 1);
+    // Nothing a frame is built from could be changed; afterwards all but
+    // Open/Close work again (the port search brings it back).
+    QCOMPARE(enabledDuring, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(iapArea.iapPortOpen, quint8(0), Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(frameSources.begin(), frameSources.end() - 1,
+                                         [](QWidget *w) { return w->isEnabled(); }), Wait);
 }
 
 void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine_data()
@@ -601,13 +629,34 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine_data()
     QTest::addColumn<Ending>("ending");
     QTest::addColumn<int>("replyDelay");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("baudIndex");   // 0: 9600, paced
+    // A misbehaving boot loader: from afterBlocks blocks on it answers with
+    // command and status; it goes quiet after quietAfter replies (-1: never).
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("afterBlocks");
+    QTest::addColumn<int>("quietAfter");
     const QString lost = QStringLiteral("The download did not complete: the serial line was lost.");
     const QString closed = QStringLiteral("The download did not complete: the serial port was closed.");
-    QTest::newRow("line lost, replies at once") << Ending::LineLost << 0 << lost;
-    QTest::newRow("line lost, replies late") << Ending::LineLost << 200 << lost;
-    QTest::newRow("port search, replies at once") << Ending::PortSearch << 0 << closed;
-    QTest::newRow("port search, replies late") << Ending::PortSearch << 200 << closed;
-    QTest::newRow("Close before the first frame") << Ending::CloseAtStart << 0 << closed;
+    const QString silent = QStringLiteral("The download did not complete: the BMS stopped answering.");
+    const QString refused = QStringLiteral("The download did not complete: the boot loader refused the image.");
+    const QString early = QStringLiteral("The download did not complete: the boot loader ended it before the whole "
+                                         "image was sent. The BMS may still hold its old firmware.");
+    QTest::newRow("line lost, replies at once") << Ending::LineLost << 0 << lost << 2 << 0 << 0 << 0 << -1;
+    QTest::newRow("line lost, replies late") << Ending::LineLost << 200 << lost << 2 << 0 << 0 << 0 << -1;
+    QTest::newRow("port search, replies at once") << Ending::PortSearch << 0 << closed << 2 << 0 << 0 << 0 << -1;
+    QTest::newRow("port search, replies late") << Ending::PortSearch << 200 << closed << 2 << 0 << 0 << 0 << -1;
+    QTest::newRow("search before the first frame") << Ending::SearchAtStart << 0 << closed << 2 << 0 << 0 << 0 << -1;
+    const Ending M = Ending::Misbehaves;
+    QTest::newRow("0xF0 once, then quiet") << M << 0 << silent << 2 << 0xF0 << 0 << 0 << 1;
+    QTest::newRow("0xF1 status 2 once, then quiet, 9600 paced") << M << 0 << silent << 0 << 0xF1 << 2 << 0 << 1;
+    QTest::newRow("0xF4 once, then quiet, late") << M << 250 << silent << 2 << 0xF4 << 0 << 0 << 1;
+    QTest::newRow("quiet after block 1, 9600 paced") << M << 0 << silent << 0 << 0 << 0 << 0 << 2;
+    QTest::newRow("status 4 to every handshake") << M << 0 << refused << 2 << 0xF1 << 4 << 0 << -1;
+    QTest::newRow("status 4 to every handshake, late") << M << 200 << refused << 2 << 0xF1 << 4 << 0 << -1;
+    QTest::newRow("status 2 from block 2 on, 9600 paced") << M << 0 << refused << 0 << 0xF1 << 2 << 2 << -1;
+    QTest::newRow("status 3 to the handshake") << M << 0 << early << 2 << 0xF1 << 3 << 0 << -1;
+    QTest::newRow("status 3 to block 0, 9600 paced") << M << 0 << early << 0 << 0xF1 << 3 << 1 << -1;
 }
 
 // The home page and this page share one device name, as both use the one
@@ -618,6 +667,11 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
     QFETCH(Ending, ending);
     QFETCH(int, replyDelay);
     QFETCH(QString, reason);
+    QFETCH(int, baudIndex);
+    QFETCH(int, command);
+    QFETCH(int, status);
+    QFETCH(int, afterBlocks);
+    QFETCH(int, quietAfter);
     HomeFixture fixture;
     HomeWindow &home = fixture.home();
     const QString line = dir->filePath(QStringLiteral("ttyCW0"));
@@ -631,6 +685,10 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
     connectPages(home);
     showPage();
     loader->setReplyDelay(replyDelay);
+    child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(baudIndex);
+    loader->setPaced(baudIndex == 0);
+    loader->answerWith(quint8(command), quint16(status), afterBlocks);
+    loader->setQuietAfter(quietAfter);
     load(writeImage(QStringLiteral("fw.bin"), pattern(5 * IapBlockSize)));
     QVERIFY(loader->portInUse());
 
@@ -651,9 +709,12 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
         });
     });
     operatorClick(button("btnConfirmUpdate"));
-    if (ending == Ending::CloseAtStart) {
+    if (ending == Ending::SearchAtStart) {
         QTRY_COMPARE(iapArea.iapSessionActive, quint8(1));
+        // Open/Close takes no click during the download; the search ends it.
         operatorClick(button("iap_btnOpenCom"));
+        QVERIFY(loader->portInUse());
+        operatorClick(button("pushButtonSearch_iap"));
     }
 
     QVERIFY(boxes->waitFor(reason, Wait));
@@ -665,6 +726,13 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
     QVERIFY(progress->value() < progress->maximum());
     const int sent = loader ? loader->requests().size() : 0;
     if (loader) {
+        // No frame but those of the protocol, no handshake without end, no
+        // final frame for an image not sent whole.
+        for (const IapRequest &request : loader->requests())
+            QVERIFY(request.command == IapHandshakeApp || request.command == IapBlockRequest
+                    || request.command == IapEndOfImage);
+        QVERIFY(loader->countRequests(IapHandshakeApp) <= 5);
+        QVERIFY(!loader->finishedReported());
         QVERIFY(!loader->portInUse());
         lineBackToTheBms();
     }
