@@ -493,9 +493,14 @@ void TestUpdateWindow::homePageTakesItsPortBack()
     HomeWindow &home = fixture.home();
     connectPages(home);
 
+    // A page's read left waiting at the hand-over neither times out over the
+    // download nor is lost: it goes out once the home page has the line again.
+    bmsArea.primaryReadRequest[9] = 1;
     load(writeImage(QStringLiteral("fw.bin"), pattern(5000)));
     QVERIFY(!fixture.bms().portInUse());
     QVERIFY(loader->portInUse());
+    // While the update page holds the line the pages see the port closed.
+    QCOMPARE(bmsArea.serialPortOpen, quint8(0));
     // The home page's port search while the download runs leaves the update port open.
     connect(loader.get(), &FakeBootLoader::requestReceived, this, [&](const IapRequest &request) {
         if (request.command == 0xF1 && request.record.blockIndex == 2)
@@ -513,6 +518,9 @@ void TestUpdateWindow::homePageTakesItsPortBack()
     QTRY_VERIFY_WITH_TIMEOUT(button("iap_btnOpenCom")->isEnabled(), Wait);
     QCOMPARE(button("iap_btnOpenCom")->text(), QStringLiteral("Open"));
     QVERIFY(!loader->portInUse());
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.primaryReadDone, Wait);
+    for (const auto &box : boxes->seen())
+        QVERIFY2(box.text != QStringLiteral("Communication timeout !"), qPrintable(box.text));
 }
 
 void TestUpdateWindow::pageWorksTheSameInChinese()
