@@ -234,6 +234,9 @@ void TestHomeLink::connectCycleWalksTheBaudRates()
             [&] { order << QStringLiteral("port"); });
 
     QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    // The pages have the port as soon as the link says connected.
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QStringLiteral("BMS is connected !"), Wait);
+    QCOMPARE(bmsArea.serialPortOpen, quint8(1));
     QTRY_COMPARE_WITH_TIMEOUT(portSpy.count(), 1, Wait);
     QCOMPARE(baudSpy.count(), 1);
     QCOMPARE(baudSpy.first().first().toInt(), 1);
