@@ -172,6 +172,7 @@ void HomeWindow::closeBmsPort()
         logLine(tr("Port closed"));
     }
     bmsArea.serialPortOpen = 0;
+    endHistoryReading();
     // A confirmed write that has not gone out is not kept for another connection.
     if (bmsArea.parameterWritePending) {
         bmsArea.disarmAllWrites();
@@ -214,6 +215,7 @@ void HomeWindow::close_serialPort()
         logLine(tr("Port closed"));
     }
     forgetOutstanding();
+    endHistoryReading();
     tryConnectShown = true;
     ui->btnConnect->setText(tr("Try connect"));
     updateOpenButton();
@@ -245,6 +247,7 @@ void HomeWindow::on_btnConnect_clicked()
         return;
     }
     bmsArea.serialPortOpen = 0;
+    endHistoryReading();
     // A write confirmed for the BMS of before is not sent to whatever BMS the cycle finds.
     if (bmsArea.parameterWritePending)
         logLine(tr("Pending write cancelled"));
@@ -330,6 +333,7 @@ void HomeWindow::addressChanged()
     if (selectedAddress() == sessionAddress)
         return;
     sessionAddress = selectedAddress();
+    endHistoryReading();
     bmsArea.startLinkSession();
     forgetOutstanding();
     readRowTicks.fill(0);
