@@ -366,26 +366,22 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
                 << line.baudIndex << line.latency << int(press.press);
         }
     }
+    // At once, late and at 9600; a slow BMS up to the README's 2.4 s.
     const struct {
         const char *name;
         Press press;
-        int baudIndex;
-        int latency;
-    } more[] = {{"another address", AnotherAddress, 2, 0},     {"another address", AnotherAddress, 2, 150},
-                {"another address", AnotherAddress, 0, 100},   {"parallel ticked", ParallelTicked, 2, 150},
-                {"port closed by the search", PortClosedBySearch, 2, 0},
-                {"port closed by the search", PortClosedBySearch, 2, 150},
-                {"port closed by the search", PortClosedBySearch, 0, 100},
-                {"slow BMS", NoPress, 0, 1300},                {"slow BMS", NoPress, 0, 2000},
-                {"slow BMS", NoPress, 0, 2400},                {"slow BMS", NoPress, 2, 2400},
-                {"continue twice", ContinueTwice, 2, 0},       {"continue twice", ContinueTwice, 2, 150},
-                {"continue twice", ContinueTwice, 0, 100},     {"one bad reply", OneBadReply, 2, 0},
-                {"one bad reply", OneBadReply, 2, 150},        {"one bad reply", OneBadReply, 0, 100},
-                {"three bad replies", ThreeBadReplies, 2, 0},  {"three bad replies", ThreeBadReplies, 2, 150},
-                {"three bad replies", ThreeBadReplies, 0, 100}};
-    for (const auto &row : more) {
-        QTest::addRow("%s, %d ms at %s", row.name, row.latency, row.baudIndex == 0 ? "9600" : "115200")
-            << row.baudIndex << row.latency << int(row.press);
+        QList<QPair<int, int>> lines;   // baud index, latency
+    } more[] = {{"another address", AnotherAddress, {{2, 0}, {2, 150}, {0, 100}}},
+                {"parallel ticked", ParallelTicked, {{2, 150}}},
+                {"port closed by the search", PortClosedBySearch, {{2, 0}, {2, 150}, {0, 100}}},
+                {"slow BMS", NoPress, {{0, 1300}, {0, 2000}, {0, 2400}, {2, 2400}}},
+                {"continue twice", ContinueTwice, {{2, 0}, {2, 150}, {0, 100}}},
+                {"one bad reply", OneBadReply, {{2, 0}, {2, 150}, {0, 100}}},
+                {"three bad replies", ThreeBadReplies, {{2, 0}, {2, 150}, {0, 100}}}};
+    for (const auto &press : more) {
+        for (const auto &line : press.lines)
+            QTest::addRow("%s, %d ms at %s", press.name, line.second, line.first == 0 ? "9600" : "115200")
+                << line.first << line.second << int(press.press);
     }
 }
 
@@ -472,8 +468,7 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
         button("btnRecordRead")->click();
         QVERIFY(boxes->waitFor("History reading completed !", Wait));
         QCOMPARE(table()->rowCount(), 3);
-        for (int row = 0; row < 3; ++row)
-            QCOMPARE(rowTexts(row).first(), QStringLiteral("2024-03-%1 09:05:00").arg(23 - row));
+        QCOMPARE(rowTexts(2).first(), QStringLiteral("2024-03-21 09:05:00"));
         return;
     }
 
@@ -481,19 +476,20 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
     const int badReplies = badLeft;
     QElapsedTimer clock;
     clock.start();
-    QMap<quint16, qint64> firstAskedMs;
+    qint64 triggerAskedMs = -1;
+    qint64 nextAskedMs = -1;
     connect(&bms, &FakeBms::requestReceived, page, [&, this](const BmsRequest &request) {
         if (press == ReadWhilePollUnanswered && request.command == 0x01 && !pressed) {
             pressed = true;
             button("btnRecordRead")->click();
         }
         if (request.command == 0x11) {
-            const quint16 index = quint16((quint8(request.data.at(0)) << 8) | quint8(request.data.at(1)));
-            if (!firstAskedMs.contains(index))
-                firstAskedMs.insert(index, clock.elapsed());
-            const bool bad = index == Trigger && badLeft > 0;
-            badLeft -= bad ? 1 : 0;
-            bms.setBadCrc(bad);
+            const int index = (quint8(request.data.at(0)) << 8) | quint8(request.data.at(1));
+            if (index == Trigger && triggerAskedMs < 0)
+                triggerAskedMs = clock.elapsed();
+            if (index == Trigger - 1 && nextAskedMs < 0)
+                nextAskedMs = clock.elapsed();
+            bms.setBadCrc(index == Trigger && badLeft-- > 0);
         }
         if (request.command != 0x11 || request.data.left(2) != QByteArray::fromHex("0002"))
             return;
@@ -503,12 +499,8 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
             return;
         pressed = true;
         if (press == PauseTwice || press == ContinueTwice) {
-            button("btnRecordPause")->click();
-            button("btnRecordPause")->click();
-            if (press == ContinueTwice) {
+            for (int click = 0; click < (press == ContinueTwice ? 4 : 2); ++click)
                 button("btnRecordPause")->click();
-                button("btnRecordPause")->click();
-            }
         } else if (press == StopAndReadAgain) {
             button("btnRecordRead")->click();
             button("btnRecordRead")->click();
@@ -537,7 +529,7 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
         expected = readingIndexes(N);
     QCOMPARE(historyIndexes(bms), expected);
     if (badReplies > 0)
-        QVERIFY(firstAskedMs.value(Trigger - 1) - firstAskedMs.value(Trigger) < badReplies * 1500 + latency + 500);
+        QVERIFY(nextAskedMs - triggerAskedMs < badReplies * 1500 + latency + 500);
 }
 
 void TestRecordWindow::readingWithoutRecordsEnds()
