@@ -17,9 +17,13 @@ build_bench() {
 start_fake() {
     local program="$1"
     shift
-    work="$(mktemp -d)"
+    # One work folder for the script, however many fakes it starts in turn.
+    if [ -z "${work:-}" ]; then
+        work="$(mktemp -d)"
+        trap '[ -n "$fake_pid" ] && kill "$fake_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+    fi
     fake_pid=""
-    trap '[ -n "$fake_pid" ] && kill "$fake_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+    rm -f "$work/port"
     "$program" --fake "$work/port" "$@" &
     fake_pid=$!
     for _ in $(seq 100); do
@@ -28,4 +32,13 @@ start_fake() {
     done
     [ -s "$work/port" ] || { echo "the fake did not start" >&2; exit 1; }
     fake_port="$(cat "$work/port")"
+}
+
+# stop_fake: stops the fake that start_fake started, so that another can start.
+stop_fake() {
+    if [ -n "${fake_pid:-}" ]; then
+        kill "$fake_pid" 2>/dev/null || true
+        wait "$fake_pid" 2>/dev/null || true
+        fake_pid=""
+    fi
 }

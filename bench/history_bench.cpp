@@ -3,8 +3,10 @@
 // The fake runs in a process of its own, so that the page's work does not
 // hold back its answers.
 //
-//   cellwick_history_bench --fake PATHFILE [records, default 500]
+//   cellwick_history_bench --fake PATHFILE [records, default 500] [damage every, default 0]
 //       runs the fake BMS with that many stored records and writes its port path into PATHFILE;
+//       with a damage interval K, the first reply to every K-th record (indexes K-1, 2K-1, ...)
+//       goes out with a bad CRC;
 //   cellwick_history_bench --app PORT
 //       opens PORT at 115200 on a home page, reads the history with a record page and prints,
 //       one "name value" per line: records (rows shown), requests (history frames sent),
@@ -30,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QSet>
 #include <QSerialPort>
 #include <QTableWidget>
 #include <QTest>
@@ -71,7 +74,7 @@ void report(const char *name, double value)
     std::fflush(stdout);
 }
 
-int runFake(int argc, char *argv[], const QString &pathFile, int records)
+int runFake(int argc, char *argv[], const QString &pathFile, int records, int damageEvery)
 {
     QCoreApplication app(argc, argv);
     FakeBms bms;
@@ -83,6 +86,18 @@ int runFake(int argc, char *argv[], const QString &pathFile, int records)
     for (int i = 0; i < records; ++i)
         history << storedRecord(records, i);
     bms.setHistoryRecords(history);
+    QSet<int> damaged;
+    if (damageEvery > 0) {
+        QObject::connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
+            // Decided before the fake answers this very request.
+            const int index = (quint8(request.data.at(0)) << 8) | quint8(request.data.at(1));
+            const bool damage = request.command == 0x11 && index % damageEvery == damageEvery - 1
+                                && !damaged.contains(index);
+            if (damage)
+                damaged.insert(index);
+            bms.setBadCrc(damage);
+        });
+    }
     QFile file(pathFile);
     if (!file.open(QIODevice::WriteOnly))
         return 2;
@@ -227,9 +242,10 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     if (args.size() >= 2 && args.at(0) == "--fake")
-        return runFake(argc, argv, args.at(1), args.size() > 2 ? qBound(1, args.at(2).toInt(), 65535) : 500);
+        return runFake(argc, argv, args.at(1), args.size() > 2 ? qBound(1, args.at(2).toInt(), 65535) : 500,
+                       args.size() > 3 ? qMax(0, args.at(3).toInt()) : 0);
     if (args.size() >= 2 && args.at(0) == "--app")
         return runApp(argc, argv, args.at(1));
-    std::fprintf(stderr, "usage: %s --fake PATHFILE [records] | --app PORT\n", argv[0]);
+    std::fprintf(stderr, "usage: %s --fake PATHFILE [records [damage every]] | --app PORT\n", argv[0]);
     return 2;
 }

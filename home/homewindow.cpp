@@ -172,6 +172,7 @@ void HomeWindow::closeBmsPort()
         logLine(tr("Port closed"));
     }
     bmsArea.serialPortOpen = 0;
+    endHistoryReading();
     // A confirmed write that has not gone out is not kept for another connection.
     if (bmsArea.parameterWritePending) {
         bmsArea.disarmAllWrites();
@@ -245,6 +246,7 @@ void HomeWindow::on_btnConnect_clicked()
         return;
     }
     bmsArea.serialPortOpen = 0;
+    endHistoryReading();
     // A write confirmed for the BMS of before is not sent to whatever BMS the cycle finds.
     if (bmsArea.parameterWritePending)
         logLine(tr("Pending write cancelled"));
@@ -341,6 +343,7 @@ void HomeWindow::addressChanged()
     if (selectedAddress() == sessionAddress)
         return;
     sessionAddress = selectedAddress();
+    endHistoryReading();
     bmsArea.startLinkSession();
     sessionSerial = QByteArray();
     forgetOutstanding();

@@ -75,16 +75,16 @@ private:
         qint64 sentAtMs = 0;              // when the last of them went out
     };
 
-    // The history request on the line. A history reply carries no index: the
-    // copies of one request are counted, one reply at most is taken as its
-    // record, and the replies to the other copies are dropped.
+    // The history request on the line. A history reply carries no index: a
+    // copy goes out only once the copy before it can no longer be answered, so
+    // a reply answers the last copy; one reply at most is taken as the record.
     struct HistoryOnLine
     {
         quint16 index = 0;
         quint32 reading = 0;              // historyReadingSerial it was sent for
-        int copies = 0;                   // frames sent and not yet answered
+        int copies = 0;                   // 1 while the last copy is unanswered
         bool taken = false;               // a reply was stored as its record
-        qint64 sentAtMs = 0;              // when the last copy went out
+        qint64 answerableUntilMs = 0;     // end of the last copy's reply time
     };
 
     void scanSerialPorts();
@@ -118,13 +118,21 @@ private:
     // Sends the frame of one row of readRequests().
     void sendReadRow(int row);
     // The time (link clock, ms) until which an earlier request may still be
-    // answered, so that a history request for `index` must wait; 0 when none.
-    qint64 lineBusyUntil(quint16 index) const;
+    // answered, so that a history request must wait; 0 when none.
+    qint64 lineBusyUntil() const;
     // The history request waits for the line; it goes out once the line is
     // free (a reply, or the time-out of what is on the line).
     void holdHistoryRequest(qint64 until);
     void sendHeldHistoryRequest();
     void handleHistoryReply(const QByteArray &payload);
+    bool serveBeforeReading();
+    // A damaged reply to command 0x11 answers the copy on the line.
+    void historyReplyDamaged();
+    // Ends a running history reading as Stop does (another pack, the port
+    // opened or closed).
+    void endHistoryReading();
+    // Time in ms that `bytes` take on the line at the port's rate.
+    qint64 lineTimeMs(int bytes) const;
     void logLine(const QString &text);
     void showTimeout();
     void updateOpenButton();

@@ -495,6 +495,8 @@ void HomeWindow::handleReply(const BmsReply &reply)
         bmsArea.sendInterval = 500;
         if (linkRunning)
             sendTimer->start(bmsArea.sendInterval);
+        if (reply.command == HistoryCommand)
+            historyReplyDamaged();
         if (reply.status == BmsReply::BadCrc)
             logLine(tr("Bad CRC in the reply to command 0x%1").arg(hexByte(reply.command)));
         else
@@ -785,9 +787,15 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
 
 // ---- history reading ------------------------------------------------------------------------
 
-// A history reply answers one copy of the history request on the line. Only
-// the first answer to a request of the running reading is stored; the answers
-// to its other copies, and to a reading that was stopped, are dropped.
+namespace {
+constexpr int HistoryRequestBytes = 9;                          // 0xA5, address, command, 4 data bytes, CRC
+constexpr int HistoryReplyBytes = 5 + BmsHistoryRecord::Size + 2; // header with length, record, CRC
+} // namespace
+
+// A history reply answers the copy of the history request on the line. Only
+// an answer to a request of the running reading is stored; an answer to a
+// reading that was stopped, or one that comes when no copy is on the line, is
+// dropped.
 void HomeWindow::handleHistoryReply(const QByteArray &payload)
 {
     HistoryOnLine &request = historyOnLine;
@@ -795,7 +803,7 @@ void HomeWindow::handleHistoryReply(const QByteArray &payload)
         logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(HistoryCommand)));
         return;
     }
-    --request.copies;
+    request.copies = 0;
     BmsDataArea &a = bmsArea;
     if (request.taken || !a.historyReading || request.reading != a.historyReadingSerial) {
         logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(HistoryCommand)));
@@ -806,19 +814,53 @@ void HomeWindow::handleHistoryReply(const QByteArray &payload)
     request.taken = true;
 }
 
-qint64 HomeWindow::lineBusyUntil(quint16 index) const
+// A damaged reply is the answer to the copy on the line: nothing else comes
+// for that copy, so the next copy or index need not wait for its reply time.
+void HomeWindow::historyReplyDamaged()
+{
+    if (historyOnLine.copies == 0)
+        return;
+    historyOnLine.copies = 0;
+    if (historyHoldTimer && historyHoldTimer->isActive()) {
+        historyHoldTimer->stop();
+        sendHeldHistoryRequest();
+    }
+}
+
+// The reading ends as Stop ends it: the pack at the other end may have
+// changed, or the line is gone. The record page sees it and shows "Read".
+void HomeWindow::endHistoryReading()
+{
+    if (historyHoldTimer)
+        historyHoldTimer->stop();
+    historyOnLine = HistoryOnLine();
+    BmsDataArea &a = bmsArea;
+    if (!a.historyReading)
+        return;
+    a.historyReading = 0;
+    a.historyFirstRequest = 0;
+    a.historyRecordReady = 0;
+    a.historyAdvance = 0;
+}
+
+qint64 HomeWindow::lineTimeMs(int bytes) const
+{
+    const int baud = currentBaud > 0 ? currentBaud : 9600;
+    return (qint64(bytes) * 10 * 1000 + baud - 1) / baud;
+}
+
+qint64 HomeWindow::lineBusyUntil() const
 {
     qint64 until = 0;
     if (outstanding.kind != Sent::Nothing && outstanding.copies > 0)
         until = outstanding.sentAtMs + ReplyTimeoutMs;
     if (drainCopies > 0)
         until = qMax(until, drainSinceMs + ReplyTimeoutMs);
-    const HistoryOnLine &request = historyOnLine;
-    // Another copy of the request on the line may go: its copies are counted.
-    const bool sameRequest = !request.taken && request.index == index
-                             && request.reading == bmsArea.historyReadingSerial;
-    if (request.copies > 0 && !sameRequest)
-        until = qMax(until, request.sentAtMs + ReplyTimeoutMs);
+    // Neither another index nor another copy of the same index goes out while
+    // the copy on the line can still be answered: a reply names no index, and
+    // on a half-duplex line a copy sent during an answer garbles it.
+    if (historyOnLine.copies > 0)
+        until = qMax(until, historyOnLine.answerableUntilMs);
     return until > linkClockMs() ? until : 0;
 }
 
@@ -838,6 +880,47 @@ void HomeWindow::sendHeldHistoryRequest()
         sendCmdRecordDataToBms_cmd();
 }
 
+// Sends the next frame of a write or operation that waits, before the first
+// history request; false when none waits any more.
+bool HomeWindow::serveBeforeReading()
+{
+    // The send tick, which gives up the copies of a settled write, does not
+    // run during a reading: their reply time settles them here.
+    if (drainCopies > 0 && linkClockMs() >= drainSinceMs + ReplyTimeoutMs) {
+        drainCopies = 0;
+        drainTicks = 0;
+    }
+    if (outstanding.kind == Sent::Operation && lastOperation != HistoryDeletion) {
+        // Its reply time has run out (the line is free): it was not answered.
+        forgetRequest();
+        logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
+        timeOutPageRequests();
+    }
+    if (bmsArea.parameterWritePending) {
+        sendWriteRequest();
+        // A range on the line, or copies of one still to be answered.
+        if (bmsArea.parameterWritePending)
+            return true;
+    }
+    const QVector<ReadRequest> &rows = readRequests();
+    readRowTicks.resize(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        const ReadRequest &row = rows.at(i);
+        if (!row.pending(bmsArea) || (row.kind == ReadRequest::Operation && row.start == HistoryDeletion))
+            continue;
+        if (row.kind == ReadRequest::CalibrationOperation) {
+            ++readRowTicks[i];
+            if (serveOperations(i))
+                return true;
+        } else if (row.kind == ReadRequest::Operation) {
+            ++readRowTicks[i];
+            sendReadRow(i);
+            return true;
+        }
+    }
+    return false;
+}
+
 void HomeWindow::sendCmdRecordDataToBms_cmd()
 {
     sendTimer->stop();
@@ -848,12 +931,18 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
                                                                         : a.historyRecordIndex;
     // One history request on the line at a time: nothing else may still be
     // answered when it goes out, since its reply names no index.
-    if (const qint64 until = lineBusyUntil(index)) {
+    if (const qint64 until = lineBusyUntil()) {
         holdHistoryRequest(until);
         return;
     }
     if (historyHoldTimer)
         historyHoldTimer->stop();
+    // A write or operation confirmed before Read reaches the BMS before the
+    // reading starts: the operator's presses go out in the order made.
+    if (a.historyFirstRequest && serveBeforeReading()) {
+        holdHistoryRequest(qMax(lineBusyUntil(), linkClockMs() + 1));
+        return;
+    }
     if (a.deleteHistoryRequest) {
         // A deletion confirmed before the reading reaches the BMS first, so the
         // reading finds what the BMS still holds.
@@ -879,21 +968,25 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     a.currentBmsAddress = address;
     if (serialPort->isOpen()) {
         HistoryOnLine &request = historyOnLine;
-        if (request.copies == 0 || request.taken || request.index != index
-            || request.reading != a.historyReadingSerial) {
+        if (request.taken || request.index != index || request.reading != a.historyReadingSerial) {
             request = HistoryOnLine();
             request.index = index;
             request.reading = a.historyReadingSerial;
         }
-        ++request.copies;
-        request.sentAtMs = linkClockMs();
+        // Any copy before this one has had its reply time: a reply from now
+        // on answers this copy. It may begin up to ReplyTimeoutMs after the
+        // request's last byte, and is taken once whole and followed by the
+        // receive silence.
+        request.copies = 1;
+        request.answerableUntilMs = linkClockMs() + lineTimeMs(HistoryRequestBytes) + ReplyTimeoutMs
+                                    + lineTimeMs(HistoryReplyBytes) + silenceInterval();
         serialPort->write(buildBmsFrame(address, HistoryCommand, data));
         // Out at once, not after the record page has painted the row it just added.
         serialPort->flush();
         a.linkActive = 1;
     }
-    // With the port closed the reading goes on without frames until the
-    // operator stops it; its requests still count toward the timeout.
+    // The record page restarts its re-request clock when it sees this count
+    // raised: the request has gone out.
     if (++a.requestTimeoutCount > HistoryTimeoutTicks) {
         a.historyReading = 0;
         a.requestTimeoutCount = 0;

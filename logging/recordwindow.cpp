@@ -18,10 +18,14 @@
 namespace {
 
 constexpr int PollIntervalMs = 10;
+// While no reading runs the poll has nothing to look at. Qt serves a coarse
+// timer of 20 ms or less as a precise one, so the idle poll ticks less often.
+constexpr int IdlePollIntervalMs = 1000;
 constexpr int DateColumnWidth = 150;
 constexpr int TimeoutIntervalMs = 1000;
-// Timeout ticks without a record before the same record is asked for again.
-constexpr quint32 RestartTicks = 2;
+// Timeout ticks after a request went out without its record before the same
+// record is asked for again.
+constexpr quint32 RestartTicks = 1;
 constexpr quint16 ReadingSendInterval = 10;
 constexpr quint16 IdleSendInterval = 700;
 
@@ -150,9 +154,8 @@ RecordWindow::RecordWindow(QWidget *parent)
     ui->setupUi(this);
 
     recordPollTimer = new QTimer;
-    recordPollTimer->setTimerType(Qt::PreciseTimer);
     connect(recordPollTimer, &QTimer::timeout, this, &RecordWindow::timeUpdateRecord);
-    recordPollTimer->start(PollIntervalMs);
+    setPollPace(false);
 
     recordTimeoutTimer = new QTimer;
     connect(recordTimeoutTimer, &QTimer::timeout, this, &RecordWindow::recordTimeoutceck);
@@ -189,6 +192,8 @@ void RecordWindow::on_btnRecordRead_clicked()
         readingShown = true;
         recordTimeoutTicks = 0;
         restartsWithoutRecord = 0;
+        restartPending = false;
+        setPollPace(true);
         showButtonTexts();
         // Ticks left over from unanswered polls would make the first poll tick
         // ask for record 0 a second time, and its second reply would be taken
@@ -212,6 +217,7 @@ void RecordWindow::on_btnRecordPause_clicked()
         a.historyPaused = 0;
         restartsWithoutRecord = 0;
         recordTimeoutTicks = 0;
+        restartPending = false;
         a.requestTimeoutCount = 0;
         showButtonTexts();
         emit signalFromRecordWindow();
@@ -230,12 +236,21 @@ void RecordWindow::timeUpdateRecord()
         finishReading();
     }
     // A record lost or damaged on the line is asked for again by the timeout
-    // timer, after a time rather than a count of send ticks.
+    // timer, after a time rather than a count of send ticks. Its clock starts
+    // when the request goes out, which may be later than asked: the link
+    // holds a request while an earlier one can still be answered.
+    if (a.historyReading && !a.historyRecordReady && a.requestTimeoutCount > 0) {
+        a.requestTimeoutCount = 0;
+        restartPending = false;
+        recordTimeoutTicks = 0;
+        recordTimeoutTimer->start(TimeoutIntervalMs);
+    }
     if (!a.historyRecordReady || !a.historyReading)
         return;
 
     a.requestTimeoutCount = 0;
     restartsWithoutRecord = 0;
+    restartPending = false;
     if (a.history.recordCount() != 0) {
         addHistoryRecordRow();
         a.historyAdvance = 1;
@@ -258,6 +273,9 @@ void RecordWindow::recordTimeoutceck()
     recordTimeoutTicks = 0;
     BmsDataArea &a = bmsArea;
     if (a.historyReading && !a.historyPaused && !a.historyRecordReady) {
+        // The last request asked again has not gone out yet.
+        if (restartPending)
+            return;
         if (++restartsWithoutRecord > RestartsBeforeTimeout) {
             // No reply has set the link's pace since the reading began.
             a.sendInterval = IdleSendInterval;
@@ -265,9 +283,7 @@ void RecordWindow::recordTimeoutceck()
             openInfoBox(this, tr("Communication timeout !"), tr("info"));
             return;
         }
-        // The restart is this try's one request: the poll must not send
-        // another because of the count it raises.
-        a.requestTimeoutCount = 0;
+        restartPending = true;
     }
     emit signal_restartFromRecordWindow();
 }
@@ -285,9 +301,25 @@ void RecordWindow::finishReading()
     a.portCloseAllowed = 1;
     recordTimeoutTicks = 0;
     restartsWithoutRecord = 0;
+    restartPending = false;
     recordTimeoutTimer->stop();
     readingShown = false;
+    setPollPace(false);
     showButtonTexts();
+}
+
+void RecordWindow::setPollPace(bool reading)
+{
+    // Precise only while a reading runs: each record is then taken within
+    // 10 ms of its arrival, and idle polling costs next to nothing.
+    const Qt::TimerType type = reading ? Qt::PreciseTimer : Qt::CoarseTimer;
+    const int interval = reading ? PollIntervalMs : IdlePollIntervalMs;
+    if (recordPollTimer->isActive() && recordPollTimer->timerType() == type
+        && recordPollTimer->interval() == interval)
+        return;
+    recordPollTimer->stop();
+    recordPollTimer->setTimerType(type);
+    recordPollTimer->start(interval);
 }
 
 void RecordWindow::showButtonTexts()

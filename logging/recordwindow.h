@@ -53,6 +53,8 @@ private:
     // The end of a reading, however it ends: flags down, the port free to
     // close, the buttons back to their idle texts.
     void finishReading();
+    // The poll's pace: every 10 ms on a precise timer during a reading.
+    void setPollPace(bool reading);
     void showButtonTexts();
     void emptyTable();
 
@@ -63,6 +65,8 @@ private:
     quint32 recordTimeoutTicks = 0;
     // Restart requests since the last record.
     int restartsWithoutRecord = 0;
+    // A restart request was asked for and has not gone out yet.
+    bool restartPending = false;
     // The page shows a reading as running (Read reads "Stop").
     bool readingShown = false;
     // What the table's headers were built for.

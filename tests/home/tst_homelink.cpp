@@ -415,18 +415,17 @@ void TestHomeLink::historyRequestsCarryTheIndex()
     // No live polls while the reading runs.
     QCOMPARE(f.bms().countRequests(0x01), 0);
 
-    // With the port closed the reading is not dropped and the link is not
-    // reported active: the operator stops it.
+    // Closing the port ends the reading as Stop does: no box, and the link is
+    // not reported active.
     BoxWatcher boxes;
     QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnOpenCom")), Qt::LeftButton);
     QCOMPARE(bmsArea.serialPortOpen, quint8(0));
-    bmsArea.historyRecordReady = 0;
+    QCOMPARE(bmsArea.historyReading, quint8(0));
+    QCOMPARE(bmsArea.historyRecordReady, quint8(0));
     f.home().sendCmdRecordDataToBms_cmd();
     boxes.poll();
     QVERIFY(boxes.seen().isEmpty());
-    QCOMPARE(bmsArea.historyReading, quint8(1));
     QCOMPARE(bmsArea.linkActive, quint8(0));
-    bmsArea.historyReading = 0;
 }
 
 void TestHomeLink::operationsAreSettledOnce()

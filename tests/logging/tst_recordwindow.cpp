@@ -11,6 +11,9 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -317,16 +320,25 @@ enum Press {
     PauseTwice,                // Pause and Continue while a record is on its way
     StopAndReadAgain,          // Stop and Read while a record is on its way; the BMS then holds more
     DeleteThenRead,            // Delete (Yes) and Read before the deletion went out
-    ReplyAfterAskingAgain      // one record comes after the page has asked for it again
+    ReplyAfterAskingAgain,     // one record comes after the page has asked for it again
+    AnotherAddress,            // the home page's address set to the second pack's
+    ParallelTicked,            // the home page's Parallel ticked: the second pack is 0x40
+    PortClosedBySearch,        // the home page's search closes the port
+    NoPress,                   // a slow BMS, nothing pressed
+    ContinueTwice,             // Pause, Continue, Pause, Continue while a record is on its way
+    OneBadReply,               // the first reply to a record damaged
+    ThreeBadReplies,           // the first three
+    WriteThenRead,             // a confirmed write, Read pressed at once after
+    ClockDuringReading         // "Update the BMS RTC time" pressed during the reading
 };
 
-// The indexes asked for by a reading of n records that asks twice for `repeated` (-1: none).
-QList<quint16> readingIndexes(int n, int repeated = -1)
+// The indexes asked for by a reading of n records that asks `copies` more times for `repeated`.
+QList<quint16> readingIndexes(int n, int repeated = -1, int copies = 1)
 {
     QList<quint16> indexes = {0};
     for (int i = n - 1; i >= 0; --i) {
         indexes << quint16(i);
-        if (i == repeated)
+        for (int c = 0; i == repeated && c < copies; ++c)
             indexes << quint16(i);
     }
     return indexes << 0;
@@ -355,6 +367,25 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
             QTest::addRow("%s, %d ms at %s", press.name, line.latency, line.baudIndex == 0 ? "9600" : "115200")
                 << line.baudIndex << line.latency << int(press.press);
         }
+    }
+    // At once, late and at 9600; a slow BMS up to the README's 2.4 s.
+    const struct {
+        const char *name;
+        Press press;
+        QList<QPair<int, int>> lines;   // baud index, latency
+    } more[] = {{"another address", AnotherAddress, {{2, 0}, {2, 150}, {0, 100}}},
+                {"parallel ticked", ParallelTicked, {{2, 150}}},
+                {"port closed by the search", PortClosedBySearch, {{2, 0}, {2, 150}, {0, 100}}},
+                {"slow BMS", NoPress, {{0, 1300}, {0, 2000}, {0, 2400}, {2, 2400}}},
+                {"continue twice", ContinueTwice, {{2, 0}, {2, 150}, {0, 100}}},
+                {"one bad reply", OneBadReply, {{2, 0}, {2, 150}, {0, 100}}},
+                {"three bad replies", ThreeBadReplies, {{2, 0}, {2, 150}, {0, 100}}},
+                {"write then read", WriteThenRead, {{2, 0}, {2, 150}, {0, 100}}},
+                {"clock during reading", ClockDuringReading, {{2, 150}, {0, 100}}}};
+    for (const auto &press : more) {
+        for (const auto &line : press.lines)
+            QTest::addRow("%s, %d ms at %s", press.name, line.second, line.first == 0 ? "9600" : "115200")
+                << line.first << line.second << int(press.press);
     }
 }
 
@@ -406,10 +437,63 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
     }
 
     bool pressed = false;
+    if (press == AnotherAddress || press == ParallelTicked || press == PortClosedBySearch) {
+        // A second pack behind the same line holds three records of its own.
+        QList<QByteArray> others;
+        for (int day = 21; day <= 23; ++day)
+            others << historyRecord(3, day, 5000, 0, 0, 0, 0, 0, 0);
+        bms.addPack(press == ParallelTicked ? 0x40 : 1, others);
+        HomeWindow &home = fixture->home();
+        connect(&bms, &FakeBms::requestReceived, page, [&](const BmsRequest &request) {
+            if (pressed || request.command != 0x11 || request.data.left(2) != QByteArray::fromHex("0002"))
+                return;
+            pressed = true;
+            if (press == AnotherAddress)
+                home.findChild<QComboBox *>("comboBoxAddress")->setCurrentIndex(1);
+            else if (press == ParallelTicked)
+                home.findChild<QCheckBox *>("checkBoxParallel")->setChecked(true);
+            else
+                home.findChild<QPushButton *>("pushButtonSearch")->click();
+        });
+        bms.clearRequests();
+        button("btnRecordRead")->click();
+        // The reading ends at once, as Stop ends it, keeping the rows of its own pack.
+        QTRY_VERIFY_WITH_TIMEOUT(pressed, Wait);
+        QTRY_COMPARE_WITH_TIMEOUT(button("btnRecordRead")->text(), QStringLiteral("Read"), 500);
+        QTest::qWait(1500 + latency);
+        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(rowTexts(0), storedRows.at(N - 1));
+        QCOMPARE(historyIndexes(bms), QList<quint16>({0, quint16(N - 1), Trigger}));
+        QVERIFY(boxes->seen().isEmpty());
+        QCOMPARE(bmsArea.portCloseAllowed, quint8(1));
+        if (press == PortClosedBySearch)
+            return;
+        // The next reading is the new pack's, whole.
+        button("btnRecordRead")->click();
+        QVERIFY(boxes->waitFor("History reading completed !", Wait));
+        QCOMPARE(table()->rowCount(), 3);
+        QCOMPARE(rowTexts(2).first(), QStringLiteral("2024-03-21 09:05:00"));
+        return;
+    }
+
+    int badLeft = press == OneBadReply ? 1 : press == ThreeBadReplies ? 3 : 0;
+    const int badReplies = badLeft;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 triggerAskedMs = -1;
+    qint64 nextAskedMs = -1;
     connect(&bms, &FakeBms::requestReceived, page, [&, this](const BmsRequest &request) {
         if (press == ReadWhilePollUnanswered && request.command == 0x01 && !pressed) {
             pressed = true;
             button("btnRecordRead")->click();
+        }
+        if (request.command == 0x11) {
+            const int index = (quint8(request.data.at(0)) << 8) | quint8(request.data.at(1));
+            if (index == Trigger && triggerAskedMs < 0)
+                triggerAskedMs = clock.elapsed();
+            if (index == Trigger - 1 && nextAskedMs < 0)
+                nextAskedMs = clock.elapsed();
+            bms.setBadCrc(index == Trigger && badLeft-- > 0);
         }
         if (request.command != 0x11 || request.data.left(2) != QByteArray::fromHex("0002"))
             return;
@@ -418,9 +502,14 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
         if (pressed)
             return;
         pressed = true;
-        if (press == PauseTwice) {
-            button("btnRecordPause")->click();
-            button("btnRecordPause")->click();
+        if (press == ClockDuringReading) {
+            bmsPcClock() = [] { return QDateTime(QDate(2026, 3, 9), QTime(0, 5, 30)); };
+            window->findChild<QPushButton *>("btnUpdateSystemTime")->click();
+            // The frame waits for the reading's end: it carries the time then.
+            bmsPcClock() = [] { return QDateTime(QDate(2026, 3, 9), QTime(0, 5, 45)); };
+        } else if (press == PauseTwice || press == ContinueTwice) {
+            for (int click = 0; click < (press == ContinueTwice ? 4 : 2); ++click)
+                button("btnRecordPause")->click();
         } else if (press == StopAndReadAgain) {
             button("btnRecordRead")->click();
             button("btnRecordRead")->click();
@@ -429,23 +518,43 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
         }
     });
     bms.clearRequests();
+    if (press == WriteThenRead) {
+        // Confirmed before Read: it reaches the BMS before the reading starts.
+        pressed = true;
+        bmsArea.primaryWriteRequest[9] = 1;
+        bmsArea.armWrite(BlockPrimaryProtection);
+    }
     if (press != ReadWhilePollUnanswered)
         button("btnRecordRead")->click();
     QVERIFY(boxes->waitFor("History reading completed !", Wait));
-    QVERIFY(pressed);
+    QVERIFY(pressed || press == NoPress);
     checkRowsShowStoredRecords();
     QCOMPARE(countShown(), QString::number(storedRows.size()));
-    QCOMPARE(boxes->seen().size(), 1);
+    QCOMPARE(boxes->seen().size(), press == WriteThenRead ? 2 : 1);
+    if (press == WriteThenRead) {
+        QCOMPARE(boxes->seen().first().text, QStringLiteral("Parameter written successfully !"));
+        QCOMPARE(bms.requests().first().command, quint8(0x03));
+    } else if (press == ClockDuringReading) {
+        QTRY_VERIFY_WITH_TIMEOUT(bms.countRequests(0x18) > 0, Wait);
+        for (const BmsRequest &request : bms.requests()) {
+            if (request.command == 0x18)
+                QCOMPARE(request.data.left(10), QByteArray::fromHex("00150003" "1a030900052d"));
+        }
+    }
     QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Pause"));
 
+    // No copy goes out while the one before can still be answered; a damaged
+    // reply answers its copy, and the record is asked for again after 1 s.
     QList<quint16> expected;
-    if (press == ReadWhilePollUnanswered)
-        expected = readingIndexes(N);
-    else if (press == StopAndReadAgain)
+    if (press == StopAndReadAgain)
         expected = QList<quint16>({0, 3, 2}) + readingIndexes(N + 1);
+    else if (badReplies > 0)
+        expected = readingIndexes(N, Trigger, badReplies);
     else
-        expected = readingIndexes(N, Trigger);
+        expected = readingIndexes(N);
     QCOMPARE(historyIndexes(bms), expected);
+    if (badReplies > 0)
+        QVERIFY(nextAskedMs - triggerAskedMs < badReplies * 1500 + latency + 500);
 }
 
 void TestRecordWindow::readingWithoutRecordsEnds()

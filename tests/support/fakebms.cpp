@@ -56,6 +56,11 @@ void FakeBms::setHistoryRecords(const QList<QByteArray> &records)
     m_history = records;
 }
 
+void FakeBms::addPack(quint8 address, const QList<QByteArray> &historyRecords)
+{
+    m_packHistory.insert(address, historyRecords);
+}
+
 void FakeBms::setSilent(bool on) { m_silent = on; }
 void FakeBms::setBadCrc(bool on) { m_badCrc = on; }
 void FakeBms::setShortReply(bool on) { m_shortReply = on; }
@@ -170,7 +175,8 @@ void FakeBms::decodeFrames()
         request.data = frame.mid(3, dataLength);
         request.raw = frame;
         request.baud = m_inputBaud;
-        request.heard = request.address == m_address && request.baud == m_baud;
+        request.heard = (request.address == m_address || m_packHistory.contains(request.address))
+                        && request.baud == m_baud;
         m_requests.append(request);
         QPointer<FakeBms> self(this);
         emit requestReceived(request);
@@ -187,7 +193,7 @@ void FakeBms::handle(const BmsRequest &request)
     bool ok = false;
     const QByteArray payload = answer(request, &ok);
     if (ok)
-        sendReply(request.command, payload);
+        sendReply(request.address, request.command, payload);
 }
 
 QByteArray FakeBms::answer(const BmsRequest &request, bool *ok)
@@ -209,7 +215,8 @@ QByteArray FakeBms::answer(const BmsRequest &request, bool *ok)
     if (command == 0x10)
         return QByteArray(1, static_cast<char>(m_operationResult));
     if (command == 0x11) {
-        QByteArray record = m_history.value(start);
+        QByteArray record = request.address == m_address ? m_history.value(start)
+                                                         : m_packHistory.value(request.address).value(start);
         record = record.left(HistoryRecordSize);
         record.append(QByteArray(HistoryRecordSize - record.size(), '\0'));
         return record;
@@ -225,9 +232,9 @@ QByteArray FakeBms::answer(const BmsRequest &request, bool *ok)
     return registers;
 }
 
-void FakeBms::sendReply(quint8 command, const QByteArray &payload)
+void FakeBms::sendReply(quint8 requestAddress, quint8 command, const QByteArray &payload)
 {
-    const quint8 address = m_replyAddress >= 0 ? static_cast<quint8>(m_replyAddress) : m_address;
+    const quint8 address = m_replyAddress >= 0 ? static_cast<quint8>(m_replyAddress) : requestAddress;
     QByteArray frame = buildBmsReply(address, command,
                                      m_shortReply ? payload.left(payload.size() / 2) : payload);
     if (m_badCrc)
@@ -247,7 +254,8 @@ void FakeBms::sendReply(quint8 command, const QByteArray &payload)
             const qint64 lineMs = isPaced() ? qint64(frame.size()) * 10 * 1000 / qMax(lineBaudRate(), 300) : 0;
             m_busyUntilMs = start + lineMs;
         }
-        QTimer::singleShot(delay, this, [this, frame] { queueOutput(frame); });
+        // Precise: a coarse timer would answer up to 5 % early or late.
+        QTimer::singleShot(delay, Qt::PreciseTimer, this, [this, frame] { queueOutput(frame); });
         return;
     }
     if (m_splitReply && !isPaced()) {

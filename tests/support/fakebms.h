@@ -42,6 +42,9 @@ public:
     // Replies to 0x11 by record index (each padded or cut to 104 bytes); an
     // index past the list gets a record of zeros.
     void setHistoryRecords(const QList<QByteArray> &records);
+    // Another pack on the same line: requests to `address` are answered too,
+    // from the same register images but with these history records.
+    void addPack(quint8 address, const QList<QByteArray> &historyRecords);
 
     void setSilent(bool on);
     void setBadCrc(bool on);
@@ -87,12 +90,13 @@ private:
     void decodeFrames();
     void handle(const BmsRequest &request);
     QByteArray answer(const BmsRequest &request, bool *ok);
-    void sendReply(quint8 command, const QByteArray &payload);
+    void sendReply(quint8 address, quint8 command, const QByteArray &payload);
 
     quint8 m_address = 0;
     qint32 m_baud = 115200;
     QMap<quint8, QByteArray> m_blocks;
     QList<QByteArray> m_history;
+    QMap<quint8, QList<QByteArray>> m_packHistory;   // of the other packs, by address
 
     bool m_silent = false;
     bool m_badCrc = false;
