@@ -94,6 +94,7 @@ private:
     void linkLost();
     // Gives up every read, operation and write a page waits for, with one box.
     void timeOutPageRequests();
+    void operationTimedOut();
     bool pageRequestWaiting() const;
     bool isBackgroundOnly(const struct ReadRequest &row) const;
     bool askedInSession(quint8 command) const;

@@ -137,11 +137,8 @@ void HomeWindow::sendCmdDataToBms_cmd()
     if (outstanding.kind == Sent::Operation) {
         // An operation is carried out once per press: it is not sent again
         // while its reply can still come, and nothing else goes on the line.
-        if (linkClockMs() < outstanding.sentAtMs + ReplyTimeoutMs)
-            return;
-        forgetRequest();
-        logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
-        timeOutPageRequests();
+        if (linkClockMs() >= outstanding.sentAtMs + ReplyTimeoutMs)
+            operationTimedOut();
         return;
     }
     if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount <= WriteBadCrcLimit) {
@@ -160,6 +157,14 @@ void HomeWindow::linkLost()
         return;
     bmsArea.forgetReads();
     logLine(tr("No reply from the BMS: what was read before must be read again"));
+}
+
+// The operation on the line got no answer in its reply time.
+void HomeWindow::operationTimedOut()
+{
+    forgetRequest();
+    logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
+    timeOutPageRequests();
 }
 
 // Every request a page waits for is given up at once with one box: on a
@@ -892,9 +897,7 @@ bool HomeWindow::serveBeforeReading()
     }
     if (outstanding.kind == Sent::Operation && lastOperation != HistoryDeletion) {
         // Its reply time has run out (the line is free): it was not answered.
-        forgetRequest();
-        logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
-        timeOutPageRequests();
+        operationTimedOut();
     }
     if (bmsArea.parameterWritePending) {
         sendWriteRequest();
