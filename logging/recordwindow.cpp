@@ -23,9 +23,6 @@ constexpr int PollIntervalMs = 10;
 constexpr int IdlePollIntervalMs = 1000;
 constexpr int DateColumnWidth = 150;
 constexpr int TimeoutIntervalMs = 1000;
-// Timeout ticks after a request went out without its record before the same
-// record is asked for again.
-constexpr quint32 RestartTicks = 1;
 constexpr quint16 ReadingSendInterval = 10;
 constexpr quint16 IdleSendInterval = 700;
 
@@ -190,7 +187,6 @@ void RecordWindow::on_btnRecordRead_clicked()
         // Replies to the requests of an earlier reading belong to none.
         ++a.historyReadingSerial;
         readingShown = true;
-        recordTimeoutTicks = 0;
         restartsWithoutRecord = 0;
         restartPending = false;
         setPollPace(true);
@@ -216,7 +212,6 @@ void RecordWindow::on_btnRecordPause_clicked()
     if (a.historyPaused) {
         a.historyPaused = 0;
         restartsWithoutRecord = 0;
-        recordTimeoutTicks = 0;
         restartPending = false;
         a.requestTimeoutCount = 0;
         showButtonTexts();
@@ -242,7 +237,6 @@ void RecordWindow::timeUpdateRecord()
     if (a.historyReading && !a.historyRecordReady && a.requestTimeoutCount > 0) {
         a.requestTimeoutCount = 0;
         restartPending = false;
-        recordTimeoutTicks = 0;
         recordTimeoutTimer->start(TimeoutIntervalMs);
     }
     if (!a.historyRecordReady || !a.historyReading)
@@ -268,9 +262,6 @@ void RecordWindow::timeUpdateRecord()
 
 void RecordWindow::recordTimeoutceck()
 {
-    if (++recordTimeoutTicks < RestartTicks)
-        return;
-    recordTimeoutTicks = 0;
     BmsDataArea &a = bmsArea;
     if (a.historyReading && !a.historyPaused && !a.historyRecordReady) {
         // The last request asked again has not gone out yet.
@@ -299,7 +290,6 @@ void RecordWindow::finishReading()
     a.historyRecordReady = 0;
     // The home page may close its port again.
     a.portCloseAllowed = 1;
-    recordTimeoutTicks = 0;
     restartsWithoutRecord = 0;
     restartPending = false;
     recordTimeoutTimer->stop();
@@ -375,7 +365,6 @@ void RecordWindow::addHistoryRecordRow()
 {
     BmsDataArea &a = bmsArea;
     const BmsHistoryRecord &record = a.history;
-    recordTimeoutTicks = 0;
     ui->labelNumbervalue->setNum(record.recordCount());
 
     if (a.historyRowsRead > record.recordCount()) {

@@ -61,8 +61,6 @@ private:
     Ui::RecordWindow *ui = nullptr;
     QTimer *recordPollTimer = nullptr;
     QTimer *recordTimeoutTimer = nullptr;
-    // Ticks of the timeout timer since the last record.
-    quint32 recordTimeoutTicks = 0;
     // Restart requests since the last record.
     int restartsWithoutRecord = 0;
     // A restart request was asked for and has not gone out yet.
