@@ -83,6 +83,12 @@ QByteArray imageBlock(int index)
     return QByteArray(reinterpret_cast<const char *>(iapArea.iapImage + index * IapBlockSize), IapBlockSize);
 }
 
+// A reply that asks for a block: 0xF1 or 0xF2 with status 0 or 1.
+bool asksForBlock(quint8 command, quint16 status)
+{
+    return (command == IapBlockRequest || command == IapBlockRequestLater) && status <= 1;
+}
+
 } // namespace
 
 IapSendStep iapSendStep(const IapSendContext &context)
@@ -123,8 +129,7 @@ IapSendStep iapSendStep(const IapSendContext &context)
     }
 
     // A block frame answers only a good reply of this download that asked for a block.
-    const bool blockAskedFor = (a.iapStoredCommand == IapBlockRequest || a.iapStoredCommand == IapBlockRequestLater)
-                               && a.iapReplyRecord.status <= 1;
+    const bool blockAskedFor = asksForBlock(a.iapStoredCommand, a.iapReplyRecord.status);
     if (bool(a.iapReplyOk) == bool(a.iapResendBlock) || !blockAskedFor) {
         request.blockCrc = 0;
         request.blockIndex = 0;
@@ -176,7 +181,7 @@ bool iapStoreReply(const QByteArray &payload)
     const quint8 command = a.iapReplyCommand;
     // Only a request for a block is answered by one; any other reply replaces
     // a request not yet answered.
-    a.iapReplyOk = (status == 0 || status == 1) && (command == IapBlockRequest || command == IapBlockRequestLater);
+    a.iapReplyOk = asksForBlock(command, status);
     if (status == IapStatusFinished && command == IapBlockRequest) {
         // The end counts only once the whole image went out.
         if (a.iapDownloadConfirmed && !a.iapEndOfImageSent)
@@ -193,28 +198,26 @@ IapPiece iapTakePiece(QByteArray &buffer)
     IapPiece piece;
     if (buffer.isEmpty())
         return piece;
-    // Bytes before a start byte cannot begin a reply.
-    if (buffer.at(0) != StartByte) {
-        const int next = buffer.indexOf(StartByte);
+    // Cuts off what lies before the next start byte searched from `from`.
+    const auto junkUpToStart = [&buffer, &piece](int from) {
+        const int next = buffer.indexOf(StartByte, from);
         piece.kind = IapPiece::Junk;
         piece.bytes = next < 0 ? buffer : buffer.left(next);
         buffer.remove(0, piece.bytes.size());
         return piece;
-    }
+    };
+    // Bytes before a start byte cannot begin a reply.
+    if (buffer.at(0) != StartByte)
+        return junkUpToStart(0);
     if (buffer.size() < 5) {
         piece.kind = IapPiece::Partial;
         return piece;
     }
     const int len = (quint8(buffer.at(3)) << 8) | quint8(buffer.at(4));
     const int size = len + 5;
-    if (len < 2 || size > IapMaxReplySize) {
-        // No reply is this long or this short: up to the next start byte it is noise.
-        const int next = buffer.indexOf(StartByte, 1);
-        piece.kind = IapPiece::Junk;
-        piece.bytes = next < 0 ? buffer : buffer.left(next);
-        buffer.remove(0, piece.bytes.size());
-        return piece;
-    }
+    // No reply is this long or this short: up to the next start byte it is noise.
+    if (len < 2 || size > IapMaxReplySize)
+        return junkUpToStart(1);
     if (buffer.size() < size) {
         piece.kind = IapPiece::Partial;
         return piece;
@@ -269,7 +272,7 @@ IapReceiveStep iapReceiveStep(const QByteArray &frame)
 
     // A request for a block past the 1 MiB image cannot be served.
     const bool pastImage = reply.good && reply.command == IapBlockRequestLater
-                           && reply.record.status <= 1 && reply.record.blockIndex >= IapMaxBlocks;
+                           && asksForBlock(reply.command, reply.record.status) && reply.record.blockIndex >= IapMaxBlocks;
     if (!reply.good || pastImage) {
         step.crcError = !reply.crcOk;
         step.badReply = reply.crcOk;
@@ -287,9 +290,8 @@ IapReceiveStep iapReceiveStep(const QByteArray &frame)
     // A boot loader that answers again and again without asking for a block
     // or reporting the end has refused the image.
     const quint16 status = reply.record.status;
-    const bool asksForBlock = (reply.command == IapBlockRequest || reply.command == IapBlockRequestLater) && status <= 1;
     const bool reportsEnd = reply.command == IapBlockRequest && status == IapStatusFinished;
-    if (asksForBlock || reportsEnd)
+    if (asksForBlock(reply.command, status) || reportsEnd)
         a.iapRefusedReplyCount = 0;
     else if (a.iapDownloadConfirmed && ++a.iapRefusedReplyCount >= IapRefusalsToGiveUp) {
         step.refused = true;
