@@ -5,7 +5,6 @@ BmsDataArea bmsArea;
 namespace {
 void markBlockRead(BmsDataArea &area, BmsBlock block)
 {
-    area.blockReadSinceOpen[block] = 1;
     area.blockSession[block] = area.readSession + 1;
 }
 
@@ -259,8 +258,6 @@ void BmsDataArea::updateWritePending()
 
 void BmsDataArea::forgetReads()
 {
-    for (int b = 0; b < BlockCount; ++b)
-        blockReadSinceOpen[b] = 0;
     ++readSession;
     identityStale = 1;
     // A record stored but not yet shown belongs to the pack of before: a read
@@ -275,7 +272,6 @@ void BmsDataArea::forgetReads()
 
 void BmsDataArea::unmarkBlockRead(BmsBlock block)
 {
-    blockReadSinceOpen[block] = 0;
     blockSession[block] = 0;
 }
 

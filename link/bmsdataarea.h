@@ -134,8 +134,6 @@ struct BmsDataArea
     BmsHistoryRecord history;
 
     // --- Write safety -------------------------------------------------------------------
-    // Set when a block's reply was stored since the port was last opened.
-    quint8 blockReadSinceOpen[BlockCount] = {};
     // The read session (readSession + 1) in which the block's record was
     // stored from a reply to a request of ours; 0 when the record holds a
     // reply nobody asked for. A page counts what it shows as read only when

@@ -54,7 +54,7 @@ const WriteGroup *findWriteGroup(BmsBlock block, int flagIndex)
 
 bool writeNeedsRead(BmsBlock block, const QVector<int> &encodedRegisters)
 {
-    if (bmsArea.blockReadSinceOpen[block])
+    if (bmsArea.blockReadInSession(block))
         return false;
     int count = 0;
     const quint8 *raised = bmsArea.writeFlags(block, &count);

@@ -23,7 +23,7 @@ const QVector<WriteGroup> &writeGroups();
 const WriteGroup *findWriteGroup(BmsBlock block, int flagIndex);
 
 // True when a write of the block's raised flags would send a register that the
-// write path did not encode and that has not been read from the BMS since the
-// port was opened: it would overwrite the BMS with stale or zero values, so the
-// write must wait for a read. Registers are numbered from 0 within the block.
+// write path did not encode and that has not been read from the BMS in the
+// link's current read session: it would overwrite the BMS with stale or zero
+// values, so the write must wait for a read. Registers are numbered from 0 within the block.
 bool writeNeedsRead(BmsBlock block, const QVector<int> &encodedRegisters);

@@ -88,7 +88,7 @@ private slots:
             QCOMPARE(*c.ready(), quint8(0));
         }
         if (c.block >= 0)
-            QCOMPARE(bmsArea.blockReadSinceOpen[c.block], quint8(extra >= 0 ? 1 : 0));
+            QCOMPARE(bmsArea.blockReadInSession(BmsBlock(c.block)), extra >= 0);
     }
 
     void shortReplyKeepsTheOldRecord()
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(bmsArea.primaryWriteRequest[9], quint8(1));
 
         bmsArea.forgetReads();
-        QCOMPARE(bmsArea.blockReadSinceOpen[BlockPrimaryProtection], quint8(0));
+        QVERIFY(!bmsArea.blockReadInSession(BlockPrimaryProtection));
     }
 };
 

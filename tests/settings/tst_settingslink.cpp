@@ -241,7 +241,7 @@ void TestSettingsLink::refusedAndDeclinedWritesSendNothing()
 void TestSettingsLink::unreadBlockIsNotWritten()
 {
     // Values typed in before the block was read since the port opened.
-    bmsArea.blockReadSinceOpen[BlockSystemSetting] = 0;
+    bmsArea.unmarkBlockRead(BlockSystemSetting);
     fixture->bms().setSilent(true);   // the background poll brings nothing meanwhile
     for (QComboBox *combo : page->valueList()) {
         if (combo->isEditable())
