@@ -132,6 +132,14 @@ struct BmsDataArea
     // for the reading whose request it answers.
     quint32 historyReadingSerial = 0;
     BmsHistoryRecord history;
+    // Why the link ended the running reading, for the record page to tell the
+    // operator; the page lowers it once it has shown the end.
+    enum HistoryEnd : quint8 {
+        HistoryEndedByOperator = 0,   // Stop, Connect, address, Parallel, search, baud
+        HistoryEndedByLine,           // adapter pulled, port lost, link lost
+        HistoryEndedByOtherPack       // another BMS answered the identity check
+    };
+    quint8 historyEndCause = HistoryEndedByOperator;
 
     // --- Write safety -------------------------------------------------------------------
     // The read session (readSession + 1) in which the block's record was
