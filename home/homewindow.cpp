@@ -36,7 +36,7 @@ HomeWindow::HomeWindow(QWidget *parent)
             return;
         logLine(tr("%1: %2").arg(serialPort->portName(), serialPort->errorString()));
         stopConnectCycle();
-        closeBmsPort();
+        closeBmsPort(BmsDataArea::HistoryEndedByLine);
     });
 
     sendTimer = new QTimer(this);
@@ -158,7 +158,7 @@ bool HomeWindow::openBmsPort(int portIndex, int baudIdx)
     return true;
 }
 
-void HomeWindow::closeBmsPort()
+void HomeWindow::closeBmsPort(quint8 historyEnd)
 {
     sendTimer->stop();
     receiveTimer->stop();
@@ -172,7 +172,7 @@ void HomeWindow::closeBmsPort()
         logLine(tr("Port closed"));
     }
     bmsArea.serialPortOpen = 0;
-    endHistoryReading();
+    endHistoryReading(historyEnd);
     // A confirmed write that has not gone out is not kept for another connection.
     if (bmsArea.parameterWritePending) {
         bmsArea.disarmAllWrites();

@@ -101,7 +101,8 @@ private:
     void notePackSerial(const QByteArray &serial);
     QByteArray writeFrameData(const WriteGroup &group) const;
     bool openBmsPort(int portIndex, int baudIdx);
-    void closeBmsPort();              // closes and clears serialPortOpen
+    // Closes and clears serialPortOpen; a history reading ends for `historyEnd`.
+    void closeBmsPort(quint8 historyEnd = 0);
     void stopConnectCycle();
     void beginLinkSession();
     void addressChanged();
@@ -130,8 +131,8 @@ private:
     // A damaged reply to command 0x11 answers the copy on the line.
     void historyReplyDamaged();
     // Ends a running history reading as Stop does (another pack, the port
-    // opened or closed).
-    void endHistoryReading();
+    // opened or closed), telling the record page why (BmsDataArea::HistoryEnd).
+    void endHistoryReading(quint8 cause = 0);
     // Time in ms that `bytes` take on the line at the port's rate.
     qint64 lineTimeMs(int bytes) const;
     void logLine(const QString &text);

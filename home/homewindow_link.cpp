@@ -834,7 +834,7 @@ void HomeWindow::historyReplyDamaged()
 
 // The reading ends as Stop ends it: the pack at the other end may have
 // changed, or the line is gone. The record page sees it and shows "Read".
-void HomeWindow::endHistoryReading()
+void HomeWindow::endHistoryReading(quint8 cause)
 {
     if (historyHoldTimer)
         historyHoldTimer->stop();
@@ -843,6 +843,7 @@ void HomeWindow::endHistoryReading()
     if (!a.historyReading)
         return;
     a.historyReading = 0;
+    a.historyEndCause = cause;
     a.historyFirstRequest = 0;
     a.historyRecordReady = 0;
     a.historyAdvance = 0;
