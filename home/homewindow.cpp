@@ -173,11 +173,8 @@ void HomeWindow::closeBmsPort(quint8 historyEnd)
     }
     bmsArea.serialPortOpen = 0;
     endHistoryReading(historyEnd);
-    // A confirmed write that has not gone out is not kept for another connection.
-    if (bmsArea.parameterWritePending) {
-        bmsArea.disarmAllWrites();
-        logLine(tr("Pending write cancelled"));
-    }
+    // Nothing pressed for this pack is kept for another connection.
+    cancelSessionPresses();
     // Whatever is plugged in next may be another pack.
     if (wasOpen)
         bmsArea.forgetReads();
@@ -247,9 +244,8 @@ void HomeWindow::on_btnConnect_clicked()
     }
     bmsArea.serialPortOpen = 0;
     endHistoryReading();
-    // A write confirmed for the BMS of before is not sent to whatever BMS the cycle finds.
-    if (bmsArea.parameterWritePending)
-        logLine(tr("Pending write cancelled"));
+    // Nothing pressed for the BMS of before goes to whatever BMS the cycle finds.
+    cancelSessionPresses();
     bmsArea.startLinkSession();
     forgetOutstanding();
     bmsArea.linkActive = 0;
@@ -285,14 +281,7 @@ void HomeWindow::connectTick()
     updateOpenButton();
     logLine(tr("Trying %1 baud").arg(currentBaud));
     bmsArea.identityRequest = 1;
-    const ReadRequest &identity = readRequests().first();
-    Outstanding request;
-    request.kind = Sent::Identity;
-    request.command = identity.command;
-    request.address = selectedAddress();
-    request.replySize = identity.replySize();
-    request.readRow = 0;
-    sendRequest(request, identity.data());
+    sendIdentityHandshake();
     connectHandshakeSent = true;
 }
 
@@ -327,6 +316,10 @@ void HomeWindow::beginLinkSession()
     bmsArea.forgetReads();
     sessionSerial = QByteArray();
     bmsArea.requestTimeoutCount = 0;
+    identityConfirmedThrough = 0;
+    for (quint32 &press : operationPresses)
+        press = 0;
+    historyIdentityDue = false;
     identityTicks = 0;
     settingsPollTicks = 0;
     ticksWithoutReply = 0;
@@ -344,7 +337,10 @@ void HomeWindow::addressChanged()
         return;
     sessionAddress = selectedAddress();
     endHistoryReading();
+    cancelSessionPresses();
     bmsArea.startLinkSession();
+    // From now on a reply of the address of before answers nothing.
+    bmsArea.currentBmsAddress = sessionAddress;
     sessionSerial = QByteArray();
     forgetOutstanding();
     readRowTicks.fill(0);

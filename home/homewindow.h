@@ -99,6 +99,22 @@ private:
     bool isBackgroundOnly(const struct ReadRequest &row) const;
     bool askedInSession(quint8 command) const;
     void notePackSerial(const QByteArray &serial);
+    // Sends the identity handshake, as the connect cycle does.
+    void sendIdentityHandshake();
+    // Before the first frame of a press (numbered `press`, 0: a session's first
+    // request): true when the identity handshake goes out, or is still
+    // awaited, in its place, because no reply naming the session's pack has
+    // come since the press.
+    bool identityCheckFirst(quint32 press);
+    // The number of the press that raised an operation, given when the link
+    // first sees it raised (slot: OperationSlots below).
+    quint32 operationPress(int slot);
+    // The pack at the other end may have changed: every press of the session
+    // (read, write, operation) is lowered, none goes to the next pack, and
+    // what did not complete is told with one box.
+    void cancelSessionPresses();
+    // Sends what waits next: the write dispatcher while a write is armed, else the read dispatcher.
+    void serveNext();
     QByteArray writeFrameData(const WriteGroup &group) const;
     bool openBmsPort(int portIndex, int baudIdx);
     // Closes and clears serialPortOpen; a history reading ends for `historyEnd`.
@@ -186,6 +202,16 @@ private:
     qint64 drainSinceMs = 0;
     quint8 drainCommand = 0;
     HistoryOnLine historyOnLine;
+    // Every press numbered up to this count has been followed by a reply
+    // naming the session's pack (see identityCheckFirst).
+    quint32 identityConfirmedThrough = 0;
+    // Slots of operationPress(): BMS reset, history deletion, the ten calibration bytes.
+    enum { ResetSlot = 0, DeletionSlot = 1, CalibrationSlot = 2, OperationSlots = 12 };
+    quint32 operationPresses[OperationSlots] = {};
+    // A history copy went unanswered or the reading was paused: the pack is
+    // confirmed before the next record is taken.
+    bool historyIdentityDue = false;
+    quint32 historyIdentityReading = 0;   // the reading whose pack was confirmed
     // While active, a history request waits for the line; created on first use.
     QTimer *historyHoldTimer = nullptr;
     // ---- end of serial link ----

@@ -9,7 +9,11 @@
 #include "replyframer.h"
 #include "writegroups.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -27,6 +31,10 @@ constexpr int ReceiveBufferLimit = 8192;
 constexpr qint64 ReplyTimeoutMs = 2500;
 constexpr quint8 HistoryCommand = 0x11;
 constexpr quint8 HistoryDeletion = 0x16;
+// Where a user-setting record holds the serial number the pack names itself by
+// (the first half of the identity block).
+constexpr int PackSerialOffset = 48;
+constexpr int PackSerialSize = BmsIdentityBlock::Size / 2;
 
 // A monotonic clock for the time-outs of the requests on the line.
 qint64 linkClockMs()
@@ -141,11 +149,121 @@ void HomeWindow::sendCmdDataToBms_cmd()
             operationTimedOut();
         return;
     }
+    // A session's first request is the identity handshake: nothing is read
+    // or written before the pack at the other end has named itself.
+    if (sessionSerial.isNull() && identityCheckFirst(0))
+        return;
+    serveNext();
+}
+
+void HomeWindow::serveNext()
+{
+    if (bmsArea.historyReading)
+        return;
     if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount <= WriteBadCrcLimit) {
         sendWriteRequest();
         return;
     }
     sendReadRequest();
+}
+
+void HomeWindow::sendIdentityHandshake()
+{
+    const ReadRequest &identity = readRequests().first();
+    Outstanding request;
+    request.kind = Sent::Identity;
+    request.command = identity.command;
+    request.address = selectedAddress();
+    request.replySize = identity.replySize();
+    request.readRow = 0;
+    sendRequest(request, identity.data());
+}
+
+// A press goes only to the pack it was made for: unless a reply naming the
+// session's pack came after the press, its first frame waits for one
+// identity handshake. Another serial in the answer ends the session, and the
+// press with it.
+bool HomeWindow::identityCheckFirst(quint32 press)
+{
+    if (!sessionSerial.isNull() && press <= identityConfirmedThrough)
+        return false;
+    if (outstanding.kind == Sent::Identity && outstanding.copies > TimeoutTicks) {
+        // The pack did not name itself: what waits for it is given up.
+        forgetRequest();
+        logLine(tr("No reply to command 0x%1").arg(hexByte(readRequests().first().command)));
+        timeOutPageRequests();
+        return true;
+    }
+    sendIdentityHandshake();
+    sendTimer->stop();
+    return true;
+}
+
+quint32 HomeWindow::operationPress(int slot)
+{
+    BmsDataArea &a = bmsArea;
+    const quint8 raised = slot == ResetSlot      ? a.bmsResetRequest
+                          : slot == DeletionSlot ? a.deleteHistoryRequest
+                                                 : a.calibrationCommandFlags[slot - CalibrationSlot];
+    if (!raised)
+        operationPresses[slot] = 0;
+    else if (!operationPresses[slot])
+        operationPresses[slot] = ++a.confirmationCount;
+    return operationPresses[slot];
+}
+
+// Every read, write and operation of the session is lowered; the operator
+// learns with one box which of them did not complete, and whether the BMS
+// may have carried out what had gone out.
+void HomeWindow::cancelSessionPresses()
+{
+    BmsDataArea &a = bmsArea;
+    // A record stored but not shown yet is the pack of before's.
+    a.dropUnshownRecords();
+    const bool writeOnLine = outstanding.kind == Sent::Write && outstanding.copies > 0;
+    const bool operationOnLine = outstanding.kind == Sent::Operation && outstanding.copies > 0;
+    const bool writeWaiting = a.parameterWritePending != 0;
+    bool operationWaiting = false;
+    bool readWaiting = false;
+    const QVector<ReadRequest> &rows = readRequests();
+    for (const ReadRequest &row : rows) {
+        if (row.kind == ReadRequest::Identity || row.kind == ReadRequest::LivePoll || !row.pending(a))
+            continue;
+        const bool told = row.timeOut(a);
+        if (row.kind == ReadRequest::BlockRead)
+            readWaiting = readWaiting || told;
+        else
+            operationWaiting = true;
+    }
+    a.disarmAllWrites();
+    for (quint32 &press : operationPresses)
+        press = 0;
+    readRowTicks.fill(0);
+    if (writeOnLine || operationOnLine) {
+        // Its answer may still come: it is dropped, never taken for another request.
+        drainCopies = outstanding.copies;
+        drainTicks = 0;
+        drainSinceMs = linkClockMs();
+        drainCommand = outstanding.command;
+        outstanding = Outstanding();
+    }
+    QStringList lines;
+    if (writeOnLine)
+        lines << tr("Parameter writing failed !") + QLatin1Char(' ')
+                     + tr("The write went out but was not acknowledged: the BMS may have carried it out.");
+    else if (writeWaiting)
+        lines << tr("Parameter writing failed !") + QLatin1Char(' ') + tr("The write was not sent.");
+    if (operationOnLine)
+        lines << tr("The operation went out but was not answered: the BMS may have carried it out.");
+    else if (operationWaiting)
+        lines << tr("The operation was not sent.");
+    if (readWaiting)
+        lines << tr("The parameters asked for were not read.");
+    if (lines.isEmpty())
+        return;
+    lines.prepend(tr("The BMS at the other end may have changed:"));
+    logLine(lines.join(QLatin1Char(' ')));
+    openInfoBox(this, lines.join(QLatin1Char('\n')), tr("info"));
 }
 
 // Five ticks without a reply: the pack at the other end may have changed (a
@@ -156,6 +274,8 @@ void HomeWindow::linkLost()
     if (!bmsArea.serialPortOpen)
         return;
     bmsArea.forgetReads();
+    // Whoever answers next names itself before a press goes out.
+    identityConfirmedThrough = 0;
     logLine(tr("No reply from the BMS: what was read before must be read again"));
 }
 
@@ -183,6 +303,8 @@ void HomeWindow::timeOutPageRequests()
         bmsArea.disarmAllWrites();
         tell = true;
     }
+    for (quint32 &press : operationPresses)
+        press = 0;
     bmsArea.requestTimeoutCount = 0;
     // The background requests given up wait a whole period before they are made again.
     identityTicks = 0;
@@ -267,7 +389,8 @@ void HomeWindow::sendReadRequest()
                 else
                     settingsPollTicks = 0;
             }
-            if (!row.sendOnTimeout)
+            // An operation given up is not sent after all.
+            if (!row.sendOnTimeout || row.kind != ReadRequest::BlockRead)
                 continue;
         }
         ++readRowTicks[i];
@@ -284,6 +407,9 @@ void HomeWindow::sendReadRequest()
 void HomeWindow::sendReadRow(int i)
 {
     const ReadRequest &row = readRequests().at(i);
+    if (row.kind == ReadRequest::Operation
+        && identityCheckFirst(operationPress(row.start == HistoryDeletion ? DeletionSlot : ResetSlot)))
+        return;
     Outstanding request;
     request.kind = row.kind == ReadRequest::Identity    ? Sent::Identity
                    : row.kind == ReadRequest::Operation ? Sent::Operation
@@ -311,6 +437,8 @@ bool HomeWindow::serveOperations(int row)
         const int reset = calibrate + 1;
         if (!flags[calibrate] && !flags[reset])
             continue;
+        if (identityCheckFirst(operationPress(CalibrationSlot + (flags[reset] ? reset : calibrate))))
+            return true;
         QByteArray params;
         int sentFlag = reset;
         if (flags[reset]) {
@@ -403,6 +531,8 @@ void HomeWindow::sendWriteRequest()
         request.replySize = 1;
         request.write = &group;
         request.writeSerial = a.confirmedSerial[group.block][group.flagIndex];
+        if (identityCheckFirst(request.writeSerial))
+            return;
         // Damaged replies count against this write alone.
         a.writeAttemptCount = 0;
         sendRequest(request, writeFrameData(group));
@@ -591,17 +721,21 @@ void HomeWindow::notePackSerial(const QByteArray &serial)
 {
     if (sessionSerial.isNull() || sessionSerial == serial) {
         sessionSerial = serial;
+        // Every press made so far goes to this pack.
+        identityConfirmedThrough = bmsArea.confirmationCount;
+        if (bmsArea.historyReading) {
+            historyIdentityDue = false;
+            historyIdentityReading = bmsArea.historyReadingSerial;
+        }
         return;
     }
-    sessionSerial = serial;
-    const bool hadWrite = bmsArea.parameterWritePending;
-    bmsArea.startLinkSession();
     logLine(tr("Another BMS answers (serial %1): nothing of the previous pack is kept")
                 .arg(decodeBmsText(serial.constData(), serial.size())));
-    if (hadWrite) {
-        logLine(tr("Pending write cancelled"));
-        openInfoBox(this, tr("Parameter writing failed !"), tr("info"));
-    }
+    endHistoryReading(BmsDataArea::HistoryEndedByOtherPack);
+    cancelSessionPresses();
+    sessionSerial = serial;
+    bmsArea.startLinkSession();
+    identityConfirmedThrough = bmsArea.confirmationCount;
 }
 
 void HomeWindow::shortReply(quint8 command, const QByteArray &payload)
@@ -672,15 +806,25 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
             a.bmsSnText = a.identity.bmsSerialNumber();
             a.packSnText = a.identity.packSerialNumber();
             a.identityStale = 0;
+            // A press that waited for the pack to name itself goes now.
             if (!connectCycleRunning && a.serialPortOpen)
-                sendReadRequest();
+                serveNext();
             return;
         }
         if (payload.size() < BmsUserSettingRecord::Size)
             return shortReply(command, payload);
         // Checked before the record is stored, so that a record naming another
-        // pack is stored in the new pack's session.
-        notePackSerial(payload.mid(48, BmsIdentityBlock::Size / 2));
+        // pack is stored in the new pack's session. The read it answers is the
+        // new pack's, and is not given up with the other presses.
+        if (answered) {
+            quint8 asking[sizeof a.userSettingReadFlags];
+            std::copy(std::begin(a.userSettingReadFlags), std::end(a.userSettingReadFlags), asking);
+            std::fill(std::begin(a.userSettingReadFlags), std::end(a.userSettingReadFlags), quint8(0));
+            notePackSerial(payload.mid(PackSerialOffset, PackSerialSize));
+            std::copy(asking, asking + sizeof asking, a.userSettingReadFlags);
+        } else {
+            notePackSerial(payload.mid(PackSerialOffset, PackSerialSize));
+        }
         a.setUserSettingParams(payload);
         if (!asked)
             a.unmarkBlockRead(BlockUserSetting);
@@ -756,6 +900,11 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
         a.updateWritePending();
         return;
     }
+    // A serial number the BMS took is its own from now on, not another pack's.
+    const QByteArray &written = a.confirmedImage[write->block][write->flagIndex];
+    if (write->block == BlockUserSetting && 2 * write->start < PackSerialOffset + PackSerialSize
+        && 2 * (write->start + write->count) > PackSerialOffset && written.size() >= PackSerialOffset + PackSerialSize)
+        sessionSerial = written.mid(PackSerialOffset, PackSerialSize);
     lowerAnsweredFlags(*write, sent.writeSerial);
     a.updateWritePending();
     openSelfClosingBox(tr("Parameter written successfully !"), 1000, tr("info"));
@@ -774,13 +923,17 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
     switch (lastOperation) {
     case 0x16:
         bmsArea.deleteHistoryRequest = 0;
+        operationPresses[DeletionSlot] = 0;
         break;
     case 0x14:
         bmsArea.bmsResetRequest = 0;
+        operationPresses[ResetSlot] = 0;
         break;
     default:
-        if (lastOperationFlag >= 0 && lastOperationFlag < 10)
+        if (lastOperationFlag >= 0 && lastOperationFlag < 10) {
             bmsArea.calibrationCommandFlags[lastOperationFlag] = 0;
+            operationPresses[CalibrationSlot + lastOperationFlag] = 0;
+        }
         break;
     }
     lastOperationFlag = -1;
@@ -795,6 +948,7 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
 namespace {
 constexpr int HistoryRequestBytes = 9;                          // 0xA5, address, command, 4 data bytes, CRC
 constexpr int HistoryReplyBytes = 5 + BmsHistoryRecord::Size + 2; // header with length, record, CRC
+constexpr int IdentityReplyBytes = 5 + BmsIdentityBlock::Size + 2;
 } // namespace
 
 // A history reply answers the copy of the history request on the line. Only
@@ -929,6 +1083,9 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
 {
     sendTimer->stop();
     BmsDataArea &a = bmsArea;
+    // After a pause the pack is confirmed before the next record is taken.
+    if (a.historyReading && a.historyPaused)
+        historyIdentityDue = true;
     if (!a.historyReading || a.historyPaused || a.historyRecordReady)
         return;
     const quint16 index = a.historyAdvance && a.historyRecordIndex != 0 ? a.historyRecordIndex - 1
@@ -961,6 +1118,30 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
             holdHistoryRequest(outstanding.sentAtMs + ReplyTimeoutMs);
             return;
         }
+    }
+    // A copy still counted on the line had its whole reply time without a
+    // word: in that silence a cable may have moved to another pack.
+    if (historyOnLine.copies > 0)
+        historyIdentityDue = true;
+    // The pack names itself before a reading's first record and after a
+    // silence or a pause; another serial ends the reading.
+    if (sessionSerial.isNull() || historyIdentityDue || historyIdentityReading != a.historyReadingSerial) {
+        historyOnLine.copies = 0;
+        // The handshake may be answered as late as a history request; no copy
+        // goes out while the one before can still be answered.
+        const auto answerableUntil = [this] {
+            return outstanding.sentAtMs + lineTimeMs(HistoryRequestBytes) + ReplyTimeoutMs
+                   + lineTimeMs(IdentityReplyBytes) + silenceInterval();
+        };
+        if (outstanding.kind == Sent::Identity && outstanding.copies > 0 && linkClockMs() < answerableUntil()) {
+            holdHistoryRequest(answerableUntil());
+            return;
+        }
+        sendIdentityHandshake();
+        holdHistoryRequest(answerableUntil());
+        // The record page restarts its re-request clock: a request went out.
+        ++a.requestTimeoutCount;
+        return;
     }
     a.historyRecordIndex = index;
     QByteArray data;

@@ -260,8 +260,12 @@ void BmsDataArea::forgetReads()
 {
     ++readSession;
     identityStale = 1;
-    // A record stored but not yet shown belongs to the pack of before: a read
-    // still waiting for it asks the pack now at the other end again.
+    dropUnshownRecords();
+}
+
+void BmsDataArea::dropUnshownRecords()
+{
+    // A record stored but not yet shown belongs to the pack of before.
     primaryReadDone = 0;
     secondaryReadDone = 0;
     systemSettingReady = 0;
@@ -277,7 +281,12 @@ void BmsDataArea::unmarkBlockRead(BmsBlock block)
 
 bool BmsDataArea::blockReadInSession(BmsBlock block) const
 {
-    return blockSession[block] != 0 && blockSession[block] == readSession + 1;
+    return shownInCurrentSession(blockSession[block]);
+}
+
+bool BmsDataArea::shownInCurrentSession(quint32 shownSession) const
+{
+    return shownSession != 0 && shownSession == readSession + 1;
 }
 
 void BmsDataArea::startLinkSession()

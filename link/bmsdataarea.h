@@ -207,11 +207,17 @@ struct BmsDataArea
     // Clears the read marks, when the port is (re)opened or the pack at the
     // other end may have changed.
     void forgetReads();
+    // Lowers the ready flags of the records stored but not yet shown.
+    void dropUnshownRecords();
     // The block's record was stored from a reply that nobody asked for in this
     // session: what it holds does not count as read.
     void unmarkBlockRead(BmsBlock block);
     // True when the block's record answered a request of the current session.
     bool blockReadInSession(BmsBlock block) const;
+    // A page keeps, for each group it fills from a block's record, the session
+    // that record was stored in (blockSession); the group counts as read, and
+    // may be written, only while this holds for it.
+    bool shownInCurrentSession(quint32 shownSession) const;
     // A new link session (port opened, other BMS address, connect cycle):
     // nothing read before counts and no confirmed write carries over.
     void startLinkSession();

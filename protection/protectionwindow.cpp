@@ -183,6 +183,11 @@ void ProtectionWindow::timeupdateProtectionParmeters()
     pollTimer->start(PollInterval);
 }
 
+quint32 &ProtectionWindow::shownSessionOf(const ProtectionGroup &group)
+{
+    return groupShownIn[group.block == BlockSecondaryProtection ? 1 : 0][group.readFlag];
+}
+
 void ProtectionWindow::fillGroup(const ProtectionGroup &group, const quint8 *record)
 {
     for (const ProtectionField &field : group.fields) {
@@ -224,6 +229,7 @@ void ProtectionWindow::updateProtectionParmeters()
             if (!bmsArea.primaryReadRequest[g.readFlag])
                 continue;
             fillGroup(g, record);
+            shownSessionOf(g) = bmsArea.blockSession[BlockPrimaryProtection];
             bmsArea.primaryReadRequest[g.readFlag] = 0;
         }
         announceReadingCompleted();
@@ -240,6 +246,7 @@ void ProtectionWindow::updateProtectionParmeters()
             // The model's delay lists must stand before a delay position is selected.
             showAfeModel(model);
             fillGroup(g, record);
+            shownSessionOf(g) = bmsArea.blockSession[BlockSecondaryProtection];
             bmsArea.secondaryReadRequest[g.readFlag] = 0;
         }
         showAfeModel(model);
@@ -302,10 +309,14 @@ void ProtectionWindow::writeProtectionParameters()
     const int afeModel = ui->comboBoxAFEmodel->currentIndex();
 
     bmsArea.parameterErrorCount = 0;
+    // Values shown from another pack, or never read, are not written.
+    bool unshown = false;
     auto encode = [&](const QVector<ProtectionGroup> &groups, quint8 *image, std::vector<bool> &encoded) {
         for (const ProtectionGroup &g : groups) {
             if (!writeFlagsOf(g.block)[g.writeFlag])
                 continue;
+            if (!bmsArea.shownInCurrentSession(shownSessionOf(g)))
+                unshown = true;
             if (g.block == BlockSecondaryProtection) {
                 // Delay positions mean nothing without a known AFE model.
                 if (afeModel < 0)
@@ -360,7 +371,7 @@ void ProtectionWindow::writeProtectionParameters()
     };
     const bool primaryUnread = writeNeedsRead(BlockPrimaryProtection, encodedRegisters(primaryEncoded));
     const bool secondaryUnread = writeNeedsRead(BlockSecondaryProtection, encodedRegisters(secondaryEncoded));
-    if (primaryUnread || secondaryUnread) {
+    if (unshown || primaryUnread || secondaryUnread) {
         openInfoBox(this, tr("Please read the parameters first"), tr("info"));
         lowerPressFlags();
         return;

@@ -118,6 +118,10 @@ private:
 
     // Write flags raised by the press being handled (block, flag index).
     QVector<QPair<BmsBlock, int>> pressRaised;
+    // The session each group's values were shown in (by block, then read
+    // flag): a group is written only while they belong to the current one.
+    quint32 groupShownIn[2][PrimaryReadFlagCount] = {};
+    quint32 &shownSessionOf(const ProtectionGroup &group);
     // Every write flag of the press being handled, raised or not before it.
     QVector<QPair<BmsBlock, int>> pressFlags;
 };

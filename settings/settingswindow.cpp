@@ -126,6 +126,25 @@ QVector<int> encodedRegisters(int writeFlag)
     }
 }
 
+// The read request byte whose fill shows the values of a write group.
+int readFlagOfWrite(int writeFlag)
+{
+    switch (writeFlag) {
+    case WriteBattery:
+        return ReadBattery;
+    case WritePower:
+        return ReadPower;
+    case WriteBalance:
+        return ReadBalance;
+    case WriteHeating:
+        return ReadHeating;
+    case WriteLimit:
+        return ReadLimit;
+    default:
+        return ReadSwitch;
+    }
+}
+
 // The groups validated by a write, in order.
 const int writableGroups[] = {WriteBattery, WritePower, WriteBalance, WriteHeating, WriteLimit, WriteSwitch};
 
@@ -293,6 +312,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         showReadValue(ui->comboBoxDesignCap, whole(record.u16(8) / 100), record.u16(8));
         showInItemZero(ui->comboBoxCycles, whole(record.u16(10)));
         flags[ReadBattery] = 0;
+        shownIn[ReadBattery] = bmsArea.blockSession[BlockSystemSetting];
         filled = true;
     }
     if (flags[ReadPower]) {
@@ -303,6 +323,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         showInItemZero(ui->comboBoxInspectionTime, whole(record.u16(62)));
         showInItemZero(ui->comboBoxCellsSHIPvoltage, whole(record.u16(64)));
         flags[ReadPower] = 0;
+        shownIn[ReadPower] = bmsArea.blockSession[BlockSystemSetting];
         filled = true;
     }
     if (flags[ReadSystemInformation]) {
@@ -312,6 +333,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         ui->lineEditUpdateCounts->setText(whole(record.u8(89)));
         ui->lineEditWrssi->setText(whole(record.wrssi()));
         flags[ReadSystemInformation] = 0;
+        shownIn[ReadSystemInformation] = bmsArea.blockSession[BlockSystemSetting];
         filled = true;
     }
     if (flags[ReadBalance]) {
@@ -320,6 +342,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         showInItemZero(ui->comboBoxDiffVoltage, whole(record.u16(70)));
         showIndex(ui->comboBoxIdleBalance, record.u8(67) & 1);
         flags[ReadBalance] = 0;
+        shownIn[ReadBalance] = bmsArea.blockSession[BlockSystemSetting];
         filled = true;
     }
     if (flags[ReadHeating]) {
@@ -327,6 +350,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         showReadValue(ui->comboBoxOpenHeatingThreshold, tenths(record.s16(74)), record.s16(74));
         showReadValue(ui->comboBoxCloseHeatingThreshold, tenths(record.s16(76)), record.s16(76));
         flags[ReadHeating] = 0;
+        shownIn[ReadHeating] = bmsArea.blockSession[BlockSystemSetting];
         filled = true;
     }
     if (flags[ReadLimit]) {
@@ -334,6 +358,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         showIndex(ui->comboBoxlimitModel, record.u8(93) & 1);
         showReadValue(ui->comboBoxlimitCurrent, tenths(record.s16(94)), record.s16(94));
         flags[ReadLimit] = 0;
+        shownIn[ReadLimit] = bmsArea.blockSession[BlockSystemSetting];
         filled = true;
     }
     if (flags[ReadSwitch]) {
@@ -343,6 +368,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         for (int bit = 0; bit < 5; ++bit)
             showIndex(boxes[bit], (word >> bit) & 1);
         flags[ReadSwitch] = 0;
+        shownIn[ReadSwitch] = bmsArea.blockSession[BlockSystemSetting];
         filled = true;
     }
 
@@ -513,9 +539,13 @@ void SettingsWindow::writeSystemSettingParameters()
     QVector<int> encodedRegs;
     bmsArea.parameterErrorCount = 0;
     int refused = 0;
+    // Values shown from another pack, or never read, are not written.
+    bool unshown = false;
     for (int group : writableGroups) {
         if (!flags[group])
             continue;
+        if (!bmsArea.shownInCurrentSession(shownIn[readFlagOfWrite(group)]))
+            unshown = true;
         encodeGroup(group, encoded, &refused);
         encodedRegs += encodedRegisters(group);
     }
@@ -529,7 +559,7 @@ void SettingsWindow::writeSystemSettingParameters()
     }
 
     // Registers that would go out without having been encoded here must have been read first.
-    if (writeNeedsRead(BlockSystemSetting, encodedRegs)) {
+    if (unshown || writeNeedsRead(BlockSystemSetting, encodedRegs)) {
         openInfoBox(this, tr("Please read the parameters first"), tr("info"));
         lowerRaisedFlags();
         return;

@@ -80,4 +80,7 @@ private:
     QList<int> raisedByPress;
     // Every write flag of the press being handled.
     QList<int> pressFlags;
+    // The session each group's values were shown in, by read request byte: a
+    // group is written only while they belong to the current one.
+    quint32 shownIn[8] = {};
 };

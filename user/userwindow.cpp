@@ -763,7 +763,7 @@ void UserWindow::markShown(ShownGroup group)
 
 bool UserWindow::groupShown(ShownGroup group)
 {
-    return shownInSession[group] != 0 && shownInSession[group] == bmsArea.readSession + 1;
+    return bmsArea.shownInCurrentSession(shownInSession[group]);
 }
 
 BmsBlock UserWindow::shownBlock(ShownGroup group)

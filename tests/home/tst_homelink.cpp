@@ -61,6 +61,7 @@ private slots:
     void damagedShortAndForeignRepliesTimeOut();
     void lateUserSettingReplyIsNotTheIdentity();
     void ignoredIdentityDoesNotTimeOutTheNextRead();
+    void connectPressCancelsAConfirmedWrite_data();
     void connectPressCancelsAConfirmedWrite();
     void connectCycleWaitsForABootingBms();
     void periodicRequestsComeEverySixthAndSeventhTick();
@@ -118,7 +119,9 @@ void TestHomeLink::blockReadAndTimeout()
     QVERIFY(boxes.waitFor(QStringLiteral("Communication timeout !"), 30000));
     QCOMPARE(bmsArea.parameterWritePending, quint8(0));
     QCOMPARE(bmsArea.userSettingWriteFlags[2], quint8(1));
-    QCOMPARE(requestsOf(f.bms(), 0x18).first().data.left(4), hex("00150003"));
+    // It never went out: the pack did not name itself before its first frame.
+    QVERIFY(requestsOf(f.bms(), 0x18).isEmpty());
+    QVERIFY(requestsOf(f.bms(), 0x17).size() >= 5);
 }
 
 // Every read request raised at once: one frame each, in the dispatcher's order.
@@ -282,7 +285,13 @@ void TestHomeLink::badCrcRepliesAndWrites()
     QVERIFY(logText(f.home()).contains(QStringLiteral("Bad CRC")));
     QCOMPARE(bmsArea.realtimeReady, quint8(1));
 
-    // More than four damaged replies to a write disarm it.
+    // More than four damaged replies to a write disarm it. The pack names
+    // itself before the write's first frame; then every reply is damaged.
+    f.bms().setBadCrc(false);
+    connect(&f.bms(), &FakeBms::requestReceived, &f.bms(), [&f](const BmsRequest &request) {
+        if (request.command == 0x05)
+            f.bms().setBadCrc(true);
+    });
     f.bms().clearRequests();
     bmsArea.writeAttemptCount = 0;
     bmsArea.secondaryWriteRequest[4] = 1;   // OV2
@@ -351,11 +360,11 @@ void TestHomeLink::userSettingReplyIsNotTheIdentity()
     QVERIFY(f.open(2));
     bmsArea.userSettingReadFlags[0] = 1;
     QTRY_COMPARE_WITH_TIMEOUT(bmsArea.userSettingReady, quint8(1), Wait);
-    QCOMPARE(requestsOf(f.bms(), 0x17).first().data, hex("00000058"));
+    // After the session's first request, the identity handshake.
+    QCOMPARE(requestsOf(f.bms(), 0x17).first().data, hex("00180014"));
+    QCOMPARE(requestsOf(f.bms(), 0x17).last().data, hex("00000058"));
     QCOMPARE(bmsArea.userSetting.toByteArray(), user);
     QCOMPARE(bmsArea.userSettingMirror.toByteArray(), user);
-    if (f.bms().countRequests(0x17) == 1)   // no periodic handshake came in between
-        QCOMPARE(bmsArea.identityReady, quint8(0));
     QCOMPARE(bmsArea.bmsSnText, QStringLiteral("SN-77"));
     QCOMPARE(bmsArea.packSnText, QStringLiteral("PK-88"));
 }
@@ -374,9 +383,12 @@ void TestHomeLink::periodicIdentityAndSettingsRequests()
     QCOMPARE(bmsArea.settingsPollRequest, quint8(0));
     QCOMPARE(bmsArea.userSettingReady, quint8(0));
 
-    // In parallel mode neither request is made, and frames go to 0x40 + address.
+    // In parallel mode neither request is made after the session's first
+    // handshake, and frames go to 0x40 + address.
+    f.bms().setAddress(0x42);
     f.home().findChild<QCheckBox *>(QStringLiteral("checkBoxParallel"))->setChecked(true);
     f.home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"))->setCurrentIndex(2);
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x17) >= 2 && bmsArea.identityStale == 0, Wait);
     QTest::qWait(600);
     f.bms().clearRequests();
     QTest::qWait(6000);
@@ -603,6 +615,7 @@ void TestHomeLink::lateUserSettingReplyIsNotTheIdentity()
     user.replace(68, 5, "PK-88");
     QVERIFY(f.open(2));
     bmsArea.userSettingReady = 0;
+    bmsArea.identityReady = 0;
     connect(&f.bms(), &FakeBms::requestReceived, &f.bms(), [&](const BmsRequest &request) {
         const bool identity = request.command == 0x17 && request.data == hex("00180014");
         f.bms().setSilent(identity);
@@ -636,22 +649,53 @@ void TestHomeLink::ignoredIdentityDoesNotTimeOutTheNextRead()
     QCOMPARE(boxes.count(QStringLiteral("Communication timeout !")), 0);
 }
 
+void TestHomeLink::connectPressCancelsAConfirmedWrite_data()
+{
+    QTest::addColumn<int>("delay");       // -1: silent
+    QTest::addColumn<QString>("press");   // what ends the session
+    QTest::addColumn<QString>("told");
+    const QString notSent = QStringLiteral("The BMS at the other end may have changed:\nParameter writing failed ! "
+                                           "The write was not sent.");
+    const QString wentOut = QStringLiteral("The BMS at the other end may have changed:\nParameter writing failed ! "
+                                           "The write went out but was not acknowledged: the BMS may have carried it out.");
+    QTest::newRow("silent, Connect") << -1 << "btnConnect" << notSent;
+    QTest::newRow("1.5 s late, Connect") << 1500 << "btnConnect" << wentOut;
+    QTest::newRow("1.5 s late, address 1") << 1500 << "address" << wentOut;
+    QTest::newRow("1.5 s late, Close") << 1500 << "btnOpenCom" << wentOut;
+}
+
+// A write confirmed for one pack goes to no other: the press that ends the
+// session cancels it, and says whether its frame had gone out.
 void TestHomeLink::connectPressCancelsAConfirmedWrite()
 {
+    QFETCH(int, delay);
+    QFETCH(QString, press);
+    QFETCH(QString, told);
     HomeFixture f;
+    BoxWatcher boxes;
     QVERIFY(f.open(2));
-    f.bms().setSilent(true);
+    f.bms().setSilent(delay < 0);
+    f.bms().setReplyDelay(qMax(0, delay));
+    f.bms().clearRequests();
     bmsArea.primaryWriteRequest[9] = 1;
     bmsArea.writeAttemptCount = 0;
     bmsArea.armWrite(BlockPrimaryProtection);
-    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(0x03) >= 1, Wait);
+    // The pack names itself first; a late one then gets the write.
+    QTRY_VERIFY_WITH_TIMEOUT(f.bms().countRequests(delay < 0 ? 0x17 : 0x03) >= 1, Wait);
+    QCOMPARE(f.bms().requests().first().command, quint8(0x17));
     f.bms().setSilent(false);
+    f.bms().setReplyDelay(0);
     f.bms().clearRequests();
-    QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    if (press == "address")
+        f.home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"))->setCurrentIndex(1);
+    else
+        QTest::mouseClick(f.home().findChild<QPushButton *>(press), Qt::LeftButton);
     QCOMPARE(bmsArea.parameterWritePending, quint8(0));
-    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.serialPortOpen, quint8(1), Wait);
-    QTest::qWait(1500);
+    QVERIFY(boxes.waitFor(told, 1000));
+    QTest::qWait(2500);
     QCOMPARE(f.bms().countRequests(0x03), 0);
+    QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
+    QCOMPARE(boxes.seen().size(), 1);
 }
 
 // A BMS still booting after a firmware download answers only after several
