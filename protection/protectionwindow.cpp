@@ -350,6 +350,12 @@ void ProtectionWindow::writeProtectionParameters()
     encode(primaryProtectionGroups(), primary.bytes.data(), primaryEncoded);
     encode(secondaryProtectionGroups(), secondary.bytes.data(), secondaryEncoded);
 
+    if (unshown) {
+        openInfoBox(this, tr("Please read the parameters first"), tr("info"));
+        bmsArea.parameterErrorCount = 0;
+        lowerPressFlags();
+        return;
+    }
     if (bmsArea.parameterErrorCount != 0) {
         openInfoBox(this, tr(" Parameter error, please check the parameters !"), tr("Warning!"));
         bmsArea.parameterErrorCount = 0;
@@ -371,7 +377,7 @@ void ProtectionWindow::writeProtectionParameters()
     };
     const bool primaryUnread = writeNeedsRead(BlockPrimaryProtection, encodedRegisters(primaryEncoded));
     const bool secondaryUnread = writeNeedsRead(BlockSecondaryProtection, encodedRegisters(secondaryEncoded));
-    if (unshown || primaryUnread || secondaryUnread) {
+    if (primaryUnread || secondaryUnread) {
         openInfoBox(this, tr("Please read the parameters first"), tr("info"));
         lowerPressFlags();
         return;

@@ -551,6 +551,13 @@ void SettingsWindow::writeSystemSettingParameters()
     }
     bmsArea.parameterErrorCount = static_cast<quint16>(refused);
 
+    // Values not shown from this pack are not written, however they read.
+    if (unshown) {
+        openInfoBox(this, tr("Please read the parameters first"), tr("info"));
+        bmsArea.parameterErrorCount = 0;
+        lowerRaisedFlags();
+        return;
+    }
     if (refused > 0) {
         openInfoBox(this, tr(" Parameter error, please check the parameters !"), tr("Warning!"));
         bmsArea.parameterErrorCount = 0;
@@ -559,7 +566,7 @@ void SettingsWindow::writeSystemSettingParameters()
     }
 
     // Registers that would go out without having been encoded here must have been read first.
-    if (unshown || writeNeedsRead(BlockSystemSetting, encodedRegs)) {
+    if (writeNeedsRead(BlockSystemSetting, encodedRegs)) {
         openInfoBox(this, tr("Please read the parameters first"), tr("info"));
         lowerRaisedFlags();
         return;

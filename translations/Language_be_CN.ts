@@ -228,8 +228,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pending write cancelled</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 opened at %2 baud</source>

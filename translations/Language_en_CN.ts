@@ -228,10 +228,6 @@
         <translation>Port closed</translation>
     </message>
     <message>
-        <source>Pending write cancelled</source>
-        <translation>Pending write cancelled</translation>
-    </message>
-    <message>
         <source>%1 opened at %2 baud</source>
         <translation>%1 opened at %2 baud</translation>
     </message>
@@ -478,6 +474,30 @@
     <message>
         <source>Another BMS answers (serial %1): nothing of the previous pack is kept</source>
         <translation>Another BMS answers (serial %1): nothing of the previous pack is kept</translation>
+    </message>
+    <message>
+        <source>The BMS at the other end may have changed:</source>
+        <translation>The BMS at the other end may have changed:</translation>
+    </message>
+    <message>
+        <source>The write went out but was not acknowledged: the BMS may have carried it out.</source>
+        <translation>The write went out but was not acknowledged: the BMS may have carried it out.</translation>
+    </message>
+    <message>
+        <source>The write was not sent.</source>
+        <translation>The write was not sent.</translation>
+    </message>
+    <message>
+        <source>The operation went out but was not answered: the BMS may have carried it out.</source>
+        <translation>The operation went out but was not answered: the BMS may have carried it out.</translation>
+    </message>
+    <message>
+        <source>The operation was not sent.</source>
+        <translation>The operation was not sent.</translation>
+    </message>
+    <message>
+        <source>The parameters asked for were not read.</source>
+        <translation>The parameters asked for were not read.</translation>
     </message>
     <message>
         <source>info</source>

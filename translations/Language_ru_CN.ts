@@ -228,10 +228,6 @@
         <translation>Порт закрыт</translation>
     </message>
     <message>
-        <source>Pending write cancelled</source>
-        <translation>Ожидающая запись отменена</translation>
-    </message>
-    <message>
         <source>%1 opened at %2 baud</source>
         <translation>%1 открыт, %2 бод</translation>
     </message>
@@ -478,6 +474,30 @@
     <message>
         <source>Another BMS answers (serial %1): nothing of the previous pack is kept</source>
         <translation>Отвечает другая BMS (серийный номер %1): данные прежнего блока сброшены</translation>
+    </message>
+    <message>
+        <source>The BMS at the other end may have changed:</source>
+        <translation>BMS на другом конце линии мог смениться:</translation>
+    </message>
+    <message>
+        <source>The write went out but was not acknowledged: the BMS may have carried it out.</source>
+        <translation>Запись отправлена, но не подтверждена: BMS мог её выполнить.</translation>
+    </message>
+    <message>
+        <source>The write was not sent.</source>
+        <translation>Запись не отправлена.</translation>
+    </message>
+    <message>
+        <source>The operation went out but was not answered: the BMS may have carried it out.</source>
+        <translation>Команда отправлена, но ответа нет: BMS мог её выполнить.</translation>
+    </message>
+    <message>
+        <source>The operation was not sent.</source>
+        <translation>Команда не отправлена.</translation>
+    </message>
+    <message>
+        <source>The parameters asked for were not read.</source>
+        <translation>Запрошенные параметры не прочитаны.</translation>
     </message>
     <message>
         <source>info</source>

@@ -228,10 +228,6 @@
         <translation>串口已关闭</translation>
     </message>
     <message>
-        <source>Pending write cancelled</source>
-        <translation>待写入的参数已取消</translation>
-    </message>
-    <message>
         <source>%1 opened at %2 baud</source>
         <translation>%1 已打开，波特率 %2</translation>
     </message>
@@ -478,6 +474,30 @@
     <message>
         <source>Another BMS answers (serial %1): nothing of the previous pack is kept</source>
         <translation>另一个 BMS 应答（序列号 %1）：不保留上一电池包的任何数据</translation>
+    </message>
+    <message>
+        <source>The BMS at the other end may have changed:</source>
+        <translation>另一端的 BMS 可能已更换：</translation>
+    </message>
+    <message>
+        <source>The write went out but was not acknowledged: the BMS may have carried it out.</source>
+        <translation>写入帧已发出但未得到确认：BMS 可能已执行。</translation>
+    </message>
+    <message>
+        <source>The write was not sent.</source>
+        <translation>写入未发送。</translation>
+    </message>
+    <message>
+        <source>The operation went out but was not answered: the BMS may have carried it out.</source>
+        <translation>操作已发出但未得到应答：BMS 可能已执行。</translation>
+    </message>
+    <message>
+        <source>The operation was not sent.</source>
+        <translation>操作未发送。</translation>
+    </message>
+    <message>
+        <source>The parameters asked for were not read.</source>
+        <translation>所请求的参数未读取。</translation>
     </message>
     <message>
         <source>info</source>

@@ -61,6 +61,10 @@ private slots:
     void damagedShortAndForeignRepliesTimeOut();
     void lateUserSettingReplyIsNotTheIdentity();
     void ignoredIdentityDoesNotTimeOutTheNextRead();
+    void readBelongsToItsPack_data();
+    void readBelongsToItsPack();
+    void pressGoesToItsPackOnce_data();
+    void pressGoesToItsPackOnce();
     void connectPressCancelsAConfirmedWrite_data();
     void connectPressCancelsAConfirmedWrite();
     void connectCycleWaitsForABootingBms();
@@ -695,6 +699,182 @@ void TestHomeLink::connectPressCancelsAConfirmedWrite()
     QTest::qWait(2500);
     QCOMPARE(f.bms().countRequests(0x03), 0);
     QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
+    QCOMPARE(boxes.seen().size(), 1);
+}
+
+void TestHomeLink::readBelongsToItsPack_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("baud");
+    QTest::addColumn<QString>("then");
+    QTest::newRow("address 1 as the read goes out") << 0 << 2 << "address";
+    QTest::newRow("address 1 as the read goes out, 150 ms late at 9600") << 150 << 0 << "address";
+    QTest::newRow("Parallel, 1.25 s late") << 1250 << 2 << "parallel";
+    QTest::newRow("silent, Connect") << -1 << 2 << "connect";
+    QTest::newRow("read pressed with Open") << 150 << 0 << "open";
+}
+
+// A read is answered by the pack it was asked of, in its session, or is told as not read.
+void TestHomeLink::readBelongsToItsPack()
+{
+    QFETCH(int, delay);
+    QFETCH(int, baud);
+    QFETCH(QString, then);
+    HomeFixture f;
+    BoxWatcher boxes;
+    FakeBms &bms = f.bms();
+    bms.addPack(1, {});
+    bms.addPack(0x40, {});
+    bms.setReplyDelay(qMax(0, delay));
+    if (then == "open") {
+        // Read all pressed before the first handshake: the pack names itself first.
+        auto *openButton = f.home().findChild<QPushButton *>(QStringLiteral("btnOpenCom"));
+        auto *ports = f.home().findChild<QComboBox *>(QStringLiteral("comboBoxComID"));
+        ports->setCurrentIndex(ports->findText(bms.portPath()));
+        f.home().findChild<QComboBox *>(QStringLiteral("comboBoxBaud"))->setCurrentIndex(baud);
+        bms.setBaudRate(baud == 0 ? 9600 : 115200);
+        QTest::mouseClick(openButton, Qt::LeftButton);
+        bmsArea.primaryReadRequest[9] = 1;
+        QTRY_COMPARE_WITH_TIMEOUT(bmsArea.primaryReadDone, quint8(1), Wait);
+        QCOMPARE(bms.requests().first().raw, buildBmsFrame(0, 0x17, hex("00180014")));
+        QVERIFY(bmsArea.blockReadInSession(BlockPrimaryProtection));
+        QVERIFY(boxes.seen().isEmpty());
+        return;
+    }
+    QVERIFY(f.open(baud));
+    bms.setSilent(delay < 0);
+    connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
+        if (request.command != 0x02)
+            return;
+        if (then == "address")
+            f.home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"))->setCurrentIndex(1);
+        else if (then == "parallel")
+            QTimer::singleShot(150, &bms, [&f] {
+                f.home().findChild<QCheckBox *>(QStringLiteral("checkBoxParallel"))->setChecked(true);
+            });
+        else if (bms.countRequests(0x02) == 2)
+            QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    });
+    if (then == "connect")
+        QTimer::singleShot(2000, &bms, [&bms] { bms.setSilent(false); });
+    bmsArea.primaryReadRequest[9] = 1;
+    QVERIFY(boxes.waitFor(QStringLiteral("The BMS at the other end may have changed:\n"
+                                         "The parameters asked for were not read."), Wait));
+    QTest::qWait(qMax(delay, 0) + 1500);
+    // The answer of the pack of before stored nothing, and no other pack was asked.
+    QCOMPARE(bmsArea.primaryReadDone, quint8(0));
+    QVERIFY(!bmsArea.blockReadInSession(BlockPrimaryProtection));
+    for (const BmsRequest &request : requestsOf(bms, 0x02))
+        QCOMPARE(request.address, quint8(0));
+    QCOMPARE(boxes.seen().size(), 1);
+}
+
+void TestHomeLink::pressGoesToItsPackOnce_data()
+{
+    QTest::addColumn<QString>("press");    // reset, calibration, deletion, write, serial write
+    QTest::addColumn<int>("delay");        // the BMS's answer time; -1: silent
+    QTest::addColumn<int>("baud");         // index: 0 = 9600, 2 = 115200
+    QTest::addColumn<QString>("then");     // what the operator or the far end does next
+    QTest::addColumn<QString>("told");     // the one box expected
+    const QString changed = QStringLiteral("The BMS at the other end may have changed:\n");
+    const QString opOut = changed + "The operation went out but was not answered: the BMS may have carried it out.";
+    const QString opNotSent = changed + "The operation was not sent.";
+    const QString writeNotSent = changed + "Parameter writing failed ! The write was not sent.";
+    QTest::newRow("reset, 1.5 s late, address 1") << "reset" << 1500 << 2 << "address" << opOut;
+    QTest::newRow("reset, 1.5 s late, Parallel") << "reset" << 1500 << 2 << "parallel" << opOut;
+    QTest::newRow("reset, 1.5 s late, Connect") << "reset" << 1500 << 2 << "connect" << opOut;
+    QTest::newRow("reset, 1.5 s late at 9600, Close and Open") << "reset" << 1500 << 0 << "reopen" << opOut;
+    QTest::newRow("calibration, 1.5 s late, address 1") << "calibration" << 1500 << 2 << "address" << opOut;
+    QTest::newRow("deletion, silent, address 1") << "deletion" << -1 << 2 << "address" << opNotSent;
+    QTest::newRow("deletion, silent at 9600, Close and Open") << "deletion" << -1 << 0 << "reopen" << opNotSent;
+    QTest::newRow("write, cable moved without a silence") << "write" << 0 << 2 << "cable" << writeNotSent;
+    QTest::newRow("write 150 ms late at 9600, cable moved") << "write" << 150 << 0 << "cable" << writeNotSent;
+    QTest::newRow("serial number written, then a write") << "serial" << 0 << 2 << "" << "";
+    QTest::newRow("serial number written 150 ms late at 9600") << "serial" << 150 << 0 << "" << "";
+}
+
+// A write or operation reaches only the pack it was pressed for, once: the
+// pack names itself before the first frame, and whatever ends the session
+// ends the press with one box, nothing of it sent to the next pack.
+void TestHomeLink::pressGoesToItsPackOnce()
+{
+    QFETCH(QString, press);
+    QFETCH(int, delay);
+    QFETCH(int, baud);
+    QFETCH(QString, then);
+    QFETCH(QString, told);
+    HomeFixture f;
+    BoxWatcher boxes;
+    FakeBms &bms = f.bms();
+    bms.addPack(1, {});
+    bms.addPack(0x40, {});
+    bms.block(0x17).replace(48, 6, "PACK-A");
+    QVERIFY(f.open(baud));
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.identityStale, quint8(0), Wait);
+    bms.setReplyDelay(qMax(0, delay));
+    bms.setSilent(delay < 0);
+    bms.clearRequests();
+    const quint8 command = press == "write" ? 0x03 : press == "serial" ? 0x18 : 0x10;
+    if (then == "cable")
+        bms.block(0x17).replace(48, 6, "PACK-B");   // the next pack answers the next request
+    if (press == "reset") {
+        bmsArea.bmsResetRequest = 1;
+    } else if (press == "calibration") {
+        bmsArea.calibrationCommandFlags[0] = 1;
+    } else if (press == "deletion") {
+        bmsArea.deleteHistoryRequest = 1;
+    } else if (press == "write") {
+        bmsArea.primaryWriteRequest[9] = 1;
+        bmsArea.armWrite(BlockPrimaryProtection);
+    } else {
+        bmsArea.userSetting = BmsUserSettingRecord();
+        bmsArea.userSetting.setText(48, 20, "PACK-NEW");
+        bmsArea.userSettingWriteFlags[3] = 1;
+        bmsArea.armWrite(BlockUserSetting);
+    }
+    if (press == "serial") {
+        // The serial the BMS took is its own: no other pack, and a write after it goes out.
+        QVERIFY(boxes.waitFor(QStringLiteral("Parameter written successfully !"), Wait));
+        QCOMPARE(bms.block(0x17).mid(48, 8), QByteArray("PACK-NEW"));
+        const int handshakes = bms.countRequests(0x17);
+        QTRY_VERIFY_WITH_TIMEOUT(bms.countRequests(0x17) > handshakes && bmsArea.bmsSnText.startsWith("PACK-NEW"), Wait);
+        bmsArea.primaryWriteRequest[9] = 1;
+        bmsArea.armWrite(BlockPrimaryProtection);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(QStringLiteral("Parameter written successfully !")), 2, Wait);
+        QVERIFY(!logText(f.home()).contains(QStringLiteral("Another BMS")));
+        QCOMPARE(boxes.seen().size(), 2);
+        return;
+    }
+    // The pack names itself before the press's first frame.
+    QTRY_VERIFY_WITH_TIMEOUT(bms.countRequests(0x17) >= 1, Wait);
+    QCOMPARE(bms.requests().first().command, quint8(0x17));
+    if (delay > 0 && then != "cable") {
+        QTRY_VERIFY_WITH_TIMEOUT(bms.countRequests(command) == 1, Wait);
+        QTest::qWait(300);
+    }
+    auto *address = f.home().findChild<QComboBox *>(QStringLiteral("comboBoxAddress"));
+    auto *openButton = f.home().findChild<QPushButton *>(QStringLiteral("btnOpenCom"));
+    if (then == "address") {
+        address->setCurrentIndex(1);
+    } else if (then == "parallel") {
+        f.home().findChild<QCheckBox *>(QStringLiteral("checkBoxParallel"))->setChecked(true);
+    } else if (then == "connect") {
+        QTest::mouseClick(f.home().findChild<QPushButton *>(QStringLiteral("btnConnect")), Qt::LeftButton);
+    } else if (then == "reopen") {
+        QTest::mouseClick(openButton, Qt::LeftButton);
+        bms.setSilent(false);
+        QTest::qWait(200);
+        QTest::mouseClick(openButton, Qt::LeftButton);
+    }
+    QVERIFY(boxes.waitFor(told, then == "cable" ? Wait : 1000));
+    bms.setSilent(false);
+    bms.setReplyDelay(0);
+    // The late answer of the pack of before, and whatever the next pack is asked.
+    QTest::qWait(qMax(delay, 0) + 2500);
+    const QList<BmsRequest> sent = requestsOf(bms, command);
+    QCOMPARE(sent.size(), delay > 0 && then != "cable" ? 1 : 0);
+    for (const BmsRequest &request : sent)
+        QCOMPARE(request.address, quint8(0));
     QCOMPARE(boxes.seen().size(), 1);
 }
 

@@ -650,7 +650,11 @@ void TestProtectionWindow::answeringNoLeavesAnotherPagesWriteArmed()
     QCOMPARE(int(bmsArea.writeArmed[BlockSystemSetting]), 1);
     QCOMPARE(int(bmsArea.systemSettingWriteFlags[6]), 1);
 
-    // So does a refused value.
+    // So does a refused value in a group shown from the BMS.
+    bmsArea.primaryReadRequest[8] = 1;
+    QVERIFY(bmsArea.setProtectionParams(QByteArray(PrimaryProtectionRecord::Size, '\0')));
+    QTRY_COMPARE(int(bmsArea.primaryReadRequest[8]), 0);
+    box("comboBoxCellOV1alarm")->setEditText("x");
     button("btnOV1Write")->click();
     QVERIFY(boxes->waitFor(ParameterError));
     QCOMPARE(int(bmsArea.primaryWriteRequest[9]), 0);
@@ -731,6 +735,20 @@ void TestProtectionWindow::anotherPackIsNotWrittenWithThisPacksValues()
     fixture->bms().clearRequests();
     QTest::qWait(1500);
     QCOMPARE(writes(0x03).size(), 0);
+
+    // One group read from the new pack makes only that group writable: the
+    // others still show the pack of before's values.
+    fixture->bms().setSilent(false);
+    fixture->bms().setAddress(3);
+    boxes->clear();
+    button("btnOV1Read")->click();
+    QVERIFY(boxes->waitFor(ReadingCompleted));
+    button("btnWriteAllProtect_1")->click();
+    QVERIFY(boxes->waitFor(ReadFirst));
+    button("btnOV1Write")->click();
+    QVERIFY(boxes->waitFor("Parameter written successfully !", 10000));
+    QCOMPARE(writes(0x03).size(), 1);
+    QCOMPARE(writes(0x03).first().address, quint8(3));
 }
 
 void TestProtectionWindow::valuesLeftAsReadGoBackExactly()

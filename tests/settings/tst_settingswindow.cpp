@@ -615,6 +615,18 @@ void TestSettingsWindow::unreadRegistersRefuseTheWrite()
     QCOMPARE(int(bmsArea.parameterWritePending), 1);
     QCOMPARE(int(bmsArea.systemSetting.u8(0)), 20);
     QCOMPARE(int(bmsArea.systemSetting.s16(94)), 200);
+
+    // Another pack: its background poll makes the block read, not the values
+    // shown from the pack of before.
+    bmsArea.startLinkSession();
+    QVERIFY(bmsArea.setSystemSettingParams(QByteArray(BmsSystemSettingRecord::Size, '\0')));
+    QVERIFY(bmsArea.blockReadInSession(BlockSystemSetting));
+    bmsArea.systemSettingReady = 0;
+    boxes->clear();
+    for (const char *write : {"btnSystemParameterWirteAll", "btnBatteryParametersWrite", "btnPowerParametersWrite"})
+        button(write)->click();
+    QTRY_COMPARE(boxes->count("Please read the parameters first"), 3);
+    QCOMPARE(int(bmsArea.parameterWritePending), 0);
 }
 
 void TestSettingsWindow::armedImageSurvivesALaterReply()
