@@ -122,6 +122,8 @@ private slots:
     void liveRecordsBecomeRows();
     void logFileAtTheLimitHoldsEveryRow();
     void unwritableLogIsReportedAndKeepsTheRows();
+    void aLogFileHoldsOnePack_data();
+    void aLogFileHoldsOnePack();
     void countsBeyondTheRecordAreBounded();
     void exportWritesReplacesAndReports();
     void clearEmptiesTheTable();
@@ -322,6 +324,98 @@ void TestMoniterWindow::unwritableLogIsReportedAndKeepsTheRows()
     QCOMPARE(lines.size(), 105);
     for (int r = 0; r < 104; ++r)
         QCOMPARE(lines.at(r + 1).at(8), QString::number(r));
+
+    // Another layout while no file can be made: the rows stay and the record
+    // waits; once they are written, the table starts afresh with it.
+    deliver(liveRecord(8, 2, 104));
+    QVERIFY(QDir("moniterdata").removeRecursively());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    deliver(liveRecord(6, 2, 200));
+    QCOMPARE(rowTexts(table(), 0).mid(1), expectedRow(8, 2, 104));
+    QCOMPARE(bmsArea.realtimeReady, quint8(1));
+    QTRY_COMPARE(boxes->seen().size(), 2);
+    QVERIFY(boxes->seen().at(1).text.startsWith("The rows of the pack logged before could not be written"));
+    QVERIFY(QFile::remove("moniterdata"));
+    page->timeUpdateMoniter();
+    QCOMPARE(table()->rowCount(), 1);
+    QCOMPARE(rowTexts(table(), 0).mid(1), expectedRow(6, 2, 200));
+    QCOMPARE(readCsv("moniterdata/" + logFiles().value(0)).value(1).mid(1, 33), expectedRow(8, 2, 104));
+}
+
+void TestMoniterWindow::aLogFileHoldsOnePack_data()
+{
+    QTest::addColumn<int>("baudIndex");
+    QTest::addColumn<int>("replyDelay");
+    QTest::addColumn<QByteArray>("serialB");
+    QTest::addColumn<int>("cellsB");
+    QTest::addColumn<int>("sensorsB");
+    QTest::addColumn<bool>("cableMoved");   // else the pack's own counts change
+    QTest::newRow("other pack, at once") << 2 << 0 << QByteArray("PACK-B") << 16 << 4 << true;
+    QTest::newRow("other pack, late, 9600") << 0 << 150 << QByteArray("PACK-B") << 16 << 4 << true;
+    QTest::newRow("fewer cells, at once") << 2 << 0 << QByteArray("PACK-B") << 15 << 4 << true;
+    QTest::newRow("fewer cells, late, 9600") << 0 << 150 << QByteArray("PACK-B") << 15 << 4 << true;
+    QTest::newRow("same pack, fewer sensors") << 2 << 0 << QByteArray("PACK-A") << 16 << 3 << false;
+}
+
+void TestMoniterWindow::aLogFileHoldsOnePack()
+{
+    QFETCH(int, baudIndex);
+    QFETCH(int, replyDelay);
+    QFETCH(QByteArray, serialB);
+    QFETCH(int, cellsB);
+    QFETCH(int, sensorsB);
+    QFETCH(bool, cableMoved);
+    HomeFixture fixture;
+    FakeBms &bms = fixture.bms();
+    bms.setReplyDelay(replyDelay);
+    QByteArray &identity = bms.block(0x17);
+    QByteArray &live = bms.block(0x01);
+    identity = QByteArray(176, 0).replace(48, 6, "PACK-A");
+    live = liveRecord(16, 4, 0).toByteArray();
+    // Every poll answered carries the next cycle count: pack B's from 1000 on.
+    quint16 next = 0;
+    connect(&bms, &FakeBms::requestReceived, this, [&](const BmsRequest &request) {
+        if (request.command == 0x01) {
+            ++next;
+            live[18] = static_cast<char>(next & 0xFF);
+            live[19] = static_cast<char>(next >> 8);
+        }
+    });
+    QVERIFY(fixture.open(baudIndex));
+    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() >= 3 && bmsArea.bmsSnText == "PACK-A" && !bmsArea.identityStale,
+                             15000);
+    // A cable moved: the line is silent longer than the link waits.
+    bms.setSilent(cableMoved);
+    if (cableMoved)
+        QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QString("BMS disconnect !"), 15000);
+    next = 1000;
+    live = liveRecord(cellsB, sensorsB, next).toByteArray();
+    identity.replace(48, 6, serialB);
+    bms.setSilent(false);
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.bmsSnText.startsWith(serialB) && table()->rowCount() >= 3
+                                 && rowTexts(table(), 0).at(8).toInt() > 1000,
+                             30000);
+    QVERIFY(page->saveBeforeClose());
+
+    // One file per pack and layout, named after its pack; every row complete
+    // under its own header, none lost.
+    const QStringList files = logFiles();
+    QCOMPARE(files.size(), 2);
+    const struct { QByteArray serial; int cells, sensors, first; } packs[] = {{"PACK-A", 16, 4, 0},
+                                                                              {serialB, cellsB, sensorsB, 1000}};
+    for (const auto &pack : packs) {
+        const QString name = files.at(pack.first ? 1 : 0);
+        QVERIFY2(name.startsWith("moniter_" + pack.serial + "_"), qPrintable(name));
+        const QList<QStringList> lines = readCsv("moniterdata/" + name);
+        const int columns = 24 + pack.cells + pack.sensors;
+        QCOMPARE(lines.value(0).size(), columns + 1);
+        QVERIFY(lines.size() >= 4);
+        const int first = lines.at(1).at(8).toInt();
+        QVERIFY(first >= pack.first && first < pack.first + 10);
+        for (int r = 1; r < lines.size(); ++r)
+            QCOMPARE(lines.at(r).mid(1), expectedRow(pack.cells, pack.sensors, quint16(first + r - 1)) << "");
+    }
 }
 
 void TestMoniterWindow::countsBeyondTheRecordAreBounded()
@@ -332,11 +426,17 @@ void TestMoniterWindow::countsBeyondTheRecordAreBounded()
     QCOMPARE(rowTexts(table(), 0).mid(1), expectedRow(24, 6, 1));
     QCOMPARE(headerTexts(table()).last(), "Cell_6Temp(" + Celsius + ")");
 
-    // Fewer cells later: the table narrows, earlier rows keep their first texts.
+    // Fewer cells later: the rows before go into a file under their own
+    // header, and the table starts afresh with the new columns.
     deliver(liveRecord(15, 4, 2));
     QCOMPARE(table()->columnCount(), 43);
-    QCOMPARE(rowTexts(table(), 0).at(38), QString("3314"));
-    QCOMPARE(rowTexts(table(), 1).mid(1), expectedRow(15, 4, 2));
+    QCOMPARE(table()->rowCount(), 1);
+    QCOMPARE(rowTexts(table(), 0).mid(1), expectedRow(15, 4, 2));
+    QCOMPARE(logFiles().size(), 1);
+    const QList<QStringList> lines = readCsv("moniterdata/" + logFiles().at(0));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).at(53), "Cell_6Temp(" + Celsius + ")");
+    QCOMPARE(lines.at(1).mid(1, 53), expectedRow(24, 6, 1));
 }
 
 void TestMoniterWindow::exportWritesReplacesAndReports()
