@@ -15,8 +15,15 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVector>
 
 namespace {
+
+// Shown when the rows of the pack logged before cannot go into their file.
+const char *const PackChangeFailure =
+    QT_TRANSLATE_NOOP("MoniterWindow", "The rows of the pack logged before could not be written to their log file. "
+                                       "They stay in the table; the rows of the pack now connected are added once "
+                                       "they are written or cleared:");
 
 // The columns before the cell and sensor columns.
 const int FixedColumns = 24;
@@ -145,20 +152,65 @@ MoniterWindow::~MoniterWindow()
 
 void MoniterWindow::timeUpdateMoniter()
 {
+    QString path;
+    QString reason;
+    if (!settleUnconfirmedRows(&path, &reason)) {
+        reportLogFailure(tr(PackChangeFailure), path, reason);
+        return;
+    }
     int newRow = 0;
     if (ui->checkBoxMonierRecordEn->isChecked() && bmsArea.linkStateText != tr("BMS disconnect !")
-        && bmsArea.realtimeReady) {
+        && bmsArea.realtimeReady && takePackOfRecord()) {
         newRow = ui->tableWidgetMonier->rowCount();
         addRow();
     }
     const int limit = ui->comboBoxMoniterNumer->currentText().toInt();
     if (newRow > 0 && newRow >= limit) {
         // A table that could not be stored stays, and is tried again with the next row.
-        if (saveMoniterData()) {
-            ui->tableWidgetMonier->clearContents();
-            ui->tableWidgetMonier->setRowCount(0);
+        if (saveMoniterData())
+            emptyTable();
+    }
+}
+
+bool MoniterWindow::takePackOfRecord()
+{
+    const BmsRealtimeRecord &record = bmsArea.realtime;
+    const int cells = cellColumns(record);
+    const int sensors = sensorColumns(record);
+    // Until the link has asked the pack for its serial again (after a silent
+    // line, for instance), the serial it names is the pack of before's.
+    const bool named = !bmsArea.identityStale;
+    QTableWidget *table = ui->tableWidgetMonier;
+    if (table->rowCount() > 0
+        && (cells != rowsCells || sensors != rowsSensors || (named && bmsArea.bmsSnText != rowsSerial))) {
+        QString path;
+        QString reason;
+        if (!writeLeadingRows(table->rowCount(), &path, &reason)) {
+            reportLogFailure(tr(PackChangeFailure), path, reason);
+            return false;
         }
     }
+    if (table->rowCount() == 0) {
+        rowsSerial = bmsArea.bmsSnText;
+        rowsCells = cells;
+        rowsSensors = sensors;
+        unconfirmedFrom = -1;
+    }
+    if (!named && unconfirmedFrom < 0)
+        unconfirmedFrom = table->rowCount();
+    return true;
+}
+
+bool MoniterWindow::settleUnconfirmedRows(QString *failedPath, QString *reason)
+{
+    if (unconfirmedFrom < 0 || bmsArea.identityStale)
+        return true;
+    if (unconfirmedFrom > 0 && bmsArea.bmsSnText != rowsSerial
+        && !writeLeadingRows(unconfirmedFrom, failedPath, reason))
+        return false;
+    rowsSerial = bmsArea.bmsSnText;
+    unconfirmedFrom = -1;
+    return true;
 }
 
 void MoniterWindow::addRow()
@@ -252,44 +304,78 @@ void MoniterWindow::setTableStyle()
 
 bool MoniterWindow::writeLogFile(QString *failedPath, QString *reason)
 {
-    const QString serial = CsvWriter::fileNamePart(bmsArea.bmsSnText);
+    const QString serial = CsvWriter::fileNamePart(rowsSerial);
     const QString dir = QDir::currentPath() + QStringLiteral("/moniterdata");
     const QString baseName = QStringLiteral("moniter_") + serial + QLatin1Char('_') + CsvWriter::fileTimeStamp();
-    if (!CsvWriter::writeNewTable(*ui->tableWidgetMonier, dir, baseName, reason).isEmpty())
+    if (!CsvWriter::writeNewTable(*ui->tableWidgetMonier, dir, baseName, reason).isEmpty()) {
+        shownLogFailure.clear();
         return true;
+    }
     *failedPath = QDir::toNativeSeparators(dir + QLatin1Char('/') + baseName + QStringLiteral(".csv"));
     return false;
+}
+
+bool MoniterWindow::writeLeadingRows(int rows, QString *failedPath, QString *reason)
+{
+    QTableWidget *table = ui->tableWidgetMonier;
+    const int total = table->rowCount();
+    const int columns = table->columnCount();
+    // The rows after them leave the table while it is written, and come back after.
+    QVector<QTableWidgetItem *> tail;
+    tail.reserve((total - rows) * columns);
+    for (int r = rows; r < total; ++r) {
+        for (int c = 0; c < columns; ++c)
+            tail << table->takeItem(r, c);
+    }
+    table->setRowCount(rows);
+    const bool written = writeLogFile(failedPath, reason);
+    if (written)
+        emptyTable();
+    const int top = table->rowCount();
+    table->setRowCount(top + total - rows);
+    for (int i = 0; i < tail.size(); ++i) {
+        if (tail.at(i))
+            table->setItem(top + i / columns, i % columns, tail.at(i));
+    }
+    return written;
+}
+
+void MoniterWindow::reportLogFailure(const QString &text, const QString &path, const QString &reason)
+{
+    if (shownLogFailure == text)
+        return;
+    shownLogFailure = text;
+    openWarningBox(this, text + QStringLiteral("\n") + path + QStringLiteral("\n") + reason, tr("Warning!"));
+}
+
+void MoniterWindow::emptyTable()
+{
+    ui->tableWidgetMonier->clearContents();
+    ui->tableWidgetMonier->setRowCount(0);
+    unconfirmedFrom = -1;
 }
 
 bool MoniterWindow::saveMoniterData()
 {
     QString path;
     QString reason;
-    if (writeLogFile(&path, &reason)) {
-        logFailureShown = false;
+    if (writeLogFile(&path, &reason))
         return true;
-    }
-    if (!logFailureShown) {
-        logFailureShown = true;
-        openWarningBox(this, tr("The log file could not be written, the rows stay in the table:")
-                                 + QStringLiteral("\n") + path + QStringLiteral("\n") + reason,
-                       tr("Warning!"));
-    }
+    reportLogFailure(tr("The log file could not be written, the rows stay in the table:"), path, reason);
     return false;
 }
 
 bool MoniterWindow::saveBeforeClose()
 {
     QTableWidget *table = ui->tableWidgetMonier;
-    if (table->rowCount() == 0)
-        return true;
     QString path;
     QString reason;
-    if (writeLogFile(&path, &reason)) {
-        table->clearContents();
-        table->setRowCount(0);
+    // Rows the link has meanwhile named another pack for go into that pack's file.
+    bool written = settleUnconfirmedRows(&path, &reason);
+    if (written && table->rowCount() > 0)
+        written = writeLeadingRows(table->rowCount(), &path, &reason);
+    if (written)
         return true;
-    }
     // The operator may keep the program open and export the rows elsewhere.
     return askYesNo(this,
                     tr("The rows not yet in a log file could not be written:") + QStringLiteral("\n") + path
@@ -300,13 +386,14 @@ bool MoniterWindow::saveBeforeClose()
 
 void MoniterWindow::on_btnMonierClear_clicked()
 {
-    ui->tableWidgetMonier->clearContents();
-    ui->tableWidgetMonier->setRowCount(0);
+    emptyTable();
 }
 
 void MoniterWindow::on_btnMonierExport_clicked()
 {
-    const QString proposed = QStringLiteral("moniter_") + CsvWriter::fileNamePart(bmsArea.bmsSnText)
+    // The rows shown are named after their own pack.
+    const QString serial = ui->tableWidgetMonier->rowCount() > 0 ? rowsSerial : bmsArea.bmsSnText;
+    const QString proposed = QStringLiteral("moniter_") + CsvWriter::fileNamePart(serial)
         + QLatin1Char('_') + CsvWriter::fileTimeStamp();
     const QString path = chooseSaveFile(this, tr("Save"), proposed, tr("(*.csv)"));
     if (path.isEmpty())

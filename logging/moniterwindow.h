@@ -18,6 +18,9 @@ class MoniterWindow;
 // the program ends; "Export" writes it to a file of the
 // operator's choosing, "Clear" empties it. The page sends no request of its
 // own: rows come at the pace of the link's live-data poll.
+// The table holds one pack in one layout: when the serial number or the
+// cell or sensor count changes, the rows so far go into their own pack's log
+// file and the table starts afresh.
 class MoniterWindow : public QWidget
 {
     Q_OBJECT
@@ -53,15 +56,39 @@ public slots:
 
 private:
     void addRow();
+    // Makes the table ready for a row of the live record: rows of another
+    // pack or layout first go into their log file and the table is emptied.
+    // False when they could not be written: they stay, and the record waits.
+    bool takePackOfRecord();
+    // Once the link has named the pack again, the rows added while it had not
+    // are given to that pack: those before them, of the pack of before, go
+    // into its log file. False when that file could not be written.
+    bool settleUnconfirmedRows(QString *failedPath, QString *reason);
+    // Writes the first `rows` rows to a new log file named after the serial
+    // of the table's pack and removes them; the rows after them stay. On
+    // failure, the path it was meant for and the reason, and the table as it was.
+    bool writeLeadingRows(int rows, QString *failedPath, QString *reason);
     // Writes the table to a new file in the log folder; on failure, the path
     // it was meant for and the reason.
     bool writeLogFile(QString *failedPath, QString *reason);
+    // Shows a log file failure, once until a log file is written again.
+    void reportLogFailure(const QString &text, const QString &path, const QString &reason);
+    void emptyTable();
 
     Ui::MoniterWindow *ui = nullptr;
     QTimer *moniterTimer = nullptr;
     PageTranslator translator;
     // The header labels last set, so unchanged ones are not set again.
     QStringList headerLabels;
-    // A log file failure was shown and no log file was written since.
-    bool logFailureShown = false;
+    // The log file failure shown last, until a log file is written again.
+    QString shownLogFailure;
+    // The pack and layout of the rows in the table, taken with its first row:
+    // the serial number the link names and the cell and sensor columns.
+    QString rowsSerial;
+    int rowsCells = 0;
+    int rowsSensors = 0;
+    // The first row added while the link had not confirmed which pack is at
+    // the other end (-1: none); it and the rows after it belong to the pack
+    // the link names next.
+    int unconfirmedFrom = -1;
 };

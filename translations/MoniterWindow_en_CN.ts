@@ -300,6 +300,10 @@
         <translation>The log file could not be written, the rows stay in the table:</translation>
     </message>
     <message>
+        <source>The rows of the pack logged before could not be written to their log file. They stay in the table; the rows of the pack now connected are added once they are written or cleared:</source>
+        <translation>The rows of the pack logged before could not be written to their log file. They stay in the table; the rows of the pack now connected are added once they are written or cleared:</translation>
+    </message>
+    <message>
         <source>The rows not yet in a log file could not be written:</source>
         <translation>The rows not yet in a log file could not be written:</translation>
     </message>

@@ -300,6 +300,10 @@
         <translation>Не удалось записать файл журнала, строки остаются в таблице:</translation>
     </message>
     <message>
+        <source>The rows of the pack logged before could not be written to their log file. They stay in the table; the rows of the pack now connected are added once they are written or cleared:</source>
+        <translation>Строки ранее записанной батареи не удалось записать в её файл журнала. Они остаются в таблице; строки подключённой сейчас батареи добавятся, когда эти строки будут записаны или таблица очищена:</translation>
+    </message>
+    <message>
         <source>The rows not yet in a log file could not be written:</source>
         <translation>Не удалось записать строки, ещё не сохранённые в файле журнала:</translation>
     </message>

@@ -300,6 +300,10 @@
         <translation>日志文件无法写入，数据保留在表格中：</translation>
     </message>
     <message>
+        <source>The rows of the pack logged before could not be written to their log file. They stay in the table; the rows of the pack now connected are added once they are written or cleared:</source>
+        <translation>之前记录的电池包数据无法写入其日志文件，数据保留在表格中；待这些数据写入或清除后，才会记录当前连接电池包的数据：</translation>
+    </message>
+    <message>
         <source>The rows not yet in a log file could not be written:</source>
         <translation>尚未写入日志文件的数据无法写入：</translation>
     </message>

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
@@ -122,6 +123,8 @@ private slots:
     void liveRecordsBecomeRows();
     void logFileAtTheLimitHoldsEveryRow();
     void unwritableLogIsReportedAndKeepsTheRows();
+    void aLogFileHoldsOnePack_data();
+    void aLogFileHoldsOnePack();
     void countsBeyondTheRecordAreBounded();
     void exportWritesReplacesAndReports();
     void clearEmptiesTheTable();
@@ -322,6 +325,75 @@ void TestMoniterWindow::unwritableLogIsReportedAndKeepsTheRows()
     QCOMPARE(lines.size(), 105);
     for (int r = 0; r < 104; ++r)
         QCOMPARE(lines.at(r + 1).at(8), QString::number(r));
+
+    // Another layout while no file can be made: the rows stay and the record
+    // waits until they are written.
+    deliver(liveRecord(8, 2, 104));
+    QVERIFY(QDir("moniterdata").removeRecursively() && blocker.open(QIODevice::WriteOnly));
+    deliver(liveRecord(6, 2, 200));
+    QCOMPARE(table()->columnCount(), 34);
+    QTRY_COMPARE(boxes->seen().size(), 2);
+    QVERIFY(QFile::remove("moniterdata"));
+    page->timeUpdateMoniter();
+    QCOMPARE(rowTexts(table(), 0).mid(1), expectedRow(6, 2, 200));
+}
+
+void TestMoniterWindow::aLogFileHoldsOnePack_data()
+{
+    QTest::addColumn<bool>("late");   // at 9600 baud, the fake answering 150 ms late
+    QTest::addColumn<int>("cellsB");
+    QTest::addColumn<int>("sensorsB");
+    QTest::newRow("same layout") << false << 16 << 4;
+    QTest::newRow("same layout, late") << true << 16 << 4;
+    QTest::newRow("fewer cells") << false << 15 << 4;
+    QTest::newRow("fewer cells, late") << true << 15 << 4;
+    QTest::newRow("fewer sensors, late") << true << 16 << 3;
+}
+
+void TestMoniterWindow::aLogFileHoldsOnePack()
+{
+    QFETCH(bool, late);
+    QFETCH(int, cellsB);
+    QFETCH(int, sensorsB);
+    HomeFixture fixture;
+    QByteArray &identity = fixture.bms().block(0x17);
+    QByteArray &live = fixture.bms().block(0x01);
+    identity = QByteArray(176, 0).replace(48, 6, "PACK-A");
+    live = liveRecord(16, 4, 0).toByteArray();
+    // Every poll answered carries the next cycle count: pack B's from 1001 on.
+    quint16 next = 0;
+    connect(&fixture.bms(), &FakeBms::requestReceived, this, [&](const BmsRequest &request) {
+        if (request.command == 0x01)
+            qToLittleEndian<quint16>(++next, live.data() + 18);
+    });
+    fixture.bms().setReplyDelay(late ? 150 : 0);
+    QVERIFY(fixture.open(late ? 0 : 2));
+    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() >= 3 && bmsArea.bmsSnText == "PACK-A" && !bmsArea.identityStale,
+                             15000);
+    // The cable moved to pack B: the line is silent longer than the link waits.
+    fixture.bms().setSilent(true);
+    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QString("BMS disconnect !"), 15000);
+    next = 1000;
+    live = liveRecord(cellsB, sensorsB, next).toByteArray();
+    identity.replace(48, 6, "PACK-B");
+    fixture.bms().setSilent(false);
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.bmsSnText == "PACK-B" && table()->rowCount() >= 3
+                                 && rowTexts(table(), 0).at(8).toInt() > 1000, 30000);
+    QVERIFY(page->saveBeforeClose());
+
+    // One file per pack, named after it; every row whole under its own header, none lost.
+    const QStringList files = logFiles();
+    QCOMPARE(files.size(), 2);
+    for (int f = 0; f < 2; ++f) {
+        const int cells = f ? cellsB : 16, sensors = f ? sensorsB : 4;
+        QVERIFY(files.at(f).startsWith(f ? "moniter_PACK-B_" : "moniter_PACK-A_"));
+        const QList<QStringList> lines = readCsv("moniterdata/" + files.at(f));
+        QCOMPARE(lines.value(0).size(), 25 + cells + sensors);
+        const int first = lines.value(1).value(8).toInt();
+        QVERIFY(lines.size() >= 4 && first >= 1000 * f && first < 1000 * f + 10);
+        for (int r = 1; r < lines.size(); ++r)
+            QCOMPARE(lines.at(r).mid(1), expectedRow(cells, sensors, quint16(first + r - 1)) << "");
+    }
 }
 
 void TestMoniterWindow::countsBeyondTheRecordAreBounded()
@@ -332,11 +404,12 @@ void TestMoniterWindow::countsBeyondTheRecordAreBounded()
     QCOMPARE(rowTexts(table(), 0).mid(1), expectedRow(24, 6, 1));
     QCOMPARE(headerTexts(table()).last(), "Cell_6Temp(" + Celsius + ")");
 
-    // Fewer cells later: the table narrows, earlier rows keep their first texts.
+    // Fewer cells later: the rows before go into a file under their own
+    // header, and the table starts afresh with the new columns.
     deliver(liveRecord(15, 4, 2));
     QCOMPARE(table()->columnCount(), 43);
-    QCOMPARE(rowTexts(table(), 0).at(38), QString("3314"));
-    QCOMPARE(rowTexts(table(), 1).mid(1), expectedRow(15, 4, 2));
+    QCOMPARE(rowTexts(table(), 0).mid(1), expectedRow(15, 4, 2));
+    QCOMPARE(readCsv("moniterdata/" + logFiles().value(0)).value(1).mid(1, 54), expectedRow(24, 6, 1) << "");
 }
 
 void TestMoniterWindow::exportWritesReplacesAndReports()
