@@ -75,6 +75,11 @@ MainWindow::MainWindow(QWidget *parent)
             &HomeWindow::sendCmdRecordDataToBms_cmd);
     connect(update, &UpdateWindow::signalFromUpdateWindowOpenCom, home, &HomeWindow::close_serialPort);
     connect(update, &UpdateWindow::signalFromUpdateWindowoDownloadFinish, home, &HomeWindow::Connect_clicked);
+    // While the update page takes the line over, the home page's port search
+    // waits: the hand-over opens the port chosen at its press, from the lists
+    // both pages show.
+    connect(update, &UpdateWindow::signalFromUpdateWindowHandOverPending, home,
+            [this](bool pending) { home->setProperty("portSearchHeld", pending); });
 
     // The update page mirrors the home page's port search, port and baud choice.
     connect(home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, update,

@@ -90,6 +90,9 @@ void HomeWindow::scanSerialPorts()
 
 void HomeWindow::on_pushButtonSearch_clicked()
 {
+    // Held by the main window while the update page takes the line over.
+    if (property("portSearchHeld").toBool())
+        return;
     stopConnectCycle();
     closeBmsPort();
     scanSerialPorts();

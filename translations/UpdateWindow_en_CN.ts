@@ -183,5 +183,9 @@
         <source>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</source>
         <translation>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</translation>
     </message>
+    <message>
+        <source>%1 is not a file: only a firmware image file can be loaded.</source>
+        <translation>%1 is not a file: only a firmware image file can be loaded.</translation>
+    </message>
 </context>
 </TS>

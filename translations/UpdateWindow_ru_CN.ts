@@ -183,5 +183,9 @@
         <source>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</source>
         <translation>Загрузка не завершена: загрузчик завершил её до того, как была отправлена вся прошивка. В BMS может остаться старая прошивка.</translation>
     </message>
+    <message>
+        <source>%1 is not a file: only a firmware image file can be loaded.</source>
+        <translation>%1 не является файлом: загрузить можно только файл прошивки.</translation>
+    </message>
 </context>
 </TS>

@@ -183,5 +183,9 @@
         <source>The download did not complete: the boot loader ended it before the whole image was sent. The BMS may still hold its old firmware.</source>
         <translation>下载未完成：引导程序在整个固件发送完之前结束了下载。BMS可能仍保留旧固件。</translation>
     </message>
+    <message>
+        <source>%1 is not a file: only a firmware image file can be loaded.</source>
+        <translation>%1 不是文件：只能加载固件映像文件。</translation>
+    </message>
 </context>
 </TS>

@@ -7,7 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 IapDownloadArea iapArea;
 
@@ -22,36 +27,52 @@ void IapDownloadArea::reset()
 IapLoadResult loadIapImage(const QString &path, QString *errorText)
 {
     qDebug() << (QFileInfo::exists(path) ? "file already exist" : "file does not exist");
-    // Read-only: nothing is ever written to the image file.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Open failed";
+    const auto fail = [errorText](IapLoadResult result, const QString &text) {
         if (errorText)
-            *errorText = file.errorString();
-        return IapLoadResult::Unreadable;
+            *errorText = text;
+        return result;
+    };
+    // Read-only: nothing is ever written to the image file. Opened without
+    // waiting (a FIFO with no writer would hold the open), and taken only when
+    // what was opened is a regular file.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        qDebug() << "Open failed";
+        return fail(IapLoadResult::NotAFile, QString());
+    }
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        qDebug() << "Open failed";
+        return fail(IapLoadResult::Unreadable, QString::fromLocal8Bit(std::strerror(error)));
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        qDebug() << "Open failed";
+        return fail(IapLoadResult::NotAFile, QString());
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        qDebug() << "Open failed";
+        return fail(IapLoadResult::Unreadable, file.errorString());
     }
     qDebug() << "Open successfully";
 
     const qint64 size = file.size();
     // Nothing to download: the boot loader would be sent an image of no blocks.
-    if (size == 0) {
-        if (errorText)
-            errorText->clear();
-        return IapLoadResult::Empty;
-    }
+    if (size == 0)
+        return fail(IapLoadResult::Empty, QString());
     const qint64 blocks = size / IapBlockSize + (size % IapBlockSize ? 1 : 0);
-    if (blocks > IapMaxBlocks) {
-        if (errorText)
-            errorText->clear();
-        return IapLoadResult::TooLarge;
-    }
+    if (blocks > IapMaxBlocks)
+        return fail(IapLoadResult::TooLarge, QString());
     // The whole file is read before anything loaded is replaced.
     const QByteArray bytes = file.read(size);
-    if (bytes.size() != size || file.error() != QFileDevice::NoError) {
-        if (errorText)
-            *errorText = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("short read");
-        return IapLoadResult::Unreadable;
-    }
+    if (bytes.size() != size || file.error() != QFileDevice::NoError)
+        return fail(IapLoadResult::Unreadable,
+                    file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("short read"));
     file.close();
 
     std::memset(iapArea.iapImage, 0, sizeof iapArea.iapImage);
@@ -162,6 +183,10 @@ IapSendStep iapSendStep(const IapSendContext &context)
     } else {
         block = imageBlock(index);
         request.blockCrc = iapBlockCrc(iapArea.iapImage + index * IapBlockSize);
+        if (index < a.iapBlockCount && !a.iapBlockSent[index]) {
+            a.iapBlockSent[index] = 1;
+            ++a.iapBlocksSentCount;
+        }
     }
     step.frame = buildIapFrame(context.address, command, request, block);
     step.kind = IapSendStep::BlockFrame;
@@ -183,8 +208,8 @@ bool iapStoreReply(const QByteArray &payload)
     // a request not yet answered.
     a.iapReplyOk = asksForBlock(command, status);
     if (status == IapStatusFinished && command == IapBlockRequest) {
-        // The end counts only once the whole image went out.
-        if (a.iapDownloadConfirmed && !a.iapEndOfImageSent)
+        // The end counts only once every block and then the end of the image went out.
+        if (a.iapDownloadConfirmed && !(a.iapEndOfImageSent && a.iapBlocksSentCount >= a.iapBlockCount))
             return true;
         a.iapDownloadFinished = 1;
         a.iapSessionActive = 0;
@@ -297,6 +322,24 @@ IapReceiveStep iapReceiveStep(const QByteArray &frame)
         step.refused = true;
         return step;
     }
+    if (a.iapDownloadConfirmed && asksForBlock(reply.command, status)) {
+        // A boot loader that asks without end, for one block or for all of
+        // them again and again, has refused the image too.
+        const quint16 index = reply.record.blockIndex;
+        const bool sameBlock = a.iapAskCount > 0 && index == a.iapLastAskedIndex;
+        a.iapSameAskCount = sameBlock ? a.iapSameAskCount + 1 : 1;
+        a.iapLastAskedIndex = index;
+        if (++a.iapAskCount > iapAsksServed(a.iapBlockCount) || a.iapSameAskCount > IapSameAsksServed) {
+            step.refused = true;
+            return step;
+        }
+        // The end of the image is asked for before every block of it went out.
+        if (reply.command == IapBlockRequest && index >= a.iapBlockCount
+            && a.iapBlocksSentCount < a.iapBlockCount) {
+            step.endedBeforeImage = true;
+            return step;
+        }
+    }
 
     if (reply.command == IapHandshakeApp || reply.command == IapBlockRequest
         || reply.command == IapBlockRequestLater) {
@@ -348,7 +391,12 @@ void iapStartDownload()
     a.iapReplyRecord = IapRecord();
     a.iapStoredCommand = 0;
     a.iapEndOfImageSent = 0;
+    std::memset(a.iapBlockSent, 0, sizeof a.iapBlockSent);
+    a.iapBlocksSentCount = 0;
     a.iapRefusedReplyCount = 0;
+    a.iapAskCount = 0;
+    a.iapSameAskCount = 0;
+    a.iapLastAskedIndex = 0;
     a.iapDownloadConfirmed = 1;
     a.iapSessionActive = 1;
     calcIapImageChecksum();

@@ -35,8 +35,16 @@ struct IapDownloadArea
     // This download has sent its end-of-image frame: only now does a report of
     // the end count as a whole image.
     quint8 iapEndOfImageSent = 0;
+    // The image blocks this download has sent (1 a block), and how many.
+    quint8 iapBlockSent[IapMaxBlocks] = {};
+    qint32 iapBlocksSentCount = 0;
     // Good replies in a row that neither asked for a block nor reported the end.
     qint32 iapRefusedReplyCount = 0;
+    // The boot loader's asks for a block in this download, and for the block
+    // it asked for last, in a row (replies that ask for nothing in between).
+    qint32 iapAskCount = 0;
+    qint32 iapSameAskCount = 0;
+    quint16 iapLastAskedIndex = 0;
     IapRecord iapRequestRecord;
     IapRecord iapReplyRecord;
 
@@ -48,14 +56,19 @@ extern IapDownloadArea iapArea;
 
 // Replies in a row that refuse the image before the download gives up.
 constexpr int IapRefusalsToGiveUp = 5;
+// Asks for one block in a row that are served; the next one ends the download.
+constexpr int IapSameAsksServed = 5;
+// Asks of a download served: three times the image's blocks and five more.
+inline int iapAsksServed(int blockCount) { return 3 * blockCount + 5; }
 
 // ---- Image file -------------------------------------------------------------------
 
-enum class IapLoadResult { Loaded, Empty, TooLarge, Unreadable };
+enum class IapLoadResult { Loaded, Empty, TooLarge, Unreadable, NotAFile };
 
-// Reads a .bin file into the image. Only a file read whole, of 1 to 1024
-// blocks, replaces the image, its counts and its path; otherwise everything
-// stays as it was and errorText says why (a system message for Unreadable).
+// Reads a .bin file into the image. Only a regular file read whole, of 1 to
+// 1024 blocks, replaces the image, its counts and its path; otherwise
+// everything stays as it was and errorText says why (a system message for
+// Unreadable). Nothing waits: a FIFO, a socket or a device is NotAFile.
 IapLoadResult loadIapImage(const QString &path, QString *errorText);
 
 // ---- Transfer engine ---------------------------------------------------------------
@@ -116,9 +129,11 @@ struct IapReceiveStep
     IapReply reply;
     bool sendNow = false;      // answer at once with a send step
     bool startSendTimer = false;
-    // The boot loader refused five times in a row: the download is to end.
+    // The boot loader refused five times in a row, or asked for more than the
+    // download serves: the download is to end.
     bool refused = false;
-    // The boot loader reported the end before this download sent the whole image.
+    // The boot loader reported the end, or asked for the end of the image,
+    // before this download sent the whole image.
     bool endedBeforeImage = false;
 };
 
@@ -127,7 +142,8 @@ IapReceiveStep iapReceiveStep(const QByteArray &frame);
 IapReceiveStep iapDroppedPiece(const QByteArray &piece);
 
 // Stores a good reply's record and derives the flags from it. True when the
-// boot loader reported the end before this download sent its end-of-image frame.
+// boot loader reported the end before this download sent every block of the
+// image and then its end-of-image frame.
 bool iapStoreReply(const QByteArray &payload);
 
 // A tick of the time-out timer.

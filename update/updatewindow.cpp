@@ -65,6 +65,7 @@ UpdateWindow::UpdateWindow(QWidget *parent)
     connect(iapSerialPort, &QSerialPort::readyRead, this, &UpdateWindow::iapSerialPort_readyRead);
     connect(iapSerialPort, &QSerialPort::errorOccurred, this, &UpdateWindow::iapPortError);
     iapAccessPollTimer->start(AccessPollMs);
+    lineClock.start();
 
     ui->lineEditUpdateFileSize->setReadOnly(true);
     ui->lineEditApplicationName->setReadOnly(true);
@@ -98,6 +99,9 @@ QStringList UpdateWindow::searchIapPorts()
 
 void UpdateWindow::on_pushButtonSearch_iap_clicked()
 {
+    // The hand-over opens the port chosen at its press, from this list.
+    if (handOverPending)
+        return;
     if (iapArea.iapSessionActive)
         endDownloadEarly(DownloadEnd::ClosedByOperator);
     closeIapPort();
@@ -119,14 +123,14 @@ bool UpdateWindow::downloadHoldsPort() const
 
 void UpdateWindow::onHomeWindowSearchClicked()
 {
-    if (downloadHoldsPort())
+    if (downloadHoldsPort() || handOverPending)
         return;
     on_pushButtonSearch_iap_clicked();
 }
 
 void UpdateWindow::onHomeWindowComIdActivated(int index)
 {
-    if (downloadHoldsPort())
+    if (downloadHoldsPort() || handOverPending)
         return;
     on_pushButtonSearch_iap_clicked();
     if (index >= 0 && index < ui->comboBox_iap_com->count())
@@ -135,8 +139,8 @@ void UpdateWindow::onHomeWindowComIdActivated(int index)
 
 void UpdateWindow::onHomeWindowComBaudActivated(int index)
 {
-    // The download keeps the rate it started with.
-    if (downloadHoldsPort())
+    // The download keeps the rate it started with, a hand-over the rate of its press.
+    if (downloadHoldsPort() || handOverPending)
         return;
     if (index >= 0 && index < ui->comboBox_iap_buad->count())
         ui->comboBox_iap_buad->setCurrentIndex(index);
@@ -153,11 +157,15 @@ void UpdateWindow::on_iap_btnOpenCom_clicked()
 void UpdateWindow::handOverThen(const std::function<void()> &next)
 {
     handOverPending = true;
+    const QString name = iapPortNames.value(ui->comboBox_iap_com->currentIndex());
+    const int baud = ui->comboBox_iap_buad->currentText().toInt();
+    emit signalFromUpdateWindowHandOverPending(true);
     emit signalFromUpdateWindowOpenCom();
     // The home page lets go of the line before this page touches it.
-    QTimer::singleShot(HandOverPauseMs, this, [this, next]() {
+    QTimer::singleShot(HandOverPauseMs, this, [this, next, name, baud]() {
+        openOrCloseIapPort(name, baud);
         handOverPending = false;
-        openOrCloseIapPort();
+        emit signalFromUpdateWindowHandOverPending(false);
         if (next)
             next();
     });
@@ -168,7 +176,7 @@ bool UpdateWindow::operatorActionPending() const
     return handOverPending || fileDialogOpen || confirmBox || finishing || iapArea.iapSessionActive;
 }
 
-void UpdateWindow::openOrCloseIapPort()
+void UpdateWindow::openOrCloseIapPort(const QString &name, int baud)
 {
     if (iapPortNames.isEmpty())
         return;
@@ -180,17 +188,22 @@ void UpdateWindow::openOrCloseIapPort()
         updateOpenButton();
         return;
     }
-    openIapPort();
+    openIapPort(name, baud);
 }
 
-void UpdateWindow::openIapPort()
+void UpdateWindow::openIapPort(const QString &name, int baud)
 {
-    const int index = ui->comboBox_iap_com->currentIndex();
-    if (index < 0 || index >= iapPortNames.size())
+    if (name.isEmpty())
         return;
-    const QString name = iapPortNames.at(index);
+    // The selectors show what is opened, whatever was chosen since the press.
+    const int portIndex = iapPortNames.indexOf(name);
+    if (portIndex >= 0)
+        ui->comboBox_iap_com->setCurrentIndex(portIndex);
+    const int baudIndex = ui->comboBox_iap_buad->findText(QString::number(baud));
+    if (baudIndex >= 0)
+        ui->comboBox_iap_buad->setCurrentIndex(baudIndex);
     iapSerialPort->setPortName(name);
-    iapSerialPort->setBaudRate(ui->comboBox_iap_buad->currentText().toInt());
+    iapSerialPort->setBaudRate(baud);
     iapSerialPort->setDataBits(QSerialPort::Data8);
     iapSerialPort->setFlowControl(QSerialPort::NoFlowControl);
     iapSerialPort->setParity(QSerialPort::NoParity);
@@ -295,17 +308,26 @@ void UpdateWindow::loadImageFile()
     if (path.isEmpty())
         return;
     QString error;
-    switch (loadIapImage(path, &error)) {
-    case IapLoadResult::Empty:
-        logText(tr("%1 is empty: there is nothing to download.").arg(QDir::toNativeSeparators(path)));
-        return;
+    const IapLoadResult result = loadIapImage(path, &error);
+    switch (result) {
     case IapLoadResult::TooLarge:
         logText(tr("File over 625k, please reselect"));
         openInfoBox(this, tr("File over 625k, please reselect"), tr("info"));
         return;
+    case IapLoadResult::Empty:
     case IapLoadResult::Unreadable:
-        logText(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), error));
+    case IapLoadResult::NotAFile: {
+        // A file refused is named in a box; what was loaded stays.
+        const QString name = QDir::toNativeSeparators(path);
+        const QString text = result == IapLoadResult::Empty
+                                 ? tr("%1 is empty: there is nothing to download.").arg(name)
+                             : result == IapLoadResult::NotAFile
+                                 ? tr("%1 is not a file: only a firmware image file can be loaded.").arg(name)
+                                 : tr("Cannot read %1: %2").arg(name, error);
+        logText(text);
+        openWarningBox(this, text, tr("Warning!"));
         return;
+    }
     case IapLoadResult::Loaded:
         break;
     }
@@ -404,7 +426,7 @@ void UpdateWindow::iapSendData()
         endDownloadEarly(DownloadEnd::NoAnswer);
         return;
     case IapSendStep::Final:
-        iapSerialPort->write(step.frame);
+        writeFrame(step.frame);
         iapSendTimer->stop();
         iapTimeoutTimer->stop();
         finishDownload();
@@ -415,21 +437,23 @@ void UpdateWindow::iapSendData()
 
     // The page's port search enables the button again.
     ui->iap_btnOpenCom->setEnabled(false);
-    if (step.restartTimeoutTimer)
-        iapTimeoutTimer->start(TimeoutIntervalMs);
-    // A repeated request goes again only once this copy has left the line and
-    // the boot loader has had its second to answer: a block frame takes
-    // longer than a second at 9600 baud.
-    if (!step.frame.isEmpty() && iapSendTimer->isActive())
-        iapSendTimer->start(SendIntervalMs + lineTimeMs(step.frame.size()));
+    if (!step.frame.isEmpty()) {
+        writeFrame(step.frame);
+        restartTimeoutClock();
+        // A repeated request goes again only once this copy has left the line
+        // and the boot loader has had its second to answer: a block frame
+        // takes longer than a second at 9600 baud.
+        if (iapSendTimer->isActive())
+            restartSendTimer();
+    } else if (step.restartTimeoutTimer) {
+        restartTimeoutClock();
+    }
     switch (step.kind) {
     case IapSendStep::Handshake:
-        iapSerialPort->write(step.frame);
         logText(tr("iapSendData:"));
         logText(iapFrameDump(step.frame));
         break;
     case IapSendStep::BlockFrame:
-        iapSerialPort->write(step.frame);
         ui->textBrowser_iap->clear();
         logText(tr("iapSendBinData:"));
         logText(iapFrameDump(step.frame));
@@ -505,6 +529,31 @@ int UpdateWindow::lineTimeMs(int bytes) const
     // Ten bits a byte: start, eight data bits, stop.
     const qint64 baud = qMax<qint64>(iapSerialPort->baudRate(), 1);
     return int((qint64(bytes) * 10 * 1000 + baud - 1) / baud);
+}
+
+void UpdateWindow::writeFrame(const QByteArray &frame)
+{
+    iapSerialPort->write(frame);
+    // Behind whatever is still on its way out.
+    lineFreeAtMs = qMax(lineFreeAtMs, lineClock.elapsed()) + lineTimeMs(frame.size());
+}
+
+int UpdateWindow::msUntilLineFree() const
+{
+    return int(qMax<qint64>(0, lineFreeAtMs - lineClock.elapsed()));
+}
+
+void UpdateWindow::restartSendTimer()
+{
+    iapSendTimer->start(SendIntervalMs + msUntilLineFree());
+}
+
+void UpdateWindow::restartTimeoutClock()
+{
+    iapArea.iapTimeoutTicks = 0;
+    // The first tick comes a second after the line is free; iapTimeoutceck
+    // goes back to one a second.
+    iapTimeoutTimer->start(TimeoutIntervalMs + msUntilLineFree());
 }
 
 void UpdateWindow::finishDownload()
@@ -603,8 +652,10 @@ void UpdateWindow::handleReceived(const IapReceiveStep &step, const QByteArray &
         } else {
             logText(tr("Bad reply:") + iapFrameDump(bytes));
         }
-        if (iapArea.iapSessionActive)
-            iapSendTimer->start(SendIntervalMs);
+        if (iapArea.iapSessionActive) {
+            restartTimeoutClock();
+            restartSendTimer();
+        }
         return;
     }
     qDebug() << "CRC ok";
@@ -613,6 +664,8 @@ void UpdateWindow::handleReceived(const IapReceiveStep &step, const QByteArray &
     qDebug() << "read_crc:" << step.reply.receivedCrc;
     logText(QStringLiteral("iapReceiveData:"));
     logText(iapFrameDump(bytes));
+    if (iapArea.iapSessionActive)
+        restartTimeoutClock();
     if (step.refused) {
         endDownloadEarly(DownloadEnd::Refused);
         return;
@@ -631,6 +684,8 @@ void UpdateWindow::iapTimeoutceck()
         iapTimeoutTimer->stop();
         return;
     }
+    if (iapTimeoutTimer->interval() != TimeoutIntervalMs)
+        iapTimeoutTimer->setInterval(TimeoutIntervalMs);
     // While the send timer repeats a request, its five tries decide.
     if (iapSendTimer->isActive()) {
         iapArea.iapTimeoutTicks = 0;

@@ -44,6 +44,9 @@ signals:
     void languageSwitchReceived(int language);
     void signalFromUpdateWindowoDownloadFinish();
     void signalFromUpdateWindowOpenCom();
+    // The line is being handed over (true from the press until the update
+    // port has been opened or closed): the home page's port search waits.
+    void signalFromUpdateWindowHandOverPending(bool pending);
 
 public slots:
     void change_trans(int language);
@@ -71,7 +74,8 @@ private:
     enum class DownloadEnd { LineLost, ClosedByOperator, NoAnswer, Refused, EndedBeforeImage };
 
     // Hands the line over (the home page lets go of it), then after 100 ms
-    // opens or closes the update port by its state, then runs next.
+    // opens or closes the update port by its state, then runs next. The port
+    // opened is the one chosen at the press, at the rate chosen then.
     void handOverThen(const std::function<void()> &next);
     // A press of Confirm or File waits for nothing else the page is doing.
     bool operatorActionPending() const;
@@ -82,8 +86,16 @@ private:
     void handleReceived(const IapReceiveStep &step, const QByteArray &bytes);
     // Time the bytes take on the line at the update port's rate.
     int lineTimeMs(int bytes) const;
-    void openOrCloseIapPort();
-    void openIapPort();
+    // Writes a frame and notes when its last byte will have left the line.
+    void writeFrame(const QByteArray &frame);
+    int msUntilLineFree() const;
+    // A repeat goes out a second after the last byte written has left the line.
+    void restartSendTimer();
+    // The five seconds without a frame count from now or from the last byte
+    // written, whichever is later.
+    void restartTimeoutClock();
+    void openOrCloseIapPort(const QString &name, int baud);
+    void openIapPort(const QString &name, int baud);
     void closeIapPort();
     void updateOpenButton();
     void askToStartDownload();
@@ -119,4 +131,8 @@ private:
     bool modelUnlocked = false;
     // When the last byte of a reply not yet whole arrived.
     QElapsedTimer lastByteClock;
+    // Runs for the page's life; lineFreeAtMs is when, on it, the last byte
+    // written leaves the line.
+    QElapsedTimer lineClock;
+    qint64 lineFreeAtMs = 0;
 };

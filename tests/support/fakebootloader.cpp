@@ -18,7 +18,9 @@ void FakeBootLoader::setSilent(bool on) { m_silent = on; }
 void FakeBootLoader::setBadCrcReplies(int count) { m_badCrcReplies = count; }
 void FakeBootLoader::askAgainFor(int blockIndex) { m_askAgain = blockIndex; }
 void FakeBootLoader::setAskLater(bool on) { m_askLater = on; }
-void FakeBootLoader::setReplyDelay(int ms) { m_replyDelay = ms; }
+void FakeBootLoader::setReplyDelay(int ms, int afterBlocks) { m_replyDelay = ms, m_replyDelayAfter = afterBlocks; }
+void FakeBootLoader::setAsks(int ask, int afterBlocks) { m_asks = ask, m_asksAfter = afterBlocks; }
+void FakeBootLoader::setTrailingNoise(const QByteArray &noise) { m_noise = noise; }
 void FakeBootLoader::setQuietAfter(int replies) { m_quietAfter = replies; }
 
 void FakeBootLoader::splitReplies(int count, int pauseMs)
@@ -150,6 +152,8 @@ void FakeBootLoader::handle(const IapRequest &request)
                 next = index;
             }
         }
+        if (m_asks != -1 && m_blocksTaken >= m_asksAfter)
+            next = m_asks == WholeImageAgain ? quint16(next % qMax(1, int(record.blockCount))) : quint16(m_asks);
         // The block past the last is always asked for with 0xF1: it brings the end of the image.
         reply(next >= record.blockCount ? quint8(IapBlockRequest) : ask, next, 0);
         return;
@@ -209,6 +213,7 @@ void FakeBootLoader::reply(quint8 command, quint16 blockIndex, quint16 status)
         --m_badCrcReplies;
         frame[frame.size() - 1] = char(frame.at(frame.size() - 1) ^ 0x5A);
     }
+    frame += m_noise;
     auto send = [this, frame] {
         if (m_splitReplies <= 0) {
             queueOutput(frame);
@@ -219,7 +224,7 @@ void FakeBootLoader::reply(quint8 command, quint16 blockIndex, quint16 status)
         queueOutput(frame.left(half));
         QTimer::singleShot(m_splitPause, this, [this, rest = frame.mid(half)] { queueOutput(rest); });
     };
-    if (m_replyDelay > 0)
+    if (m_replyDelay > 0 && m_blocksTaken >= m_replyDelayAfter)
         QTimer::singleShot(m_replyDelay, this, send);
     else
         send();

@@ -44,8 +44,15 @@ public:
     void askAgainFor(int blockIndex);
     // Asks for blocks with 0xF2 instead of 0xF1.
     void setAskLater(bool on);
-    // Each reply goes out this long after its request was taken (0: at once).
-    void setReplyDelay(int ms);
+    // Each reply goes out this long after its request was taken (0: at once),
+    // once afterBlocks blocks were taken.
+    void setReplyDelay(int ms, int afterBlocks = 0);
+    // Once afterBlocks blocks were taken, every block is followed by an ask for
+    // block ask, or for the whole image again (WholeImageAgain; -1: as usual).
+    enum { WholeImageAgain = -2 };
+    void setAsks(int ask, int afterBlocks);
+    // Bytes that follow every reply on the line.
+    void setTrailingNoise(const QByteArray &noise);
     // The next count replies go out in two halves, pauseMs apart.
     void splitReplies(int count, int pauseMs);
     // Once afterBlocks blocks were taken, every reply is this command with
@@ -82,6 +89,10 @@ private:
     int m_askAgain = -1;
     bool m_askLater = false;
     int m_replyDelay = 0;
+    int m_replyDelayAfter = 0;
+    int m_asks = -1;
+    int m_asksAfter = 0;
+    QByteArray m_noise;
     int m_splitReplies = 0;
     int m_splitPause = 0;
     quint8 m_answerCommand = 0;

@@ -20,6 +20,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 constexpr int Wait = 20000;
 
@@ -167,6 +169,8 @@ void TestUpdateWindow::connectPages(HomeWindow &home)
 {
     connect(page.get(), &UpdateWindow::signalFromUpdateWindowOpenCom, &home, &HomeWindow::close_serialPort);
     connect(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish, &home, &HomeWindow::Connect_clicked);
+    connect(page.get(), &UpdateWindow::signalFromUpdateWindowHandOverPending, &home,
+            [&home](bool pending) { home.setProperty("portSearchHeld", pending); });
     connect(&home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, page.get(),
             &UpdateWindow::onHomeWindowSearchClicked);
     connect(&home, &HomeWindow::signalFromHomWindowComID_activated, page.get(),
@@ -203,11 +207,14 @@ void TestUpdateWindow::downloadArrivesByteExact_data()
     QTest::addColumn<quint32>("base");
     QTest::addColumn<int>("baudIndex");   // 0: 9600, paced
     QTest::addColumn<bool>("split");      // every reply in two halves, 300 ms apart
-    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false;
-    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false;
-    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false;
-    QTest::newRow("three blocks, every reply split, 115200") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << true;
-    QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true;
+    QTest::addColumn<int>("blockReplyDelay");
+    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0;
+    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false << 0;
+    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0;
+    QTest::newRow("three blocks, every reply split, 115200") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << true << 0;
+    QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true << 0;
+    // The five silent seconds count from a block's last byte, 1.15 s after its first.
+    QTest::newRow("one block, answered 4 s after it, 9600 paced") << 700 << 0 << 0xF0 << quint32(0x08021800) << 0 << false << 4000;
 }
 
 void TestUpdateWindow::downloadArrivesByteExact()
@@ -218,9 +225,11 @@ void TestUpdateWindow::downloadArrivesByteExact()
     QFETCH(quint32, base);
     QFETCH(int, baudIndex);
     QFETCH(bool, split);
+    QFETCH(int, blockReplyDelay);
     makePage();
     child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(baudIndex);
     loader->setPaced(baudIndex == 0);
+    loader->setReplyDelay(blockReplyDelay, 1);
     if (split)
         loader->splitReplies(1000, 300);
     auto *models = child<QComboBox>("comboBox_iap_model");
@@ -315,10 +324,12 @@ void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce_data()
     QTest::addColumn<int>("baudIndex");
     QTest::addColumn<bool>("paced");
     QTest::addColumn<int>("replyDelay");
-    QTest::newRow("115200, replies at once") << 2 << false << 0;
-    QTest::newRow("115200, replies late") << 2 << false << 200;
+    QTest::addColumn<QByteArray>("noise");   // after every reply
+    QTest::newRow("115200, replies at once") << 2 << false << 0 << QByteArray();
+    QTest::newRow("115200, replies late") << 2 << false << 200 << QByteArray();
     // A block frame takes 1.15 s on the line: longer than the one-second resend tick.
-    QTest::newRow("9600, paced") << 0 << true << 0;
+    QTest::newRow("9600, paced") << 0 << true << 0 << QByteArray();
+    QTest::newRow("9600, paced, noise after every reply") << 0 << true << 0 << QByteArray("\x00\x7F\xFF", 3);
 }
 
 void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce()
@@ -326,10 +337,12 @@ void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce()
     QFETCH(int, baudIndex);
     QFETCH(bool, paced);
     QFETCH(int, replyDelay);
+    QFETCH(QByteArray, noise);
     makePage();
     child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(baudIndex);
     loader->setPaced(paced);
     loader->setReplyDelay(replyDelay);
+    loader->setTrailingNoise(noise);
     const QByteArray image = pattern(4 * IapBlockSize - 10);
     load(writeImage(QStringLiteral("fw.bin"), image));
     // The reply to block 1 is damaged: block 1 goes again; block 2 is asked for twice.
@@ -370,6 +383,7 @@ void TestUpdateWindow::repeatedRequestsAndRepliesAreServedOnce()
             sent << request.record.blockIndex;
     }
     QCOMPARE(sent, QList<int>({0, 1, 1, 2, 2, 3}));
+    QCOMPARE(loader->countRequests(IapHandshakeApp), 1);
     QCOMPARE(loader->receivedImage(), image);
 }
 
@@ -457,10 +471,15 @@ void TestUpdateWindow::imageFileProblemsAreReported()
     load(good);
     load(writeImage(QStringLiteral("large.bin"), QByteArray(IapImageSize + 1, '\1')));
     QVERIFY(boxes->waitFor(QStringLiteral("File over 625k, please reselect")));
-    load(dir->path());
-    QTRY_VERIFY(log().contains(QStringLiteral("Cannot read")));
+    // Only a regular file is read; a FIFO without writer, a socket, a folder are refused at once.
+    QCOMPARE(::mkfifo(QFile::encodeName(dir->filePath("fifo.bin")).constData(), 0600), 0);
+    QCOMPARE(::mknod(QFile::encodeName(dir->filePath("socket.bin")).constData(), S_IFSOCK | 0600, 0), 0);
+    for (const QString &path : {dir->filePath("fifo.bin"), dir->filePath("socket.bin"), dir->path()}) {
+        load(path);
+        QVERIFY(boxes->waitFor(path + " is not a file: only a firmware image file can be loaded."));
+    }
     load(writeImage(QStringLiteral("empty.bin"), QByteArray()));
-    QTRY_VERIFY(log().contains(QStringLiteral("empty.bin is empty")));
+    QVERIFY(boxes->waitFor(dir->filePath("empty.bin") + " is empty: there is nothing to download."));
     QCOMPARE(child<QLineEdit>("lineEditApplicationName")->text(), QStringLiteral("good.bin"));
     QCOMPARE(child<QLineEdit>("lineEditUpdateFileSize")->text(), QStringLiteral("2000"));
 
@@ -496,6 +515,9 @@ void TestUpdateWindow::homePageTakesItsPortBack()
     // A page's read left waiting at the hand-over neither times out over the
     // download nor is lost: it goes out once the home page has the line again.
     bmsArea.primaryReadRequest[9] = 1;
+    // The home page's search during File's hand-over waits: the BMS's port, listed first, stays closed.
+    auto *homeSearch = home.findChild<QPushButton *>(QStringLiteral("pushButtonSearch"));
+    QTimer::singleShot(30, homeSearch, [homeSearch] { QTest::mouseClick(homeSearch, Qt::LeftButton); });
     load(writeImage(QStringLiteral("fw.bin"), pattern(5000)));
     QVERIFY(!fixture.bms().portInUse());
     QVERIFY(loader->portInUse());
@@ -564,6 +586,8 @@ void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing_data()
 void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing()
 {
     QFETCH(int, replyDelay);
+    FakeBootLoader decoy;   // listed first: a port search would choose it
+    qputenv("CELLWICK_EXTRA_PORTS", (decoy.portPath() + ':' + loader->portPath()).toLocal8Bit());
     makePage();
     showPage();
     loader->setReplyDelay(replyDelay);
@@ -583,11 +607,14 @@ void TestUpdateWindow::pressesDuringAHandOverOrBehindTheBoxDoNothing()
     QCOMPARE(handOvers.count(), 1);
     QVERIFY(loader->portInUse());
 
-    // Confirm twice quickly with the port closed: one hand-over, the port open, one box.
+    // Confirm twice quickly with the port closed, a port search 30 ms in: one
+    // hand-over, to the port chosen at the press, one box.
     operatorClick(button("iap_btnOpenCom"));
     QTRY_VERIFY(!loader->portInUse());
     boxes->setLeaveOpen(true);
     operatorClick(button("btnConfirmUpdate"));
+    QTest::qWait(30);
+    operatorClick(button("pushButtonSearch_iap"));
     operatorClick(button("btnConfirmUpdate"));
     QTRY_VERIFY(visibleBox(Confirmation));
     QCOMPARE(handOvers.count(), 3);
@@ -644,27 +671,33 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("afterBlocks");
     QTest::addColumn<int>("quietAfter");
+    QTest::addColumn<int>("ask");   // from afterBlocks blocks on: FakeBootLoader::setAsks()
     const QString lost = QStringLiteral("The download did not complete: the serial line was lost.");
     const QString closed = QStringLiteral("The download did not complete: the serial port was closed.");
     const QString silent = QStringLiteral("The download did not complete: the BMS stopped answering.");
     const QString refused = QStringLiteral("The download did not complete: the boot loader refused the image.");
     const QString early = QStringLiteral("The download did not complete: the boot loader ended it before the whole "
                                          "image was sent. The BMS may still hold its old firmware.");
-    QTest::newRow("line lost, replies at once") << Ending::LineLost << 0 << lost << 2 << 0 << 0 << 0 << -1;
-    QTest::newRow("line lost, replies late") << Ending::LineLost << 200 << lost << 2 << 0 << 0 << 0 << -1;
-    QTest::newRow("port search, replies at once") << Ending::PortSearch << 0 << closed << 2 << 0 << 0 << 0 << -1;
-    QTest::newRow("port search, replies late") << Ending::PortSearch << 200 << closed << 2 << 0 << 0 << 0 << -1;
-    QTest::newRow("search before the first frame") << Ending::SearchAtStart << 0 << closed << 2 << 0 << 0 << 0 << -1;
+    QTest::newRow("line lost, replies at once") << Ending::LineLost << 0 << lost << 2 << 0 << 0 << 0 << -1 << -1;
+    QTest::newRow("line lost, replies late") << Ending::LineLost << 200 << lost << 2 << 0 << 0 << 0 << -1 << -1;
+    QTest::newRow("port search, replies at once") << Ending::PortSearch << 0 << closed << 2 << 0 << 0 << 0 << -1 << -1;
+    QTest::newRow("port search, replies late") << Ending::PortSearch << 200 << closed << 2 << 0 << 0 << 0 << -1 << -1;
+    QTest::newRow("search before the first frame") << Ending::SearchAtStart << 0 << closed << 2 << 0 << 0 << 0 << -1 << -1;
     const Ending M = Ending::Misbehaves;
-    QTest::newRow("0xF0 once, then quiet") << M << 0 << silent << 2 << 0xF0 << 0 << 0 << 1;
-    QTest::newRow("0xF1 status 2 once, then quiet, 9600 paced") << M << 0 << silent << 0 << 0xF1 << 2 << 0 << 1;
-    QTest::newRow("0xF4 once, then quiet, late") << M << 250 << silent << 2 << 0xF4 << 0 << 0 << 1;
-    QTest::newRow("quiet after block 1, 9600 paced") << M << 0 << silent << 0 << 0 << 0 << 0 << 2;
-    QTest::newRow("status 4 to every handshake") << M << 0 << refused << 2 << 0xF1 << 4 << 0 << -1;
-    QTest::newRow("status 4 to every handshake, late") << M << 200 << refused << 2 << 0xF1 << 4 << 0 << -1;
-    QTest::newRow("status 2 from block 2 on, 9600 paced") << M << 0 << refused << 0 << 0xF1 << 2 << 2 << -1;
-    QTest::newRow("status 3 to the handshake") << M << 0 << early << 2 << 0xF1 << 3 << 0 << -1;
-    QTest::newRow("status 3 to block 0, 9600 paced") << M << 0 << early << 0 << 0xF1 << 3 << 1 << -1;
+    QTest::newRow("0xF0 once, then quiet") << M << 0 << silent << 2 << 0xF0 << 0 << 0 << 1 << -1;
+    QTest::newRow("0xF1 status 2 once, then quiet, 9600 paced") << M << 0 << silent << 0 << 0xF1 << 2 << 0 << 1 << -1;
+    QTest::newRow("0xF4 once, then quiet, late") << M << 250 << silent << 2 << 0xF4 << 0 << 0 << 1 << -1;
+    QTest::newRow("quiet after block 1, 9600 paced") << M << 0 << silent << 0 << 0 << 0 << 0 << 2 << -1;
+    QTest::newRow("status 4 to every handshake") << M << 0 << refused << 2 << 0xF1 << 4 << 0 << -1 << -1;
+    QTest::newRow("status 4 to every handshake, late") << M << 200 << refused << 2 << 0xF1 << 4 << 0 << -1 << -1;
+    QTest::newRow("status 2 from block 2 on, 9600 paced") << M << 0 << refused << 0 << 0xF1 << 2 << 2 << -1 << -1;
+    QTest::newRow("status 3 to the handshake") << M << 0 << early << 2 << 0xF1 << 3 << 0 << -1 << -1;
+    QTest::newRow("status 3 to block 0, 9600 paced") << M << 0 << early << 0 << 0xF1 << 3 << 1 << -1 << -1;
+    QTest::newRow("asks for the end after block 0, 9600 paced") << M << 0 << early << 0 << 0 << 0 << 1 << -1 << 5;
+    QTest::newRow("asks for block 65535 after blocks 0 and 1") << M << 0 << early << 2 << 0 << 0 << 2 << -1 << 65535;
+    QTest::newRow("block 0 again and again") << M << 0 << refused << 2 << 0 << 0 << 1 << -1 << 0;
+    QTest::newRow("block 2 for ever after 0 and 1, 9600 paced") << M << 0 << refused << 0 << 0 << 0 << 2 << -1 << 2;
+    QTest::newRow("the whole image again and again") << M << 0 << refused << 2 << 0 << 0 << 0 << -1 << -2;
 }
 
 // The home page and this page share one device name, as both use the one
@@ -680,6 +713,7 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
     QFETCH(int, status);
     QFETCH(int, afterBlocks);
     QFETCH(int, quietAfter);
+    QFETCH(int, ask);
     HomeFixture fixture;
     HomeWindow &home = fixture.home();
     const QString line = dir->filePath(QStringLiteral("ttyCW0"));
@@ -697,6 +731,7 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
     loader->setPaced(baudIndex == 0);
     loader->answerWith(quint8(command), quint16(status), afterBlocks);
     loader->setQuietAfter(quietAfter);
+    loader->setAsks(ask, afterBlocks);
     load(writeImage(QStringLiteral("fw.bin"), pattern(5 * IapBlockSize)));
     QVERIFY(loader->portInUse());
 
