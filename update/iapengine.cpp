@@ -325,7 +325,9 @@ IapReceiveStep iapReceiveStep(const QByteArray &frame)
     if (a.iapDownloadConfirmed && asksForBlock(reply.command, status)) {
         // A boot loader that asks without end, for one block or for all of
         // them again and again, has refused the image too.
-        const quint16 index = reply.record.blockIndex;
+        // Every index past the image is one block: there is nothing to send
+        // for any of them, however the boot loader numbers its asks.
+        const quint16 index = qMin<quint16>(reply.record.blockIndex, quint16(a.iapBlockCount));
         const bool sameBlock = a.iapAskCount > 0 && index == a.iapLastAskedIndex;
         a.iapSameAskCount = sameBlock ? a.iapSameAskCount + 1 : 1;
         a.iapLastAskedIndex = index;
