@@ -170,6 +170,11 @@ RecordWindow::~RecordWindow()
 void RecordWindow::on_btnRecordRead_clicked()
 {
     BmsDataArea &a = bmsArea;
+    if (readingShown && !a.historyReading) {
+        // Stop pressed after the link had ended the reading, before the poll saw it.
+        endReadingGivenUp();
+        return;
+    }
     if (!a.historyReading) {
         if (!a.serialPortOpen) {
             // A reading on a closed port would only wait for replies that cannot come.
@@ -184,9 +189,11 @@ void RecordWindow::on_btnRecordRead_clicked()
         a.historyPaused = 0;
         a.historyFirstRequest = 1;
         a.historyRecordReady = 0;
+        a.historyEndCause = BmsDataArea::HistoryEndedByOperator;
         // Replies to the requests of an earlier reading belong to none.
         ++a.historyReadingSerial;
         readingShown = true;
+        readingCount = -1;
         restartsWithoutRecord = 0;
         restartPending = false;
         setPollPace(true);
@@ -225,11 +232,8 @@ void RecordWindow::on_btnRecordPause_clicked()
 void RecordWindow::timeUpdateRecord()
 {
     BmsDataArea &a = bmsArea;
-    if (readingShown && !a.historyReading) {
-        // The link gave the reading up: the page shows it ended.
-        a.sendInterval = IdleSendInterval;
-        finishReading();
-    }
+    if (readingShown && !a.historyReading)
+        endReadingGivenUp();
     // A record lost or damaged on the line is asked for again by the timeout
     // timer, after a time rather than a count of send ticks. Its clock starts
     // when the request goes out, which may be later than asked: the link
@@ -245,17 +249,34 @@ void RecordWindow::timeUpdateRecord()
     a.requestTimeoutCount = 0;
     restartsWithoutRecord = 0;
     restartPending = false;
-    if (a.history.recordCount() != 0) {
+    const int count = a.history.recordCount();
+    if (readingCount >= 0 && count != readingCount) {
+        // The BMS logged or dropped records meanwhile, or another pack
+        // answers: the indexes asked for no longer name the records meant.
+        a.sendInterval = IdleSendInterval;
+        endIncompleteReading(tr("History reading not completed: the BMS's history changed during the "
+                                "reading, please read it again !"));
+        return;
+    }
+    if (count != 0) {
+        if (readingCount < 0) {
+            // The reading's first reply empties the table: it holds this pack's history now.
+            readingCount = count;
+            tableSerial = a.bmsSnText;
+            tableSerialKnown = true;
+        }
         addHistoryRecordRow();
         a.historyAdvance = 1;
         emit signalFromRecordWindow();
         return;
     }
 
-    // The BMS holds no history (or no longer).
+    // The BMS holds no history.
     finishReading();
     a.history = BmsHistoryRecord();
     emptyTable();
+    tableSerial = a.bmsSnText;
+    tableSerialKnown = true;
     ui->labelNumbervalue->setNum(0);
     openInfoBox(this, tr("No History !"), tr("info"));
 }
@@ -270,8 +291,7 @@ void RecordWindow::recordTimeoutceck()
         if (++restartsWithoutRecord > RestartsBeforeTimeout) {
             // No reply has set the link's pace since the reading began.
             a.sendInterval = IdleSendInterval;
-            finishReading();
-            openInfoBox(this, tr("Communication timeout !"), tr("info"));
+            endIncompleteReading(tr("Communication timeout !"));
             return;
         }
         restartPending = true;
@@ -294,8 +314,40 @@ void RecordWindow::finishReading()
     restartPending = false;
     recordTimeoutTimer->stop();
     readingShown = false;
+    readingCount = -1;
     setPollPace(false);
     showButtonTexts();
+}
+
+void RecordWindow::endIncompleteReading(const QString &why)
+{
+    // Before the first reply the table still shows an earlier reading, whole.
+    if (readingCount >= 0) {
+        ui->labelNumbervalue->setText(
+            tr("%1/%2").arg(ui->tableWidgetRecord->rowCount()).arg(readingCount));
+    }
+    finishReading();
+    openInfoBox(this, why, tr("info"));
+}
+
+void RecordWindow::endReadingGivenUp()
+{
+    BmsDataArea &a = bmsArea;
+    const quint8 cause = a.historyEndCause;
+    a.historyEndCause = BmsDataArea::HistoryEndedByOperator;
+    a.sendInterval = IdleSendInterval;
+    switch (cause) {
+    case BmsDataArea::HistoryEndedByLine:
+        endIncompleteReading(tr("History reading not completed: the connection to the BMS was lost !"));
+        break;
+    case BmsDataArea::HistoryEndedByOtherPack:
+        endIncompleteReading(tr("History reading not completed: another BMS answered !"));
+        break;
+    default:
+        // Stop, Connect, another address, Parallel, the port search or the baud rate.
+        finishReading();
+        break;
+    }
 }
 
 void RecordWindow::setPollPace(bool reading)
@@ -458,7 +510,10 @@ void RecordWindow::on_btnRecordClear_clicked()
 
 void RecordWindow::on_btnRecordExport_clicked()
 {
-    const QString proposed = QStringLiteral("record_") + CsvWriter::fileNamePart(bmsArea.bmsSnText)
+    // The table's rows carry the serial of the pack they were read from,
+    // whichever pack is connected now.
+    const QString &serial = tableSerialKnown ? tableSerial : bmsArea.bmsSnText;
+    const QString proposed = QStringLiteral("record_") + CsvWriter::fileNamePart(serial)
         + QLatin1Char('_') + CsvWriter::fileTimeStamp();
     const QString path = chooseSaveFile(this, tr("Save"), proposed, tr("(*.csv)"));
     if (path.isEmpty())

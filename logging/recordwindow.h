@@ -53,6 +53,11 @@ private:
     // The end of a reading, however it ends: flags down, the port free to
     // close, the buttons back to their idle texts.
     void finishReading();
+    // The end of a reading that did not complete: the rows read beside the
+    // reading's count, and the box that says why.
+    void endIncompleteReading(const QString &why);
+    // The link ended the reading: says why, unless the operator ended it.
+    void endReadingGivenUp();
     // The poll's pace: every 10 ms on a precise timer during a reading.
     void setPollPace(bool reading);
     void showButtonTexts();
@@ -67,6 +72,13 @@ private:
     bool restartPending = false;
     // The page shows a reading as running (Read reads "Stop").
     bool readingShown = false;
+    // The count of the reading's first reply, -1 until it has come: a reading
+    // holds one count of one pack's records, whole.
+    int readingCount = -1;
+    // The serial of the pack whose history the table shows, once a reading
+    // has filled it.
+    QString tableSerial;
+    bool tableSerialKnown = false;
     // What the table's headers were built for.
     bool headersCurrent = false;
     int headerCells = 0;

@@ -72,6 +72,22 @@
         <translation>No History !</translation>
     </message>
     <message>
+        <source>History reading not completed: the BMS&apos;s history changed during the reading, please read it again !</source>
+        <translation>History reading not completed: the BMS&apos;s history changed during the reading, please read it again !</translation>
+    </message>
+    <message>
+        <source>History reading not completed: the connection to the BMS was lost !</source>
+        <translation>History reading not completed: the connection to the BMS was lost !</translation>
+    </message>
+    <message>
+        <source>History reading not completed: another BMS answered !</source>
+        <translation>History reading not completed: another BMS answered !</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
         <source>Communication timeout !</source>
         <translation>Communication timeout !</translation>
     </message>

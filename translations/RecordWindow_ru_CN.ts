@@ -72,6 +72,22 @@
         <translation>Истории нет!</translation>
     </message>
     <message>
+        <source>History reading not completed: the BMS&apos;s history changed during the reading, please read it again !</source>
+        <translation>Чтение истории не завершено: история BMS изменилась во время чтения, прочитайте её заново!</translation>
+    </message>
+    <message>
+        <source>History reading not completed: the connection to the BMS was lost !</source>
+        <translation>Чтение истории не завершено: связь с BMS потеряна!</translation>
+    </message>
+    <message>
+        <source>History reading not completed: another BMS answered !</source>
+        <translation>Чтение истории не завершено: ответила другая BMS!</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
         <source>Communication timeout !</source>
         <translation>Тайм-аут связи!</translation>
     </message>

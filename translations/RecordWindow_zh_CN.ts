@@ -72,6 +72,22 @@
         <translation>无历史记录！</translation>
     </message>
     <message>
+        <source>History reading not completed: the BMS&apos;s history changed during the reading, please read it again !</source>
+        <translation>历史记录读取未完成：读取期间BMS的历史记录发生了变化，请重新读取！</translation>
+    </message>
+    <message>
+        <source>History reading not completed: the connection to the BMS was lost !</source>
+        <translation>历史记录读取未完成：与BMS的连接已断开！</translation>
+    </message>
+    <message>
+        <source>History reading not completed: another BMS answered !</source>
+        <translation>历史记录读取未完成：另一个BMS作出了应答！</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
         <source>Communication timeout !</source>
         <translation>通讯超时！</translation>
     </message>

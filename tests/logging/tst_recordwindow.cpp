@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -329,7 +330,11 @@ enum Press {
     OneBadReply,               // the first reply to a record damaged
     ThreeBadReplies,           // the first three
     WriteThenRead,             // a confirmed write, Read pressed at once after
-    ClockDuringReading         // "Update the BMS RTC time" pressed during the reading
+    ClockDuringReading,        // "Update the BMS RTC time" pressed during the reading
+    CountGrows,                // the BMS logs a record between two replies (10, then 11)
+    CountShrinks,              // the BMS drops two records between two replies (10, then 8)
+    LinePulled,                // the adapter pulled out; then another pack is connected
+    OtherPackReported          // the link ends the reading: another BMS answered its identity check
 };
 
 // The indexes asked for by a reading of n records that asks `copies` more times for `repeated`.
@@ -381,7 +386,11 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
                 {"one bad reply", OneBadReply, {{2, 0}, {2, 150}, {0, 100}}},
                 {"three bad replies", ThreeBadReplies, {{2, 0}, {2, 150}, {0, 100}}},
                 {"write then read", WriteThenRead, {{2, 0}, {2, 150}, {0, 100}}},
-                {"clock during reading", ClockDuringReading, {{2, 150}, {0, 100}}}};
+                {"clock during reading", ClockDuringReading, {{2, 150}, {0, 100}}},
+                {"count grows", CountGrows, {{2, 0}, {2, 150}, {0, 100}}},
+                {"count shrinks", CountShrinks, {{2, 0}, {2, 150}, {0, 100}}},
+                {"line pulled", LinePulled, {{2, 0}, {2, 150}, {0, 100}}},
+                {"other pack reported", OtherPackReported, {{2, 150}}}};
     for (const auto &press : more) {
         for (const auto &line : press.lines)
             QTest::addRow("%s, %d ms at %s", press.name, line.second, line.first == 0 ? "9600" : "115200")
@@ -403,8 +412,49 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
     bms.setPaced(true);
     bms.setOneAtATime(true);
     storeRecords(N);
+    bms.block(0x17).replace(48, 4, "SN-A");
     QVERIFY(fixture->open(baudIndex));
     bms.setReplyDelay(latency);
+
+    if (press >= CountGrows) {
+        // Cut after one row of ten: the row read stays, beside the reading's count.
+        storeRecords(10);
+        const QStringList newest = storedRows.at(9);
+        connect(&bms, &FakeBms::requestReceived, page, [&](const BmsRequest &request) {
+            if (request.command != 0x11 || request.data.left(2) != QByteArray::fromHex("0008"))
+                return;
+            if (press == CountGrows || press == CountShrinks) {
+                storeRecords(press == CountGrows ? 11 : 8);
+            } else if (press == LinePulled) {
+                emit fixture->home().findChild<QSerialPort *>()->errorOccurred(QSerialPort::ResourceError);
+            } else {   // as the link ends it
+                bmsArea.historyEndCause = BmsDataArea::HistoryEndedByOtherPack;
+                bmsArea.historyReading = 0;
+            }
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(bmsArea.bmsSnText, QStringLiteral("SN-A"), Wait);
+        bms.clearRequests();
+        button("btnRecordRead")->click();
+        QVERIFY(boxes->waitFor(press == LinePulled ? "History reading not completed: the connection to the BMS was lost !"
+            : press == OtherPackReported ? "History reading not completed: another BMS answered !"
+            : "History reading not completed: the BMS's history changed during the reading, please read it again !", Wait));
+        QTest::qWait(1200 + latency);
+        QCOMPARE(boxes->seen().size(), 1);
+        QCOMPARE(historyIndexes(bms), QList<quint16>({0, 9, 8}));
+        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(rowTexts(0), newest);
+        QCOMPARE(countShown(), QStringLiteral("1/10"));
+        QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
+        if (press != LinePulled)
+            return;
+        // Another pack on the line: the table's rows are still the first pack's.
+        bms.block(0x17).replace(48, 4, "SN-B");
+        QVERIFY(fixture->open(baudIndex));
+        QTRY_COMPARE_WITH_TIMEOUT(bmsArea.bmsSnText, QStringLiteral("SN-B"), Wait);
+        QTemporaryDir dir;
+        QVERIFY(exportTo(dir.filePath("a.csv")).startsWith("record_SN-A_"));
+        return;
+    }
 
     if (press == DeleteThenRead) {
         // Rows of an earlier reading, which the deletion must not leave shown.
