@@ -334,7 +334,8 @@ enum Press {
     CountGrows,                // the BMS logs a record between two replies (10, then 11)
     CountShrinks,              // the BMS drops two records between two replies (10, then 8)
     LinePulled,                // the adapter pulled out; then another pack is connected
-    OtherPackReported          // the link ends the reading: another BMS answered its identity check
+    OtherPackReported,         // the line goes quiet, then another BMS answers the identity check
+    OtherPackWhilePaused       // paused, the cable moved to another BMS, then Continue
 };
 
 // The indexes asked for by a reading of n records that asks `copies` more times for `repeated`.
@@ -390,7 +391,8 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
                 {"count grows", CountGrows, {{2, 0}, {2, 150}, {0, 100}}},
                 {"count shrinks", CountShrinks, {{2, 0}, {2, 150}, {0, 100}}},
                 {"line pulled", LinePulled, {{2, 0}, {2, 150}, {0, 100}}},
-                {"other pack reported", OtherPackReported, {{2, 150}}}};
+                {"other pack after a silence", OtherPackReported, {{2, 0}, {2, 150}, {0, 100}}},
+                {"other pack while paused", OtherPackWhilePaused, {{2, 0}, {0, 100}}}};
     for (const auto &press : more) {
         for (const auto &line : press.lines)
             QTest::addRow("%s, %d ms at %s", press.name, line.second, line.first == 0 ? "9600" : "115200")
@@ -427,16 +429,24 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
                 storeRecords(press == CountGrows ? 11 : 8);
             } else if (press == LinePulled) {
                 emit fixture->home().findChild<QSerialPort *>()->errorOccurred(QSerialPort::ResourceError);
-            } else {   // as the link ends it
-                bmsArea.historyEndCause = BmsDataArea::HistoryEndedByOtherPack;
-                bmsArea.historyReading = 0;
+            } else {
+                // The cable moves: record 8 goes unanswered, and the next pack names itself.
+                bms.setSilent(true);
+                if (press == OtherPackWhilePaused)
+                    QTimer::singleShot(0, page, [this] { button("btnRecordPause")->click(); });
+                QTimer::singleShot(3000, &bms, [&bms, this, press] {
+                    bms.block(0x17).replace(48, 4, "SN-B");
+                    bms.setSilent(false);
+                    if (press == OtherPackWhilePaused)
+                        button("btnRecordPause")->click();
+                });
             }
         });
         QTRY_COMPARE_WITH_TIMEOUT(bmsArea.bmsSnText, QStringLiteral("SN-A"), Wait);
         bms.clearRequests();
         button("btnRecordRead")->click();
         QVERIFY(boxes->waitFor(press == LinePulled ? "History reading not completed: the connection to the BMS was lost !"
-            : press == OtherPackReported ? "History reading not completed: another BMS answered !"
+            : press >= OtherPackReported ? "History reading not completed: another BMS answered !"
             : "History reading not completed: the BMS's history changed during the reading, please read it again !", Wait));
         QTest::qWait(1200 + latency);
         QCOMPARE(boxes->seen().size(), 1);
@@ -583,7 +593,9 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
     QCOMPARE(boxes->seen().size(), press == WriteThenRead ? 2 : 1);
     if (press == WriteThenRead) {
         QCOMPARE(boxes->seen().first().text, QStringLiteral("Parameter written successfully !"));
-        QCOMPARE(bms.requests().first().command, quint8(0x03));
+        // The pack names itself before the write's first frame; the write goes before the reading.
+        QCOMPARE(bms.requests().first().command, quint8(0x17));
+        QCOMPARE(bms.requests().at(1).command, quint8(0x03));
     } else if (press == ClockDuringReading) {
         QTRY_VERIFY_WITH_TIMEOUT(bms.countRequests(0x18) > 0, Wait);
         for (const BmsRequest &request : bms.requests()) {
@@ -616,7 +628,7 @@ void TestRecordWindow::readingWithoutRecordsEnds()
     QCOMPARE(bmsArea.historyReading, quint8(0));
     QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
 
-    // A silent BMS: the same record is asked for once per try, then the reading ends.
+    // A silent BMS: asked once per try to name itself before the first record, it never does, and the reading ends.
     QVERIFY(fixture->open(2));
     fixture->bms().setSilent(true);
     fixture->bms().clearRequests();
@@ -624,8 +636,8 @@ void TestRecordWindow::readingWithoutRecordsEnds()
     button("btnRecordRead")->click();
     QVERIFY(boxes->waitFor("Communication timeout !", Wait));
     QCOMPARE(boxes->seen().size(), 1);
-    QCOMPARE(historyIndexes(fixture->bms()),
-             QList<quint16>(QVector<quint16>(1 + RecordWindow::RestartsBeforeTimeout, 0).toList()));
+    QVERIFY(historyIndexes(fixture->bms()).isEmpty());
+    QVERIFY(fixture->bms().countRequests(0x17) >= 1);
     QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
     QCOMPARE(button("btnRecordPause")->text(), QStringLiteral("Pause"));
     QCOMPARE(bmsArea.historyReading, quint8(0));
@@ -635,7 +647,9 @@ void TestRecordWindow::readingWithoutRecordsEnds()
 
     // Replies shorter than a record are bad replies: no row, and the reading ends too.
     fixture->bms().setSilent(false);
-    fixture->bms().setShortReply(true);
+    connect(&fixture->bms(), &FakeBms::requestReceived, page, [this](const BmsRequest &request) {
+        fixture->bms().setShortReply(request.command == 0x11);
+    });
     boxes->clear();
     button("btnRecordRead")->click();
     QVERIFY(boxes->waitFor("Communication timeout !", Wait));
