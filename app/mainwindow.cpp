@@ -78,8 +78,7 @@ MainWindow::MainWindow(QWidget *parent)
     // While the update page takes the line over, the home page's port search
     // waits: the hand-over opens the port chosen at its press, from the lists
     // both pages show.
-    connect(update, &UpdateWindow::signalFromUpdateWindowHandOverPending, home,
-            [this](bool pending) { home->setProperty("portSearchHeld", pending); });
+    connect(update, &UpdateWindow::signalFromUpdateWindowHandOverPending, home, &HomeWindow::holdPortSearch);
 
     // The update page mirrors the home page's port search, port and baud choice.
     connect(home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, update,

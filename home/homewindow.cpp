@@ -90,8 +90,8 @@ void HomeWindow::scanSerialPorts()
 
 void HomeWindow::on_pushButtonSearch_clicked()
 {
-    // Held by the main window while the update page takes the line over.
-    if (property("portSearchHeld").toBool())
+    // Held while the update page takes the line over.
+    if (portSearchHeld)
         return;
     stopConnectCycle();
     closeBmsPort();
@@ -99,6 +99,11 @@ void HomeWindow::on_pushButtonSearch_clicked()
     if (portNames.isEmpty())
         logLine(tr("No serial port found"));
     emit signalFromHomWindowon_pushButtonSearch_clicked();
+}
+
+void HomeWindow::holdPortSearch(bool held)
+{
+    portSearchHeld = held;
 }
 
 void HomeWindow::on_comboBoxComID_activated(int index)

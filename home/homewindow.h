@@ -34,6 +34,8 @@ public slots:
     void sendCmdRecordDataToBms_cmd();
     void close_serialPort();
     void Connect_clicked();
+    // While held (the update page taking the line over) the port search does nothing.
+    void holdPortSearch(bool held);
 
     // ---- serial link (homewindow_link.cpp) ----
 public slots:
@@ -182,6 +184,7 @@ private:
     bool connectCycleRunning = false;
     bool connectHandshakeSent = false;
     bool tryConnectShown = false;    // connect button reads "Try connect"
+    bool portSearchHeld = false;
 
     int identityTicks = 0;
     int settingsPollTicks = 0;

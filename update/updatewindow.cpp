@@ -19,6 +19,9 @@
 namespace {
 constexpr int SendIntervalMs = 1000;
 constexpr int TimeoutIntervalMs = 1000;
+// Without a frame written or a good reply for this long, a download whose
+// repeats are held back by damaged replies has no answer.
+constexpr qint64 NoProgressGiveUpMs = 6 * TimeoutIntervalMs;
 constexpr int AccessPollMs = 100;
 constexpr int HandOverPauseMs = 100;
 constexpr int FinishClosePauseMs = 100;
@@ -536,6 +539,7 @@ void UpdateWindow::writeFrame(const QByteArray &frame)
     iapSerialPort->write(frame);
     // Behind whatever is still on its way out.
     lineFreeAtMs = qMax(lineFreeAtMs, lineClock.elapsed()) + lineTimeMs(frame.size());
+    lastProgressMs = lineFreeAtMs;
 }
 
 int UpdateWindow::msUntilLineFree() const
@@ -652,10 +656,9 @@ void UpdateWindow::handleReceived(const IapReceiveStep &step, const QByteArray &
         } else {
             logText(tr("Bad reply:") + iapFrameDump(bytes));
         }
-        if (iapArea.iapSessionActive) {
-            restartTimeoutClock();
+        // The repeat waits for the line; the time without an answer goes on.
+        if (iapArea.iapSessionActive)
             restartSendTimer();
-        }
         return;
     }
     qDebug() << "CRC ok";
@@ -664,8 +667,10 @@ void UpdateWindow::handleReceived(const IapReceiveStep &step, const QByteArray &
     qDebug() << "read_crc:" << step.reply.receivedCrc;
     logText(QStringLiteral("iapReceiveData:"));
     logText(iapFrameDump(bytes));
-    if (iapArea.iapSessionActive)
+    if (iapArea.iapSessionActive) {
+        lastProgressMs = lineClock.elapsed();
         restartTimeoutClock();
+    }
     if (step.refused) {
         endDownloadEarly(DownloadEnd::Refused);
         return;
@@ -689,6 +694,12 @@ void UpdateWindow::iapTimeoutceck()
     // While the send timer repeats a request, its five tries decide.
     if (iapSendTimer->isActive()) {
         iapArea.iapTimeoutTicks = 0;
+        // Damaged replies that keep coming hold the repeats back: a line of
+        // noise alone ends the download as a silent one does.
+        if (lineClock.elapsed() - lastProgressMs > NoProgressGiveUpMs) {
+            logText(tr("No answer from the BMS: the download has stopped."));
+            endDownloadEarly(DownloadEnd::NoAnswer);
+        }
         return;
     }
     switch (iapTimeoutTick()) {

@@ -135,4 +135,6 @@ private:
     // written leaves the line.
     QElapsedTimer lineClock;
     qint64 lineFreeAtMs = 0;
+    // When the last frame left the line or the last good reply came.
+    qint64 lastProgressMs = 0;
 };

@@ -203,8 +203,8 @@ void TestMainWindow::pagesAreWiredTogether()
                        &UpdateWindow::onHomeWindowComIdActivated));
     QVERIFY(disconnect(home, &HomeWindow::signalFromHomWindowComBaud_activated, update,
                        &UpdateWindow::onHomeWindowComBaudActivated));
-    emit update->signalFromUpdateWindowHandOverPending(true);   // the home page's search waits
-    QVERIFY(home->property("portSearchHeld").toBool());
+    QVERIFY(disconnect(update, &UpdateWindow::signalFromUpdateWindowHandOverPending, home,
+                       &HomeWindow::holdPortSearch));
     QVERIFY(disconnect(window.get(), &MainWindow::signalFromMinWindowProtect_clicked, window->protectionWindow(),
                        &ProtectionWindow::onMainWindowProtectClicked));
     QVERIFY(disconnect(window.get(), &MainWindow::signalFromMinWindowSystemSeting_clicked,

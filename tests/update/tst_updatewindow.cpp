@@ -80,7 +80,7 @@ protected:
 const QString Confirmation = QStringLiteral("Are you sure you want to update the program?");
 
 // How a download is ended before the boot loader reports it finished.
-enum class Ending { LineLost, PortSearch, SearchAtStart, Misbehaves };
+enum class Ending { LineLost, PortSearch, SearchAtStart, Misbehaves, Noise };
 } // namespace
 
 Q_DECLARE_METATYPE(Ending)
@@ -169,8 +169,7 @@ void TestUpdateWindow::connectPages(HomeWindow &home)
 {
     connect(page.get(), &UpdateWindow::signalFromUpdateWindowOpenCom, &home, &HomeWindow::close_serialPort);
     connect(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish, &home, &HomeWindow::Connect_clicked);
-    connect(page.get(), &UpdateWindow::signalFromUpdateWindowHandOverPending, &home,
-            [&home](bool pending) { home.setProperty("portSearchHeld", pending); });
+    connect(page.get(), &UpdateWindow::signalFromUpdateWindowHandOverPending, &home, &HomeWindow::holdPortSearch);
     connect(&home, &HomeWindow::signalFromHomWindowon_pushButtonSearch_clicked, page.get(),
             &UpdateWindow::onHomeWindowSearchClicked);
     connect(&home, &HomeWindow::signalFromHomWindowComID_activated, page.get(),
@@ -702,6 +701,8 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine_data()
     QTest::newRow("block 0 again and again") << M << 0 << refused << 2 << 0 << 0 << 1 << -1 << 0;
     QTest::newRow("block 2 for ever after 0 and 1, 9600 paced") << M << 0 << refused << 0 << 0 << 0 << 2 << -1 << 2;
     QTest::newRow("the whole image again and again") << M << 0 << refused << 2 << 0 << 0 << 0 << -1 << -2;
+    QTest::newRow("only noise after block 1") << Ending::Noise << 0 << silent << 2 << 0 << 0 << 0 << -1 << -1;
+    QTest::newRow("only noise after block 1, 9600 paced") << Ending::Noise << 0 << silent << 0 << 0 << 0 << 0 << -1 << -1;
 }
 
 // The home page and this page share one device name, as both use the one
@@ -752,6 +753,12 @@ void TestUpdateWindow::downloadEndedEarlyIsReportedAndReleasesTheLine()
                 lineBackToTheBms();
             } else if (ending == Ending::PortSearch) {
                 operatorClick(button("pushButtonSearch_iap"));
+            } else if (ending == Ending::Noise) {
+                // Nothing but a damaged reply every 300 ms.
+                loader->setSilent(true);
+                auto *noise = new QTimer(loader.get());
+                connect(noise, &QTimer::timeout, loader.get(), [&] { loader->sendRaw(QByteArray::fromHex("A500F100020000")); });
+                noise->start(300);
             }
         });
     });
