@@ -497,8 +497,15 @@ void RecordWindow::on_btnRecordClear_clicked()
         openInfoBox(this, tr("Please open the serial port first"), tr("info"));
         return;
     }
+    const quint32 session = a.readSession;
     if (!askYesNo(nullptr, tr("Are you sure you want to delete record ?"), tr("Warning!"))) {
         a.deleteHistoryRequest = 0;
+        return;
+    }
+    // The deletion is for the pack the operator was looking at when pressing.
+    if (a.readSession != session || !a.serialPortOpen) {
+        a.deleteHistoryRequest = 0;
+        openInfoBox(this, tr("The BMS at the other end may have changed: the deletion was not sent."), tr("info"));
         return;
     }
     a.deleteHistoryRequest = 1;

@@ -307,5 +307,9 @@
         <source>CHARGER;</source>
         <translation>CHARGER;</translation>
     </message>
+    <message>
+        <source>The BMS at the other end may have changed: the deletion was not sent.</source>
+        <translation>The BMS at the other end may have changed: the deletion was not sent.</translation>
+    </message>
 </context>
 </TS>

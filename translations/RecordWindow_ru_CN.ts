@@ -307,5 +307,9 @@
         <source>CHARGER;</source>
         <translation>ЗУ;</translation>
     </message>
+    <message>
+        <source>The BMS at the other end may have changed: the deletion was not sent.</source>
+        <translation>BMS на другом конце линии мог смениться: удаление не отправлено.</translation>
+    </message>
 </context>
 </TS>

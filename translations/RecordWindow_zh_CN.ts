@@ -307,5 +307,9 @@
         <source>CHARGER;</source>
         <translation>充电器;</translation>
     </message>
+    <message>
+        <source>The BMS at the other end may have changed: the deletion was not sent.</source>
+        <translation>另一端的 BMS 可能已更换：删除未发送。</translation>
+    </message>
 </context>
 </TS>

@@ -348,9 +348,16 @@ void UserWindow::on_btnUserWriteAll_clicked()
 // the ones on the page when the operator said Yes.
 bool UserWindow::confirmWrite()
 {
+    const quint32 session = bmsArea.readSession;
     confirming = true;
     const bool yes = askYesNo(nullptr, tr("Are you sure you want to write ?"), tr("Warning!"));
     confirming = false;
+    // The pack may have changed while the box was open: what the page shows
+    // was not read from the pack at the other end now.
+    if (yes && bmsArea.readSession != session) {
+        openInfoBox(this, tr("Please read the parameters first"), tr("info"));
+        return false;
+    }
     return yes;
 }
 

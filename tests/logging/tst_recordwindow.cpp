@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTableWidget>
@@ -704,6 +705,27 @@ void TestRecordWindow::deleteAsksAndIsRefusedWhileReading()
             deletions << request.data;
     }
     QCOMPARE(deletions, QList<QByteArray>({QByteArray::fromHex("00160000")}));
+
+    // Another address picked while the box is open: the deletion was meant
+    // for the pack of before, and goes to none.
+    fixture->bms().clearRequests();
+    boxes->setLeaveOpen(true);
+    button("btnRecordRead")->click();
+    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+    QTimer::singleShot(100, page, [this] {
+        fixture->home().findChild<QComboBox *>("comboBoxAddress")->setCurrentIndex(1);
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(widget);
+            if (box && box->isVisible() && box->button(QMessageBox::Yes))
+                box->button(QMessageBox::Yes)->click();
+        }
+    });
+    button("btnRecordClear")->click();
+    boxes->setLeaveOpen(false);
+    QVERIFY(boxes->waitFor("The BMS at the other end may have changed: the deletion was not sent.", Wait));
+    QTest::qWait(1000);
+    QCOMPARE(fixture->bms().countRequests(0x10), 0);
+    QCOMPARE(bmsArea.deleteHistoryRequest, quint8(0));
 }
 
 void TestRecordWindow::exportWritesTheTable()

@@ -8,9 +8,11 @@
 #include "homefixture.h"
 #include "homewindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <QTimer>
@@ -777,6 +779,8 @@ void TestUserWindow::writesWaitForTheirGroupsRead()
         {"address", "btnInverterParametersWrite", ReadFirst},
         {"btnComRead", "btnComWrite", Written},
         {"reopen", "btnComWrite", ReadFirst},
+        // Another address picked while the confirmation is open.
+        {"address in the box", "btnComWrite", ReadFirst},
     };
     QComboBox *address = fixture->home().findChild<QComboBox *>("comboBoxAddress");
     for (const auto &step : steps) {
@@ -801,6 +805,23 @@ void TestUserWindow::writesWaitForTheirGroupsRead()
                 fixture->bms().setSilent(false);
                 QTRY_COMPARE_WITH_TIMEOUT(bmsArea.bmsSnText, QString(serial), 2 * Wait);
             }
+        } else if (read == "address in the box") {
+            QVERIFY(clickFor("btnComRead", "reading completed"));
+            boxes->setLeaveOpen(true);
+            QTimer::singleShot(100, page, [address] {
+                address->setCurrentIndex(1);
+                for (QWidget *widget : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(widget);
+                    if (box && box->isVisible() && box->button(QMessageBox::Yes))
+                        box->button(QMessageBox::Yes)->click();
+                }
+            });
+            click(step.write);
+            boxes->setLeaveOpen(false);
+            QVERIFY(boxes->waitFor(ReadFirst, Wait));
+            address->setCurrentIndex(0);
+            QVERIFY(!bmsArea.parameterWritePending);
+            continue;
         } else if (step.read) {
             QVERIFY2(clickFor(step.read, "reading completed"), step.read);
         }
