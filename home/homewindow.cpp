@@ -325,8 +325,7 @@ void HomeWindow::beginLinkSession()
     sessionSerial = QByteArray();
     bmsArea.requestTimeoutCount = 0;
     identityConfirmedThrough = 0;
-    for (quint32 &press : operationPresses)
-        press = 0;
+    forgetOperationPresses();
     historyIdentityDue = false;
     identityTicks = 0;
     settingsPollTicks = 0;

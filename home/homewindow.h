@@ -100,7 +100,8 @@ private:
     bool pageRequestWaiting() const;
     bool isBackgroundOnly(const struct ReadRequest &row) const;
     bool askedInSession(quint8 command) const;
-    void notePackSerial(const QByteArray &serial);
+    // `answeredRow`: the read the naming reply answers (it is the new pack's), or -1.
+    void notePackSerial(const QByteArray &serial, int answeredRow = -1);
     // Sends the identity handshake, as the connect cycle does.
     void sendIdentityHandshake();
     // Before the first frame of a press (numbered `press`, 0: a session's first
@@ -113,8 +114,11 @@ private:
     quint32 operationPress(int slot);
     // The pack at the other end may have changed: every press of the session
     // (read, write, operation) is lowered, none goes to the next pack, and
-    // what did not complete is told with one box.
-    void cancelSessionPresses();
+    // what did not complete is told with one box. The read of `keptRow`, which
+    // the new pack has just answered, is kept.
+    void cancelSessionPresses(int keptRow = -1);
+    // Press numbers of operations are given anew when next seen raised.
+    void forgetOperationPresses();
     // Sends what waits next: the write dispatcher while a write is armed, else the read dispatcher.
     void serveNext();
     QByteArray writeFrameData(const WriteGroup &group) const;

@@ -199,6 +199,11 @@ bool HomeWindow::identityCheckFirst(quint32 press)
     return true;
 }
 
+void HomeWindow::forgetOperationPresses()
+{
+    std::fill(std::begin(operationPresses), std::end(operationPresses), 0u);
+}
+
 quint32 HomeWindow::operationPress(int slot)
 {
     BmsDataArea &a = bmsArea;
@@ -215,7 +220,7 @@ quint32 HomeWindow::operationPress(int slot)
 // Every read, write and operation of the session is lowered; the operator
 // learns with one box which of them did not complete, and whether the BMS
 // may have carried out what had gone out.
-void HomeWindow::cancelSessionPresses()
+void HomeWindow::cancelSessionPresses(int keptRow)
 {
     BmsDataArea &a = bmsArea;
     // A record stored but not shown yet is the pack of before's.
@@ -226,8 +231,10 @@ void HomeWindow::cancelSessionPresses()
     bool operationWaiting = false;
     bool readWaiting = false;
     const QVector<ReadRequest> &rows = readRequests();
-    for (const ReadRequest &row : rows) {
-        if (row.kind == ReadRequest::Identity || row.kind == ReadRequest::LivePoll || !row.pending(a))
+    for (int i = 0; i < rows.size(); ++i) {
+        const ReadRequest &row = rows.at(i);
+        if (i == keptRow || row.kind == ReadRequest::Identity || row.kind == ReadRequest::LivePoll
+            || !row.pending(a))
             continue;
         const bool told = row.timeOut(a);
         if (row.kind == ReadRequest::BlockRead)
@@ -236,8 +243,7 @@ void HomeWindow::cancelSessionPresses()
             operationWaiting = true;
     }
     a.disarmAllWrites();
-    for (quint32 &press : operationPresses)
-        press = 0;
+    forgetOperationPresses();
     readRowTicks.fill(0);
     if (writeOnLine || operationOnLine) {
         // Its answer may still come: it is dropped, never taken for another request.
@@ -303,8 +309,7 @@ void HomeWindow::timeOutPageRequests()
         bmsArea.disarmAllWrites();
         tell = true;
     }
-    for (quint32 &press : operationPresses)
-        press = 0;
+    forgetOperationPresses();
     bmsArea.requestTimeoutCount = 0;
     // The background requests given up wait a whole period before they are made again.
     identityTicks = 0;
@@ -717,7 +722,7 @@ bool HomeWindow::askedInSession(quint8 command) const
 // A serial number other than the one this session's pack gave means a cable
 // moved to another pack: nothing read from the first counts, and a write
 // confirmed for it is not sent to the other.
-void HomeWindow::notePackSerial(const QByteArray &serial)
+void HomeWindow::notePackSerial(const QByteArray &serial, int answeredRow)
 {
     if (sessionSerial.isNull() || sessionSerial == serial) {
         sessionSerial = serial;
@@ -732,7 +737,7 @@ void HomeWindow::notePackSerial(const QByteArray &serial)
     logLine(tr("Another BMS answers (serial %1): nothing of the previous pack is kept")
                 .arg(decodeBmsText(serial.constData(), serial.size())));
     endHistoryReading(BmsDataArea::HistoryEndedByOtherPack);
-    cancelSessionPresses();
+    cancelSessionPresses(answeredRow);
     sessionSerial = serial;
     bmsArea.startLinkSession();
     identityConfirmedThrough = bmsArea.confirmationCount;
@@ -816,15 +821,7 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
         // Checked before the record is stored, so that a record naming another
         // pack is stored in the new pack's session. The read it answers is the
         // new pack's, and is not given up with the other presses.
-        if (answered) {
-            quint8 asking[sizeof a.userSettingReadFlags];
-            std::copy(std::begin(a.userSettingReadFlags), std::end(a.userSettingReadFlags), asking);
-            std::fill(std::begin(a.userSettingReadFlags), std::end(a.userSettingReadFlags), quint8(0));
-            notePackSerial(payload.mid(PackSerialOffset, PackSerialSize));
-            std::copy(asking, asking + sizeof asking, a.userSettingReadFlags);
-        } else {
-            notePackSerial(payload.mid(PackSerialOffset, PackSerialSize));
-        }
+        notePackSerial(payload.mid(PackSerialOffset, PackSerialSize), answered ? request.readRow : -1);
         a.setUserSettingParams(payload);
         if (!asked)
             a.unmarkBlockRead(BlockUserSetting);

@@ -302,6 +302,12 @@ void SettingsWindow::updateSystemSettingParmeters()
     const BmsSystemSettingRecord &record = bmsArea.systemSetting;
     quint8 *flags = bmsArea.systemSettingReadFlags;
     bool filled = false;
+    // A group filled: its request lowered, its values those of the record's session.
+    const auto shown = [&](int flag) {
+        flags[flag] = 0;
+        shownIn[flag] = bmsArea.blockSession[BlockSystemSetting];
+        filled = true;
+    };
 
     if (flags[ReadBattery]) {
         showInItemZero(ui->comboBoxSystemCellsNumber, whole(record.u8(0)));
@@ -311,9 +317,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         showReadValue(ui->comboBoxFullCap, whole(record.u16(6) / 100), record.u16(6));
         showReadValue(ui->comboBoxDesignCap, whole(record.u16(8) / 100), record.u16(8));
         showInItemZero(ui->comboBoxCycles, whole(record.u16(10)));
-        flags[ReadBattery] = 0;
-        shownIn[ReadBattery] = bmsArea.blockSession[BlockSystemSetting];
-        filled = true;
+        shown(ReadBattery);
     }
     if (flags[ReadPower]) {
         showInItemZero(ui->comboBoxCurrentSensor, whole(record.u16(20)));
@@ -322,9 +326,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         showInItemZero(ui->comboBoxCellsSleepVoltage, whole(record.u16(58)));
         showInItemZero(ui->comboBoxInspectionTime, whole(record.u16(62)));
         showInItemZero(ui->comboBoxCellsSHIPvoltage, whole(record.u16(64)));
-        flags[ReadPower] = 0;
-        shownIn[ReadPower] = bmsArea.blockSession[BlockSystemSetting];
-        filled = true;
+        shown(ReadPower);
     }
     if (flags[ReadSystemInformation]) {
         ui->lineEditModificationDate->setText(
@@ -332,34 +334,26 @@ void SettingsWindow::updateSystemSettingParmeters()
         ui->lineEditUpdateFlag->setText(whole(record.u8(88)));
         ui->lineEditUpdateCounts->setText(whole(record.u8(89)));
         ui->lineEditWrssi->setText(whole(record.wrssi()));
-        flags[ReadSystemInformation] = 0;
-        shownIn[ReadSystemInformation] = bmsArea.blockSession[BlockSystemSetting];
-        filled = true;
+        shown(ReadSystemInformation);
     }
     if (flags[ReadBalance]) {
         showIndex(ui->comboBoxBalanceEnable, record.u8(66) & 1);
         showInItemZero(ui->comboBoxThresholdVoltage, whole(record.u16(68)));
         showInItemZero(ui->comboBoxDiffVoltage, whole(record.u16(70)));
         showIndex(ui->comboBoxIdleBalance, record.u8(67) & 1);
-        flags[ReadBalance] = 0;
-        shownIn[ReadBalance] = bmsArea.blockSession[BlockSystemSetting];
-        filled = true;
+        shown(ReadBalance);
     }
     if (flags[ReadHeating]) {
         showIndex(ui->comboBoxheatEnableSwitch, record.u8(72) & 1);
         showReadValue(ui->comboBoxOpenHeatingThreshold, tenths(record.s16(74)), record.s16(74));
         showReadValue(ui->comboBoxCloseHeatingThreshold, tenths(record.s16(76)), record.s16(76));
-        flags[ReadHeating] = 0;
-        shownIn[ReadHeating] = bmsArea.blockSession[BlockSystemSetting];
-        filled = true;
+        shown(ReadHeating);
     }
     if (flags[ReadLimit]) {
         showIndex(ui->comboBoxlimitEnable, record.u8(92) & 1);
         showIndex(ui->comboBoxlimitModel, record.u8(93) & 1);
         showReadValue(ui->comboBoxlimitCurrent, tenths(record.s16(94)), record.s16(94));
-        flags[ReadLimit] = 0;
-        shownIn[ReadLimit] = bmsArea.blockSession[BlockSystemSetting];
-        filled = true;
+        shown(ReadLimit);
     }
     if (flags[ReadSwitch]) {
         const quint16 word = record.systemSwitchEnable();
@@ -367,9 +361,7 @@ void SettingsWindow::updateSystemSettingParmeters()
                                     ui->comboBoxTripEnable, ui->comboBoxSleepEnable};
         for (int bit = 0; bit < 5; ++bit)
             showIndex(boxes[bit], (word >> bit) & 1);
-        flags[ReadSwitch] = 0;
-        shownIn[ReadSwitch] = bmsArea.blockSession[BlockSystemSetting];
-        filled = true;
+        shown(ReadSwitch);
     }
 
     if (bmsArea.systemSettingReady) {
