@@ -217,9 +217,10 @@ void HomeWindow::close_serialPort()
 {
     // The update page takes the line. Until the home page connects again the
     // pages see the port closed: a read pressed meanwhile is refused at once
-    // instead of timing out over the download.
+    // instead of timing out over the download. A history reading ends as
+    // when the line goes: the record page says it did not complete.
     stopConnectCycle();
-    closeBmsPort();
+    closeBmsPort(BmsDataArea::HistoryEndedByLine);
     tryConnectShown = true;
     ui->btnConnect->setText(tr("Try connect"));
     updateOpenButton();
