@@ -56,6 +56,11 @@ HomeWindow::HomeWindow(QWidget *parent)
     connectTimer = new QTimer(this);
     connect(connectTimer, &QTimer::timeout, this, &HomeWindow::connectTick);
 
+    replyWindowTimer = new QTimer(this);
+    replyWindowTimer->setSingleShot(true);
+    replyWindowTimer->setTimerType(Qt::PreciseTimer);
+    connect(replyWindowTimer, &QTimer::timeout, this, &HomeWindow::replyWindowEnded);
+
     // Another pack is another BMS: nothing of the previous one carries over.
     connect(ui->comboBoxAddress, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &HomeWindow::addressChanged);
@@ -73,6 +78,7 @@ HomeWindow::~HomeWindow()
     sendTimer->stop();
     receiveTimer->stop();
     watchdogTimer->stop();
+    replyWindowTimer->stop();
     if (serialPort->isOpen())
         serialPort->close();
     delete ui;
@@ -326,6 +332,12 @@ void HomeWindow::beginLinkSession()
     sessionSerial = QByteArray();
     bmsArea.requestTimeoutCount = 0;
     identityConfirmedThrough = 0;
+    packNameDue = false;
+    namingFrames = 0;
+    pageSilences = 0;
+    linkLostNoted = false;
+    writeOut = nullptr;
+    writeFrames = 0;
     forgetOperationPresses();
     historyIdentityDue = false;
     identityTicks = 0;
@@ -393,7 +405,11 @@ void HomeWindow::logLine(const QString &text)
     ui->textBrowserLog->append(text);
 }
 
-void HomeWindow::showTimeout()
+void HomeWindow::showTimeout(const QStringList &wentOut)
 {
-    openInfoBox(this, tr("Communication timeout !"), tr("info"));
+    QStringList lines(tr("Communication timeout !"));
+    lines << wentOut;
+    if (!wentOut.isEmpty())
+        logLine(lines.join(QLatin1Char(' ')));
+    openInfoBox(this, lines.join(QLatin1Char('\n')), tr("info"));
 }

@@ -75,6 +75,13 @@ private:
         quint32 writeSerial = 0;          // confirmation the write frame carries
         int copies = 0;                   // frames of this request sent so far
         qint64 sentAtMs = 0;              // when the last of them went out
+        // Until then the BMS may begin its answer; after it, without one, the line was silent.
+        qint64 replyDueMs = 0;
+        // Until then an answer begun in time may still be coming in (for the history requests).
+        qint64 answerableUntilMs = 0;
+        // An identity handshake sent so that the pack names itself before a
+        // press or after a silence (not the background one).
+        bool naming = false;
     };
 
     // The history request on the line. A history reply carries no index: a
@@ -94,16 +101,37 @@ private:
     void finishConnect();
     // Five ticks without a reply: what was read may belong to another pack.
     void linkLost();
-    // Gives up every read, operation and write a page waits for, with one box.
-    void timeOutPageRequests();
+    // Gives up every read, operation and write a page waits for, with one box
+    // that says whether a write or operation had gone out.
+    void timeOutPageRequests(bool operationWentOut = false);
     void operationTimedOut();
     bool pageRequestWaiting() const;
     bool isBackgroundOnly(const struct ReadRequest &row) const;
-    bool askedInSession(quint8 command) const;
     // `answeredRow`: the read the naming reply answers (it is the new pack's), or -1.
     void notePackSerial(const QByteArray &serial, int answeredRow = -1);
-    // Sends the identity handshake, as the connect cycle does.
-    void sendIdentityHandshake();
+    // Sends the identity handshake, as the connect cycle does; `naming`: so
+    // that the pack names itself before what waits for it goes out.
+    void sendIdentityHandshake(bool naming = false);
+    void sendNamingHandshake();
+    // The send tick's step without its counting: nothing while the frame on
+    // the line may still be answered; after a silence the pack names itself
+    // first; then the write or read dispatcher.
+    void serveLine();
+    // True while bytes of a reply are coming in or wait to be parsed.
+    bool receiving() const;
+    // The frame on the line got no usable answer in its reply time (or a
+    // damaged one): whatever goes out next, the pack names itself first.
+    void requestUnanswered(bool damaged);
+    // Runs requestUnanswered() when the frame on the line is past its reply time.
+    bool noteSilence();
+    // A silence was seen (or a session starts): the pack has not named itself since.
+    void silenceSeen();
+    void replyWindowEnded();
+    // True while a page's read, write or operation waits; counts the silences afresh when none does.
+    bool notePageWaiting();
+    // A write answered or given up: its earlier unanswered frames may still
+    // be answered, and those answers are dropped.
+    void settleWriteFrames(quint8 command);
     // Before the first frame of a press (numbered `press`, 0: a session's first
     // request): true when the identity handshake goes out, or is still
     // awaited, in its place, because no reply naming the session's pack has
@@ -158,7 +186,10 @@ private:
     // Time in ms that `bytes` take on the line at the port's rate.
     qint64 lineTimeMs(int bytes) const;
     void logLine(const QString &text);
-    void showTimeout();
+    // "Communication timeout !", followed by what had gone out and may have been carried out.
+    void showTimeout(const QStringList &wentOut = QStringList());
+    QString writeWentOutText() const;
+    QString operationWentOutText() const;
     void updateOpenButton();
 
     // The calibration operations of the read dispatcher; true when a frame went out.
@@ -178,6 +209,8 @@ private:
     QTimer *receiveTimer = nullptr;
     QTimer *watchdogTimer = nullptr;
     QTimer *connectTimer = nullptr;
+    // Ends the reply time of the frame on the line.
+    QTimer *replyWindowTimer = nullptr;
     QByteArray receiveBuffer;
     QStringList portNames;
     PageTranslator translator;
@@ -205,13 +238,30 @@ private:
     // Copies of an acknowledged write frame that the BMS may still answer:
     // the next range waits until they are answered or a time-out has passed.
     int drainCopies = 0;
-    int drainTicks = 0;
     qint64 drainSinceMs = 0;
     quint8 drainCommand = 0;
     HistoryOnLine historyOnLine;
     // Every press numbered up to this count has been followed by a reply
     // naming the session's pack (see identityCheckFirst).
     quint32 identityConfirmedThrough = 0;
+    // A request of the session went unanswered within its reply time (or was
+    // answered damaged), and no reply naming the pack has come since: in that
+    // silence a cable may have moved to another pack, so nothing more goes
+    // out, and no live record counts as the session pack's, until it has
+    // named itself (bmsArea.identityStale shows it to the pages).
+    bool packNameDue = false;
+    // Naming handshakes sent since then without an answer naming the pack.
+    int namingFrames = 0;
+    // Reply times ended without an answer, in a row, while a page's read,
+    // write or operation waits.
+    int pageSilences = 0;
+    // Five ticks without a reply after a silence: what was read is forgotten once.
+    bool linkLostNoted = false;
+    // The write range whose frames went out and are not answered yet, and
+    // how many of them: one after each silence, once the pack named itself.
+    const WriteGroup *writeOut = nullptr;
+    quint32 writeOutSerial = 0;
+    int writeFrames = 0;
     // Slots of operationPress(): BMS reset, history deletion, the ten calibration bytes.
     enum { ResetSlot = 0, DeletionSlot = 1, CalibrationSlot = 2, OperationSlots = 12 };
     quint32 operationPresses[OperationSlots] = {};

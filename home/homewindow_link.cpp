@@ -29,6 +29,14 @@ constexpr int ReceiveBufferLimit = 8192;
 // out: as long as the read dispatcher's five send ticks at 500 ms. Until then
 // no history request of another index goes out.
 constexpr qint64 ReplyTimeoutMs = 2500;
+// The BMS begins its answer within this time after a request's last byte;
+// without one by then, the line was silent. Until then no copy of the
+// request, nor any other frame, goes out.
+constexpr qint64 ReplyWindowMs = 2500;
+// What a page waits for is given up at the second reply time in a row that
+// ends without an answer: a BMS back after a short silence is still heard,
+// and a silent line ends a press within 6 s.
+constexpr int PageSilenceLimit = 2;
 constexpr quint8 HistoryCommand = 0x11;
 constexpr quint8 HistoryDeletion = 0x16;
 // Where a user-setting record holds the serial number the pack names itself by
@@ -82,11 +90,103 @@ void HomeWindow::sendRequest(const Outstanding &request, const QByteArray &data)
         outstanding.copies = 1;
         bmsArea.requestTimeoutCount = 0;
     }
-    outstanding.sentAtMs = linkClockMs();
+    const qint64 now = linkClockMs();
+    const int frameBytes = 5 + data.size();   // 0xA5, address, command, data, CRC
+    outstanding.sentAtMs = now;
+    outstanding.replyDueMs = now + lineTimeMs(frameBytes) + ReplyWindowMs;
+    outstanding.answerableUntilMs =
+        outstanding.replyDueMs + lineTimeMs(7 + request.replySize) + silenceInterval();
     frameSinceReply = true;
     bmsArea.currentBmsAddress = request.address;
     if (serialPort->isOpen())
         serialPort->write(buildBmsFrame(request.address, request.command, data));
+    replyWindowTimer->start(int(outstanding.replyDueMs - now) + 1);
+}
+
+bool HomeWindow::receiving() const
+{
+    return receiveTimer->isActive() || !receiveBuffer.isEmpty();
+}
+
+// The reply time of the frame on the line is over.
+void HomeWindow::replyWindowEnded()
+{
+    if (connectCycleRunning || !bmsArea.serialPortOpen || bmsArea.historyReading)
+        return;
+    if (outstanding.kind == Sent::Nothing)
+        return;
+    const qint64 now = linkClockMs();
+    if (now < outstanding.replyDueMs) {
+        replyWindowTimer->start(int(outstanding.replyDueMs - now) + 1);
+        return;
+    }
+    // An answer that has begun is parsed first; the parser looks again.
+    if (receiving())
+        return;
+    // The next frame (the pack naming itself) goes out at once, not a tick later.
+    serveLine();
+}
+
+bool HomeWindow::noteSilence()
+{
+    if (outstanding.kind == Sent::Nothing || linkClockMs() < outstanding.replyDueMs || receiving())
+        return false;
+    requestUnanswered(false);
+    return true;
+}
+
+void HomeWindow::silenceSeen()
+{
+    if (!packNameDue)
+        namingFrames = 0;
+    packNameDue = true;
+    // The serial shown, and the live records from now on, are not known to be the session pack's.
+    bmsArea.identityStale = 1;
+}
+
+void HomeWindow::requestUnanswered(bool damaged)
+{
+    const Outstanding sent = outstanding;
+    outstanding = Outstanding();
+    replyWindowTimer->stop();
+    if (sent.kind == Sent::Nothing)
+        return;
+    silenceSeen();
+    if (sent.kind == Sent::Operation) {
+        // Never sent again: the BMS may have carried it out.
+        operationTimedOut();
+        return;
+    }
+    // A damaged answer is asked for again, a few times; silence twice in a
+    // row gives up whatever waits.
+    const bool giveUp = damaged ? sent.naming && namingFrames > TimeoutTicks
+                                : notePageWaiting() && ++pageSilences >= PageSilenceLimit;
+    if (giveUp) {
+        logLine(tr("No reply to command 0x%1").arg(hexByte(sent.command)));
+        timeOutPageRequests();
+    }
+}
+
+bool HomeWindow::notePageWaiting()
+{
+    const bool waiting = bmsArea.parameterWritePending || pageRequestWaiting();
+    if (!waiting)
+        pageSilences = 0;
+    return waiting;
+}
+
+void HomeWindow::settleWriteFrames(quint8 command)
+{
+    // Each earlier frame went unanswered in its reply time; a BMS that
+    // answers later still may answer them now.
+    if (writeFrames > 1) {
+        drainCopies = writeFrames - 1;
+        drainSinceMs = linkClockMs();
+        drainCommand = command;
+    }
+    writeOut = nullptr;
+    writeOutSerial = 0;
+    writeFrames = 0;
 }
 
 void HomeWindow::forgetOutstanding()
@@ -99,7 +199,6 @@ void HomeWindow::forgetRequest()
 {
     outstanding = Outstanding();
     drainCopies = 0;
-    drainTicks = 0;
 }
 
 // ---- send tick ------------------------------------------------------------------
@@ -122,13 +221,12 @@ void HomeWindow::sendCmdDataToBms_cmd()
     if (ticksWithoutReply >= DisconnectTicks) {
         bmsArea.linkActive = 0;
         bmsArea.linkStateText = tr("BMS disconnect !");
-        if (ticksWithoutReply == DisconnectTicks)
-            linkLost();
     }
-    if (drainCopies > 0 && ++drainTicks > TimeoutTicks) {
-        // The copies still unanswered are taken as lost.
-        drainCopies = 0;
-        drainTicks = 0;
+    // Five ticks without a reply, a silence among them: whatever was read may
+    // belong to another pack.
+    if (ticksWithoutReply >= DisconnectTicks && packNameDue && !linkLostNoted) {
+        linkLostNoted = true;
+        linkLost();
     }
     // The background requests are made only while the BMS answers every
     // request: once one has gone unanswered they would hold off the pages'.
@@ -142,17 +240,27 @@ void HomeWindow::sendCmdDataToBms_cmd()
             bmsArea.settingsPollRequest = 1;
         }
     }
-    if (outstanding.kind == Sent::Operation) {
-        // An operation is carried out once per press: it is not sent again
-        // while its reply can still come, and nothing else goes on the line.
-        if (linkClockMs() >= outstanding.sentAtMs + ReplyTimeoutMs)
-            operationTimedOut();
+    serveLine();
+}
+
+void HomeWindow::serveLine()
+{
+    if (connectCycleRunning || !bmsArea.serialPortOpen || bmsArea.historyReading)
+        return;
+    notePageWaiting();
+    // One frame on the line at a time: no copy, and no other request, while
+    // the frame before may still be answered (a reply names no request).
+    if (outstanding.kind != Sent::Nothing && !noteSilence())
+        return;
+    if (drainCopies > 0 && linkClockMs() >= drainSinceMs + ReplyTimeoutMs)
+        drainCopies = 0;   // the copies still unanswered are taken as lost
+    // A session's first request, and the first after a silence, is the
+    // identity handshake: nothing goes to the pack, and nothing it sends
+    // counts as its, before it has named itself.
+    if (sessionSerial.isNull() || packNameDue) {
+        sendNamingHandshake();
         return;
     }
-    // A session's first request is the identity handshake: nothing is read
-    // or written before the pack at the other end has named itself.
-    if (sessionSerial.isNull() && identityCheckFirst(0))
-        return;
     serveNext();
 }
 
@@ -167,7 +275,7 @@ void HomeWindow::serveNext()
     sendReadRequest();
 }
 
-void HomeWindow::sendIdentityHandshake()
+void HomeWindow::sendIdentityHandshake(bool naming)
 {
     const ReadRequest &identity = readRequests().first();
     Outstanding request;
@@ -176,7 +284,15 @@ void HomeWindow::sendIdentityHandshake()
     request.address = selectedAddress();
     request.replySize = identity.replySize();
     request.readRow = 0;
+    request.naming = naming;
     sendRequest(request, identity.data());
+}
+
+void HomeWindow::sendNamingHandshake()
+{
+    ++namingFrames;
+    sendIdentityHandshake(true);
+    sendTimer->stop();
 }
 
 // A press goes only to the pack it was made for: unless a reply naming the
@@ -187,15 +303,7 @@ bool HomeWindow::identityCheckFirst(quint32 press)
 {
     if (!sessionSerial.isNull() && press <= identityConfirmedThrough)
         return false;
-    if (outstanding.kind == Sent::Identity && outstanding.copies > TimeoutTicks) {
-        // The pack did not name itself: what waits for it is given up.
-        forgetRequest();
-        logLine(tr("No reply to command 0x%1").arg(hexByte(readRequests().first().command)));
-        timeOutPageRequests();
-        return true;
-    }
-    sendIdentityHandshake();
-    sendTimer->stop();
+    sendNamingHandshake();
     return true;
 }
 
@@ -225,7 +333,8 @@ void HomeWindow::cancelSessionPresses(int keptRow)
     BmsDataArea &a = bmsArea;
     // A record stored but not shown yet is the pack of before's.
     a.dropUnshownRecords();
-    const bool writeOnLine = outstanding.kind == Sent::Write && outstanding.copies > 0;
+    const bool writeOnLine = (outstanding.kind == Sent::Write && outstanding.copies > 0)
+                             || (writeFrames > 0 && a.parameterWritePending);
     const bool operationOnLine = outstanding.kind == Sent::Operation && outstanding.copies > 0;
     const bool writeWaiting = a.parameterWritePending != 0;
     bool operationWaiting = false;
@@ -245,22 +354,23 @@ void HomeWindow::cancelSessionPresses(int keptRow)
     a.disarmAllWrites();
     forgetOperationPresses();
     readRowTicks.fill(0);
-    if (writeOnLine || operationOnLine) {
+    writeOut = nullptr;
+    writeFrames = 0;
+    pageSilences = 0;
+    if (outstanding.kind == Sent::Write || outstanding.kind == Sent::Operation) {
         // Its answer may still come: it is dropped, never taken for another request.
         drainCopies = outstanding.copies;
-        drainTicks = 0;
         drainSinceMs = linkClockMs();
         drainCommand = outstanding.command;
         outstanding = Outstanding();
     }
     QStringList lines;
     if (writeOnLine)
-        lines << tr("Parameter writing failed !") + QLatin1Char(' ')
-                     + tr("The write went out but was not acknowledged: the BMS may have carried it out.");
+        lines << writeWentOutText();
     else if (writeWaiting)
         lines << tr("Parameter writing failed !") + QLatin1Char(' ') + tr("The write was not sent.");
     if (operationOnLine)
-        lines << tr("The operation went out but was not answered: the BMS may have carried it out.");
+        lines << operationWentOutText();
     else if (operationWaiting)
         lines << tr("The operation was not sent.");
     if (readWaiting)
@@ -290,13 +400,33 @@ void HomeWindow::operationTimedOut()
 {
     forgetRequest();
     logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
-    timeOutPageRequests();
+    timeOutPageRequests(true);
+}
+
+QString HomeWindow::writeWentOutText() const
+{
+    return tr("Parameter writing failed !") + QLatin1Char(' ')
+           + tr("The write went out but was not acknowledged: the BMS may have carried it out.");
+}
+
+QString HomeWindow::operationWentOutText() const
+{
+    return tr("The operation went out but was not answered: the BMS may have carried it out.");
 }
 
 // Every request a page waits for is given up at once with one box: on a
 // silent line each would otherwise wait out its own time-out behind the other.
-void HomeWindow::timeOutPageRequests()
+void HomeWindow::timeOutPageRequests(bool operationWentOut)
 {
+    QStringList wentOut;
+    if (bmsArea.parameterWritePending && writeFrames > 0)
+        wentOut << writeWentOutText();
+    if (operationWentOut)
+        wentOut << operationWentOutText();
+    writeOut = nullptr;
+    writeFrames = 0;
+    namingFrames = 0;
+    pageSilences = 0;
     bool tell = false;
     const QVector<ReadRequest> &rows = readRequests();
     readRowTicks.resize(rows.size());
@@ -315,7 +445,7 @@ void HomeWindow::timeOutPageRequests()
     identityTicks = 0;
     settingsPollTicks = 0;
     if (tell)
-        showTimeout();
+        showTimeout(wentOut);
 }
 
 // True while a page waits for a read or an operation: the background
@@ -378,8 +508,6 @@ void HomeWindow::sendReadRequest()
         // request served in between neither hastens nor holds off its time-out.
         if (readRowTicks[i] > TimeoutTicks) {
             readRowTicks[i] = 0;
-            if (outstanding.readRow == i)
-                forgetRequest();
             const bool pageRequest = row.kind != ReadRequest::Identity && !isBackgroundOnly(row);
             if (pageRequest) {
                 // The requests waiting behind it time out with it, one box for all.
@@ -485,35 +613,10 @@ bool HomeWindow::serveOperations(int row)
 
 // ---- write dispatcher ------------------------------------------------------------------
 
+// Sent only while no frame on the line may still be answered (serveLine).
 void HomeWindow::sendWriteRequest()
 {
     BmsDataArea &a = bmsArea;
-    if (outstanding.kind == Sent::Write) {
-        const WriteGroup *group = outstanding.write;
-        if (a.writeArmed[group->block] && a.writeConfirmed(group->block, group->flagIndex)
-            && a.confirmedSerial[group->block][group->flagIndex] == outstanding.writeSerial) {
-            // A write counts its own frames: what earlier requests left in the
-            // tick count never times it out before it was sent.
-            if (outstanding.copies > TimeoutTicks) {
-                forgetRequest();
-                logLine(tr("No reply to the write"));
-                timeOutPageRequests();
-                return;
-            }
-            // The same range again, until it is answered or times out.
-            Outstanding again = outstanding;
-            sendRequest(again, writeFrameData(*group));
-            return;
-        }
-        // The range was confirmed anew or given up while its frame was on
-        // the line: answers to that frame may still come, and must not be
-        // taken for the next range.
-        drainCopies = outstanding.copies;
-        drainTicks = 0;
-        drainSinceMs = linkClockMs();
-        drainCommand = outstanding.command;
-        outstanding = Outstanding();
-    }
     if (drainCopies > 0) {
         // Waiting is not a time-out of the next range.
         a.requestTimeoutCount = 0;
@@ -538,8 +641,22 @@ void HomeWindow::sendWriteRequest()
         request.writeSerial = a.confirmedSerial[group.block][group.flagIndex];
         if (identityCheckFirst(request.writeSerial))
             return;
-        // Damaged replies count against this write alone.
-        a.writeAttemptCount = 0;
+        // A copy goes out only after the frame before went unanswered and the
+        // pack has named itself again; a write counts its own frames.
+        const bool again = writeOut == &group && writeOutSerial == request.writeSerial;
+        if (again && writeFrames > TimeoutTicks) {
+            logLine(tr("No reply to the write"));
+            timeOutPageRequests();
+            return;
+        }
+        if (!again) {
+            writeOut = &group;
+            writeOutSerial = request.writeSerial;
+            writeFrames = 0;
+            // Damaged replies count against this write alone.
+            a.writeAttemptCount = 0;
+        }
+        ++writeFrames;
         sendRequest(request, writeFrameData(group));
         return;
     }
@@ -606,15 +723,16 @@ void HomeWindow::TimerUpdate_COM()
 {
     const QByteArray bytes = receiveBuffer;
     receiveBuffer.clear();
-    if (bytes.isEmpty())
-        return;
-    const QList<BmsReply> replies = parseBmsReplies(bytes);
-    if (replies.isEmpty()) {
-        logLine(tr("Unreadable bytes from the BMS ignored"));
-        return;
+    if (!bytes.isEmpty()) {
+        const QList<BmsReply> replies = parseBmsReplies(bytes);
+        if (replies.isEmpty())
+            logLine(tr("Unreadable bytes from the BMS ignored"));
+        for (const BmsReply &reply : replies)
+            handleReply(reply);
     }
-    for (const BmsReply &reply : replies)
-        handleReply(reply);
+    // The reply time of the frame on the line ended while these bytes came in.
+    if (!connectCycleRunning && bmsArea.serialPortOpen && !bmsArea.historyReading && noteSilence())
+        serveLine();
 }
 
 void HomeWindow::handleReply(const BmsReply &reply)
@@ -641,15 +759,20 @@ void HomeWindow::handleReply(const BmsReply &reply)
             logLine(tr("Bad CRC in the reply to command 0x%1").arg(hexByte(reply.command)));
         else
             logLine(tr("Incomplete reply to command 0x%1").arg(hexByte(reply.command)));
+        if (!linkRunning || bmsArea.historyReading || outstanding.kind == Sent::Nothing)
+            return;
         if (writeOnLine && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
             const Outstanding sent = outstanding;
-            // Its other copies may still be answered; the next range waits for them.
             forgetRequest();
-            drainCopies = sent.copies;
-            drainSinceMs = linkClockMs();
-            drainCommand = sent.command;
+            // Its earlier frames may still be answered; the next range waits for them.
+            settleWriteFrames(sent.command);
+            silenceSeen();
             failWrite(sent);
+            return;
         }
+        // The frame on the line had its answer, damaged: a copy may go out,
+        // once the pack has named itself (the damage may be a cable moving).
+        requestUnanswered(true);
         return;
     }
 
@@ -666,6 +789,8 @@ void HomeWindow::handleReply(const BmsReply &reply)
     if (answered) {
         ticksWithoutReply = 0;
         frameSinceReply = false;
+        linkLostNoted = false;
+        pageSilences = 0;
         bmsArea.requestTimeoutCount = 0;
         bmsArea.sendInterval = currentBaud == 9600 ? 700 : 500;
         bmsArea.linkActive = 1;
@@ -678,6 +803,11 @@ void HomeWindow::handleReply(const BmsReply &reply)
         handleHistoryReply(reply.payload);
     else
         storeReply(reply.command, reply.payload, answered);
+    // The request on the line got an answer it cannot take (too short, an
+    // empty acknowledgement taken care of above): it is answered, badly.
+    if (!answered && !history && linkRunning && !bmsArea.historyReading && outstanding.kind != Sent::Nothing
+        && reply.command == outstanding.command)
+        requestUnanswered(true);
     // The port is the pages' as soon as the link says connected.
     if (answered && connectCycleRunning && connectHandshakeSent && serialPort->isOpen())
         finishConnect();
@@ -706,24 +836,15 @@ bool HomeWindow::answersOutstanding(quint8 command, const QByteArray &payload) c
     }
 }
 
-// True when a block read of this command went out in this session and is
-// still unanswered: a reply that comes after another request was sent
-// meanwhile still answers it.
-bool HomeWindow::askedInSession(quint8 command) const
-{
-    const QVector<ReadRequest> &rows = readRequests();
-    for (int i = 0; i < rows.size() && i < readRowTicks.size(); ++i) {
-        if (rows.at(i).kind == ReadRequest::BlockRead && rows.at(i).command == command && readRowTicks.at(i) > 0)
-            return true;
-    }
-    return false;
-}
-
 // A serial number other than the one this session's pack gave means a cable
 // moved to another pack: nothing read from the first counts, and a write
 // confirmed for it is not sent to the other.
 void HomeWindow::notePackSerial(const QByteArray &serial, int answeredRow)
 {
+    // The pack has named itself: after a silence, what waited goes out now.
+    packNameDue = false;
+    namingFrames = 0;
+    ++bmsArea.packNamings;
     if (sessionSerial.isNull() || sessionSerial == serial) {
         sessionSerial = serial;
         // Every press made so far goes to this pack.
@@ -753,8 +874,19 @@ void HomeWindow::shortReply(quint8 command, const QByteArray &payload)
 void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answered)
 {
     const Outstanding request = outstanding;
-    // A block counts as read only when a request of this session asked for it.
-    const bool asked = answered || askedInSession(command);
+    // A block is stored only as the answer to the request on the line: a
+    // reply to a copy already answered, or one that comes after its reply
+    // time (when the pack may have changed), counts for nothing. A live
+    // record is kept: the pages know whether the pack has named itself since.
+    const bool blockReply = command == 0x02 || command == 0x04 || command == 0x06 || command == 0x0B
+                            || command == 0x1D || (command == 0x17 && payload.size() != BmsIdentityBlock::Size);
+    if (blockReply && !answered) {
+        if (request.kind != Sent::Nothing && command == request.command && payload.size() < request.replySize)
+            shortReply(command, payload);
+        else
+            logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(command)));
+        return;
+    }
     if (answered && request.kind != Sent::Write)
         outstanding = Outstanding();
     const ReadRequest *row = request.readRow >= 0 ? &readRequests().at(request.readRow) : nullptr;
@@ -774,32 +906,23 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
     case 0x02:
         if (!a.setProtectionParams(payload))
             shortReply(command, payload);
-        else if (!asked)
-            a.unmarkBlockRead(BlockPrimaryProtection);
         return;
     case 0x04:
         if (!a.setSecondaryProtectionParams(payload))
             shortReply(command, payload);
-        else if (!asked)
-            a.unmarkBlockRead(BlockSecondaryProtection);
         return;
     case 0x06:
         if (!a.setWifiMqttParams(payload))
             shortReply(command, payload);
-        else if (!asked)
-            a.unmarkBlockRead(BlockWifiMqtt);
         return;
     case 0x0B:
         if (payload.size() < BmsSystemSettingRecord::Size)
             return shortReply(command, payload);
         showSwitchStates(payload);
         a.setSystemSettingParams(payload);
-        if (!asked)
-            a.unmarkBlockRead(BlockSystemSetting);
         if (a.settingsPollRequest) {
             a.settingsPollRequest = 0;
-            if (!connectCycleRunning && a.serialPortOpen)
-                sendReadRequest();
+            serveLine();
         }
         return;
     case 0x17:
@@ -812,8 +935,7 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
             a.packSnText = a.identity.packSerialNumber();
             a.identityStale = 0;
             // A press that waited for the pack to name itself goes now.
-            if (!connectCycleRunning && a.serialPortOpen)
-                serveNext();
+            serveLine();
             return;
         }
         if (payload.size() < BmsUserSettingRecord::Size)
@@ -823,8 +945,6 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
         // new pack's, and is not given up with the other presses.
         notePackSerial(payload.mid(PackSerialOffset, PackSerialSize), answered ? request.readRow : -1);
         a.setUserSettingParams(payload);
-        if (!asked)
-            a.unmarkBlockRead(BlockUserSetting);
         a.userSettingMirror.assign(payload);
         a.bmsSnText = a.userSettingMirror.bmsSerialNumber();
         a.packSnText = a.userSettingMirror.packSerialNumber();
@@ -833,8 +953,6 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
     case 0x1D:
         if (!a.setCalibrationParams(payload))
             shortReply(command, payload);
-        else if (!asked)
-            a.unmarkBlockRead(BlockCalibration);
         return;
     case 0x10:
         handleOperationReply(payload, answered);
@@ -858,8 +976,7 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
     if (!answered) {
         if (drainCopies > 0 && command == drainCommand) {
             // A late answer to a copy of a frame already settled.
-            if (--drainCopies == 0)
-                drainTicks = 0;
+            --drainCopies;
             return;
         }
         if (payload.isEmpty() && outstanding.kind == Sent::Write && command == outstanding.command) {
@@ -872,13 +989,8 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
     }
     const Outstanding sent = outstanding;
     outstanding = Outstanding();
-    if (sent.copies > 1) {
-        // The other copies may still be answered; the next range waits for them.
-        drainCopies = sent.copies - 1;
-        drainTicks = 0;
-        drainSinceMs = linkClockMs();
-        drainCommand = command;
-    }
+    // The other frames of this write may still be answered; the next range waits for them.
+    settleWriteFrames(command);
     const WriteGroup *write = sent.write;
     BmsDataArea &a = bmsArea;
     if (payload.size() != 1 || static_cast<quint8>(payload.at(0)) != 1) {
@@ -1010,7 +1122,7 @@ qint64 HomeWindow::lineBusyUntil() const
 {
     qint64 until = 0;
     if (outstanding.kind != Sent::Nothing && outstanding.copies > 0)
-        until = outstanding.sentAtMs + ReplyTimeoutMs;
+        until = outstanding.answerableUntilMs;
     if (drainCopies > 0)
         until = qMax(until, drainSinceMs + ReplyTimeoutMs);
     // Neither another index nor another copy of the same index goes out while
@@ -1043,13 +1155,21 @@ bool HomeWindow::serveBeforeReading()
 {
     // The send tick, which gives up the copies of a settled write, does not
     // run during a reading: their reply time settles them here.
-    if (drainCopies > 0 && linkClockMs() >= drainSinceMs + ReplyTimeoutMs) {
+    if (drainCopies > 0 && linkClockMs() >= drainSinceMs + ReplyTimeoutMs)
         drainCopies = 0;
-        drainTicks = 0;
+    const QVector<ReadRequest> &rows = readRequests();
+    bool waiting = bmsArea.parameterWritePending;
+    for (const ReadRequest &row : rows) {
+        if (row.pending(bmsArea) && (row.kind == ReadRequest::CalibrationOperation
+                                     || (row.kind == ReadRequest::Operation && row.start != HistoryDeletion)))
+            waiting = true;
     }
-    if (outstanding.kind == Sent::Operation && lastOperation != HistoryDeletion) {
-        // Its reply time has run out (the line is free): it was not answered.
-        operationTimedOut();
+    if (!waiting)
+        return false;
+    // After a silence the pack names itself before a write or operation goes to it.
+    if (sessionSerial.isNull() || packNameDue) {
+        sendNamingHandshake();
+        return true;
     }
     if (bmsArea.parameterWritePending) {
         sendWriteRequest();
@@ -1057,7 +1177,6 @@ bool HomeWindow::serveBeforeReading()
         if (bmsArea.parameterWritePending)
             return true;
     }
-    const QVector<ReadRequest> &rows = readRequests();
     readRowTicks.resize(rows.size());
     for (int i = 0; i < rows.size(); ++i) {
         const ReadRequest &row = rows.at(i);
@@ -1095,6 +1214,13 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     }
     if (historyHoldTimer)
         historyHoldTimer->stop();
+    // An answer coming in is parsed first; a frame that had its whole reply
+    // time without one leaves the pack to name itself again.
+    if (outstanding.kind != Sent::Nothing && receiving()) {
+        holdHistoryRequest(linkClockMs() + silenceInterval());
+        return;
+    }
+    noteSilence();
     // A write or operation confirmed before Read reaches the BMS before the
     // reading starts: the operator's presses go out in the order made.
     if (a.historyFirstRequest && serveBeforeReading()) {
@@ -1103,39 +1229,32 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     }
     if (a.deleteHistoryRequest) {
         // A deletion confirmed before the reading reaches the BMS first, so the
-        // reading finds what the BMS still holds.
-        if (outstanding.kind == Sent::Operation && lastOperation == HistoryDeletion) {
-            // It went out and was not answered in time.
-            a.deleteHistoryRequest = 0;
-            outstanding = Outstanding();
-            logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
-            showTimeout();
-        } else {
-            sendReadRow(historyDeletionRow());
-            holdHistoryRequest(outstanding.sentAtMs + ReplyTimeoutMs);
-            return;
-        }
+        // reading finds what the BMS still holds. (One that went out and had
+        // its reply time without an answer was told as timed out above.)
+        sendReadRow(historyDeletionRow());
+        holdHistoryRequest(outstanding.answerableUntilMs);
+        return;
     }
     // A copy still counted on the line had its whole reply time without a
     // word: in that silence a cable may have moved to another pack.
-    if (historyOnLine.copies > 0)
+    if (historyOnLine.copies > 0) {
         historyIdentityDue = true;
+        silenceSeen();
+    }
     // The pack names itself before a reading's first record and after a
     // silence or a pause; another serial ends the reading.
-    if (sessionSerial.isNull() || historyIdentityDue || historyIdentityReading != a.historyReadingSerial) {
+    if (sessionSerial.isNull() || packNameDue || historyIdentityDue
+        || historyIdentityReading != a.historyReadingSerial) {
         historyOnLine.copies = 0;
         // The handshake may be answered as late as a history request; no copy
         // goes out while the one before can still be answered.
-        const auto answerableUntil = [this] {
-            return outstanding.sentAtMs + lineTimeMs(HistoryRequestBytes) + ReplyTimeoutMs
-                   + lineTimeMs(IdentityReplyBytes) + silenceInterval();
-        };
-        if (outstanding.kind == Sent::Identity && outstanding.copies > 0 && linkClockMs() < answerableUntil()) {
-            holdHistoryRequest(answerableUntil());
+        if (outstanding.kind == Sent::Identity && outstanding.copies > 0
+            && linkClockMs() < outstanding.answerableUntilMs) {
+            holdHistoryRequest(outstanding.answerableUntilMs);
             return;
         }
         sendIdentityHandshake();
-        holdHistoryRequest(answerableUntil());
+        holdHistoryRequest(outstanding.answerableUntilMs);
         // The record page restarts its re-request clock: a request went out.
         ++a.requestTimeoutCount;
         return;

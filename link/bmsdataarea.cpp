@@ -274,11 +274,6 @@ void BmsDataArea::dropUnshownRecords()
     wifiMqttReady = 0;
 }
 
-void BmsDataArea::unmarkBlockRead(BmsBlock block)
-{
-    blockSession[block] = 0;
-}
-
 bool BmsDataArea::blockReadInSession(BmsBlock block) const
 {
     return shownInCurrentSession(blockSession[block]);

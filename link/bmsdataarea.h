@@ -41,8 +41,15 @@ struct BmsDataArea
     QString bmsSoftwareVersionText;
     // Set when the pack at the other end may have changed: the texts above
     // belong to the pack of before until the new one answers the identity
-    // handshake (the status strip shows them greyed).
+    // handshake (the status strip shows them greyed). The link also sets it
+    // when a request went unanswered: in that silence a cable may have moved
+    // to another pack, and a live record that comes before the pack has named
+    // itself again belongs to the pack it then names.
     quint8 identityStale = 0;
+    // Raised by the link each time a reply names the pack at the other end
+    // (its serial number in the identity block or the user-setting record),
+    // after bmsSnText has been set from it.
+    quint32 packNamings = 0;
 
     // --- Cross-page requests ----------------------------------------------
     quint8 languageChangeRequest = 0;
@@ -143,9 +150,9 @@ struct BmsDataArea
 
     // --- Write safety -------------------------------------------------------------------
     // The read session (readSession + 1) in which the block's record was
-    // stored from a reply to a request of ours; 0 when the record holds a
-    // reply nobody asked for. A page counts what it shows as read only when
-    // this is the current session.
+    // stored from the answer to a request of ours (the link stores no other);
+    // 0 before the first. A page counts what it shows as read only when this
+    // is the current session.
     quint32 blockSession[BlockCount] = {};
     // Raised each time the reads are forgotten (port opened or closed, another
     // pack): what a page showed before then belongs to an earlier session.
@@ -209,9 +216,6 @@ struct BmsDataArea
     void forgetReads();
     // Lowers the ready flags of the records stored but not yet shown.
     void dropUnshownRecords();
-    // The block's record was stored from a reply that nobody asked for in this
-    // session: what it holds does not count as read.
-    void unmarkBlockRead(BmsBlock block);
     // True when the block's record answered a request of the current session.
     bool blockReadInSession(BmsBlock block) const;
     // A page keeps, for each group it fills from a block's record, the session

@@ -241,7 +241,7 @@ void TestSettingsLink::refusedAndDeclinedWritesSendNothing()
 void TestSettingsLink::unreadBlockIsNotWritten()
 {
     // Values typed in before the block was read since the port opened.
-    bmsArea.unmarkBlockRead(BlockSystemSetting);
+    bmsArea.blockSession[BlockSystemSetting] = 0;
     fixture->bms().setSilent(true);   // the background poll brings nothing meanwhile
     for (QComboBox *combo : page->valueList()) {
         if (combo->isEditable())
