@@ -165,7 +165,8 @@ void MoniterWindow::timeUpdateMoniter()
         addRow();
     }
     const int limit = ui->comboBoxMoniterNumer->currentText().toInt();
-    if (newRow > 0 && newRow >= limit) {
+    // Rows whose pack has not named itself yet wait for it: the file is named after the pack.
+    if (newRow > 0 && newRow >= limit && unconfirmedFrom < 0) {
         // A table that could not be stored stays, and is tried again with the next row.
         if (saveMoniterData())
             emptyTable();
@@ -177,33 +178,48 @@ bool MoniterWindow::takePackOfRecord()
     const BmsRealtimeRecord &record = bmsArea.realtime;
     const int cells = cellColumns(record);
     const int sensors = sensorColumns(record);
-    // Until the link has asked the pack for its serial again (after a silent
-    // line, for instance), the serial it names is the pack of before's.
+    // Until the pack has named itself again after a silence of the line, the
+    // serial shown may be the pack of before's.
     const bool named = !bmsArea.identityStale;
     QTableWidget *table = ui->tableWidgetMonier;
+    const bool layoutChanged = cells != rowsCells || sensors != rowsSensors;
     if (table->rowCount() > 0
-        && (cells != rowsCells || sensors != rowsSensors || (named && bmsArea.bmsSnText != rowsSerial))) {
+        && (layoutChanged || (named && unconfirmedFrom < 0 && bmsArea.bmsSnText != rowsSerial))) {
+        // Rows not yet named go into no file: the record waits until they are.
+        if (unconfirmedFrom >= 0)
+            return false;
         QString path;
         QString reason;
         if (!writeLeadingRows(table->rowCount(), &path, &reason)) {
             reportLogFailure(tr(PackChangeFailure), path, reason);
             return false;
         }
+        // Another layout may be another pack: unless the pack has named
+        // itself since the last row, the new table is the pack's that names
+        // itself next, not the serial shown before.
+        if (layoutChanged && !(named && bmsArea.packNamings != namingsAtLastRow))
+            holdRowsFrom(0);
     }
     if (table->rowCount() == 0) {
         rowsSerial = bmsArea.bmsSnText;
         rowsCells = cells;
         rowsSensors = sensors;
-        unconfirmedFrom = -1;
     }
     if (!named && unconfirmedFrom < 0)
-        unconfirmedFrom = table->rowCount();
+        holdRowsFrom(table->rowCount());
+    namingsAtLastRow = bmsArea.packNamings;
     return true;
+}
+
+void MoniterWindow::holdRowsFrom(int row)
+{
+    unconfirmedFrom = row;
+    namingsBefore = bmsArea.packNamings;
 }
 
 bool MoniterWindow::settleUnconfirmedRows(QString *failedPath, QString *reason)
 {
-    if (unconfirmedFrom < 0 || bmsArea.identityStale)
+    if (unconfirmedFrom < 0 || bmsArea.identityStale || bmsArea.packNamings == namingsBefore)
         return true;
     if (unconfirmedFrom > 0 && bmsArea.bmsSnText != rowsSerial
         && !writeLeadingRows(unconfirmedFrom, failedPath, reason))
@@ -372,6 +388,14 @@ bool MoniterWindow::saveBeforeClose()
     QString reason;
     // Rows the link has meanwhile named another pack for go into that pack's file.
     bool written = settleUnconfirmedRows(&path, &reason);
+    if (written && unconfirmedFrom >= 0) {
+        // The pack has not named itself since these rows came: their file
+        // names no pack rather than the one before.
+        if (unconfirmedFrom > 0)
+            written = writeLeadingRows(unconfirmedFrom, &path, &reason);
+        if (written)
+            rowsSerial.clear();
+    }
     if (written && table->rowCount() > 0)
         written = writeLeadingRows(table->rowCount(), &path, &reason);
     if (written)

@@ -64,6 +64,8 @@ private:
     // are given to that pack: those before them, of the pack of before, go
     // into its log file. False when that file could not be written.
     bool settleUnconfirmedRows(QString *failedPath, QString *reason);
+    // From this row on the rows wait for the pack's next naming.
+    void holdRowsFrom(int row);
     // Writes the first `rows` rows to a new log file named after the serial
     // of the table's pack and removes them; the rows after them stay. On
     // failure, the path it was meant for and the reason, and the table as it was.
@@ -89,6 +91,10 @@ private:
     int rowsSensors = 0;
     // The first row added while the link had not confirmed which pack is at
     // the other end (-1: none); it and the rows after it belong to the pack
-    // the link names next.
+    // the link names next, that is once BmsDataArea::packNamings has passed
+    // namingsBefore.
     int unconfirmedFrom = -1;
+    quint32 namingsBefore = 0;
+    // BmsDataArea::packNamings when the last row was added.
+    quint32 namingsAtLastRow = 0;
 };

@@ -125,6 +125,8 @@ private slots:
     void unwritableLogIsReportedAndKeepsTheRows();
     void aLogFileHoldsOnePack_data();
     void aLogFileHoldsOnePack();
+    void rowsBelongToThePackNamedAfterThem_data();
+    void rowsBelongToThePackNamedAfterThem();
     void countsBeyondTheRecordAreBounded();
     void exportWritesReplacesAndReports();
     void clearEmptiesTheTable();
@@ -343,11 +345,18 @@ void TestMoniterWindow::aLogFileHoldsOnePack_data()
     QTest::addColumn<bool>("late");   // at 9600 baud, the fake answering 150 ms late
     QTest::addColumn<int>("cellsB");
     QTest::addColumn<int>("sensorsB");
-    QTest::newRow("same layout") << false << 16 << 4;
-    QTest::newRow("same layout, late") << true << 16 << 4;
-    QTest::newRow("fewer cells") << false << 15 << 4;
-    QTest::newRow("fewer cells, late") << true << 15 << 4;
-    QTest::newRow("fewer sensors, late") << true << 16 << 3;
+    QTest::addColumn<int>("unplugged");   // ms after a poll cut by the move before B answers
+    QTest::newRow("same layout") << false << 16 << 4 << 3000;
+    QTest::newRow("same layout, late") << true << 16 << 4 << 3000;
+    QTest::newRow("fewer cells") << false << 15 << 4 << 3000;
+    QTest::newRow("fewer cells, late") << true << 15 << 4 << 3000;
+    QTest::newRow("fewer sensors, late") << true << 16 << 3 << 3000;
+    QTest::newRow("same layout, moved at once") << false << 16 << 4 << 0;
+    QTest::newRow("same layout, 1 s unplugged, late") << true << 16 << 4 << 1000;
+    QTest::newRow("same layout, 4 s unplugged") << false << 16 << 4 << 4000;
+    QTest::newRow("fewer cells, moved at once, late") << true << 15 << 4 << 0;
+    QTest::newRow("fewer cells, 1 s unplugged") << false << 15 << 4 << 1000;
+    QTest::newRow("fewer cells, 4 s unplugged, late") << true << 15 << 4 << 4000;
 }
 
 void TestMoniterWindow::aLogFileHoldsOnePack()
@@ -355,6 +364,7 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
     QFETCH(bool, late);
     QFETCH(int, cellsB);
     QFETCH(int, sensorsB);
+    QFETCH(int, unplugged);
     HomeFixture fixture;
     QByteArray &identity = fixture.bms().block(0x17);
     QByteArray &live = fixture.bms().block(0x01);
@@ -370,13 +380,19 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
     QVERIFY(fixture.open(late ? 0 : 2));
     QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() >= 3 && bmsArea.bmsSnText == "PACK-A" && !bmsArea.identityStale,
                              15000);
-    // The cable moved to pack B: the line is silent longer than the link waits.
-    fixture.bms().setSilent(true);
-    QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QString("BMS disconnect !"), 15000);
-    next = 1000;
-    live = liveRecord(cellsB, sensorsB, next).toByteArray();
-    identity.replace(48, 6, "PACK-B");
-    fixture.bms().setSilent(false);
+    // The cable moves to pack B a few ms into a poll, which reaches no pack
+    // whole; B answers from `unplugged` ms on.
+    bool moved = false;
+    connect(&fixture.bms(), &FakeBms::requestReceived, this, [&](const BmsRequest &request) {
+        if (moved || request.command != 0x01)
+            return;
+        moved = true;
+        fixture.bms().setSilent(true);
+        next = 1000;
+        live = liveRecord(cellsB, sensorsB, next).toByteArray();
+        identity.replace(48, 6, "PACK-B");
+        QTimer::singleShot(unplugged, &fixture.bms(), [&fixture] { fixture.bms().setSilent(false); });
+    });
     QTRY_VERIFY_WITH_TIMEOUT(bmsArea.bmsSnText == "PACK-B" && table()->rowCount() >= 3
                                  && rowTexts(table(), 0).at(8).toInt() > 1000, 30000);
     QVERIFY(page->saveBeforeClose());
@@ -394,6 +410,55 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
         for (int r = 1; r < lines.size(); ++r)
             QCOMPARE(lines.at(r).mid(1), expectedRow(cells, sensors, quint16(first + r - 1)) << "");
     }
+}
+
+void TestMoniterWindow::rowsBelongToThePackNamedAfterThem_data()
+{
+    // Steps: "=X" the link hears pack X name itself; "s" a request goes
+    // unanswered (the pack may change); "16x3" three rows of 16 cells.
+    // Files: "<serial> <first cycle>-<last cycle>", in name order.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("late row after a silence, another pack named")
+        << "=PACK-A 16x3 s 16x1 =PACK-B 16x2" << QStringList{"PACK-A 0-2", "PACK-B 3-5"};
+    QTest::newRow("the same pack named again") << "=PACK-A 16x2 s 16x2 =PACK-A 16x1" << QStringList{"PACK-A 0-4"};
+    QTest::newRow("a row of another layout before the naming")
+        << "=PACK-A 16x3 s 16x1 15x1 =PACK-B 15x2" << QStringList{"PACK-A 0-2", "PACK-B 3-3", "PACK-B 4-6"};
+    QTest::newRow("another layout without a silence") << "=PACK-A 16x3 15x2 =PACK-B 15x1"
+                                                      << QStringList{"PACK-A 0-2", "PACK-B 3-5"};
+    QTest::newRow("the row limit while rows wait for their pack")
+        << "=PACK-A 16x90 s 16x20 =PACK-B 16x1" << QStringList{"PACK-A 0-89", "PACK-B 90-110"};
+    QTest::newRow("closed before the pack named itself") << "=PACK-A 16x2 s 16x2" << QStringList{"PACK-A 0-1", " 2-3"};
+}
+
+// Rows logged while the link has not heard the pack name itself since a
+// silence or a change of layout go into the file of the pack it names next.
+void TestMoniterWindow::rowsBelongToThePackNamedAfterThem()
+{
+    QFETCH(QString, steps);
+    QFETCH(QStringList, files);
+    chooseLimit("100");
+    quint16 cycle = 0;
+    for (const QString &step : steps.split(' ')) {
+        if (step == "s") {
+            bmsArea.identityStale = 1;
+        } else if (step.startsWith('=')) {
+            bmsArea.bmsSnText = step.mid(1);
+            bmsArea.identityStale = 0;
+            ++bmsArea.packNamings;
+            page->timeUpdateMoniter();   // a record that waited is taken
+        } else {
+            for (int n = step.section('x', 1).toInt(); n > 0; --n)
+                deliver(liveRecord(step.section('x', 0, 0).toInt(), 4, cycle++));
+        }
+    }
+    QVERIFY(page->saveBeforeClose());
+    QStringList found;
+    for (const QString &name : logFiles()) {
+        const QList<QStringList> lines = readCsv("moniterdata/" + name);
+        found << name.section('_', 1, 1) + ' ' + lines.value(1).value(8) + '-' + lines.last().value(8);
+    }
+    QCOMPARE(found, files);
 }
 
 void TestMoniterWindow::countsBeyondTheRecordAreBounded()
