@@ -1,5 +1,6 @@
 #include "parameterfile.h"
 
+#include "listlanguages.h"
 #include "valueparse.h"
 
 #include <QComboBox>
@@ -226,15 +227,36 @@ QString skippedEntriesMessage(int skipped, const QString &path, int maxIndex)
         .arg(maxIndex);
 }
 
-void applyParameterValue(QComboBox *box, const QString &value)
+QString notAppliedMessage(int skipped, const QList<int> &unknownValues, const QString &path, int maxIndex)
 {
-    // The file's text is written as the file gives it, not as the BMS value shown before.
-    forgetReadValue(box);
-    if (box->isEditable()) {
-        box->setEditText(value);
-        return;
+    QStringList sentences;
+    if (skipped > 0)
+        sentences << skippedEntriesMessage(skipped, path, maxIndex);
+    if (!unknownValues.isEmpty()) {
+        QStringList indexes;
+        for (int index : unknownValues)
+            indexes << QString::number(index);
+        sentences << translated(QT_TRANSLATE_NOOP("ParameterFile",
+                                                  "%1 values of the file %2 were not applied: their lists offer no "
+                                                  "such item in any of the program's languages (Index %3)."))
+                         .arg(unknownValues.size())
+                         .arg(shownPath(path), indexes.join(QStringLiteral(", ")));
     }
-    const int found = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (found >= 0)
-        box->setCurrentIndex(found);
+    return sentences.join(QLatin1Char('\n'));
+}
+
+bool applyParameterValue(QComboBox *box, const QString &value, const ListLanguages &lists)
+{
+    if (box->isEditable()) {
+        // The file's text is written as the file gives it, not as the BMS value shown before.
+        forgetReadValue(box);
+        box->setEditText(value);
+        return true;
+    }
+    const int found = lists.find(box, value);
+    if (found < 0)
+        return value.isEmpty();
+    forgetReadValue(box);
+    box->setCurrentIndex(found);
+    return true;
 }

@@ -1,6 +1,7 @@
 #ifndef PARAMETERFILE_H
 #define PARAMETERFILE_H
 
+#include <QList>
 #include <QString>
 #include <QVector>
 
@@ -8,6 +9,7 @@ class QComboBox;
 class QDomDocument;
 class QDomElement;
 class QLabel;
+class ListLanguages;
 
 // XML parameter files: UTF-8, the declaration <?xml version="1.0" encoding="UTF-8"?> on the first
 // line, the root element DocumentElement on its own line, then one
@@ -44,8 +46,15 @@ QVector<ParameterFileEntry> parameterEntries(const QList<QLabel *> &titles, cons
 // The warning for entries of a file that were read but not applied.
 QString skippedEntriesMessage(int skipped, const QString &path, int maxIndex);
 
+// The warning for every entry of a file that was read but not applied: those skipped by
+// readParameterFile and those whose value no list offers (their Index in unknownValues). Empty
+// when there are none.
+QString notAppliedMessage(int skipped, const QList<int> &unknownValues, const QString &path, int maxIndex);
+
 // Puts a file's value into a value box: an editable box takes it as its edit text; another box
-// selects its first item with exactly this text, case included, and keeps its selection when none has it.
-void applyParameterValue(QComboBox *box, const QString &value);
+// selects the item that reads it, case included, in the language shown or else in another of the
+// program's languages (lists). false when no item reads it: the box keeps its selection. An empty
+// value is no value for a box without an empty item: it keeps its selection too.
+bool applyParameterValue(QComboBox *box, const QString &value, const ListLanguages &lists);
 
 #endif // PARAMETERFILE_H

@@ -3,6 +3,7 @@
 
 #include "filedialogs.h"
 #include "formvaluekeeper.h"
+#include "listlanguages.h"
 #include "messageboxes.h"
 #include "parameterfile.h"
 #include "valueparse.h"
@@ -528,8 +529,12 @@ void ProtectionWindow::importParameters(const QList<QComboBox *> &values, bool a
         return;
     }
 
-    auto apply = [&values](const ParameterFileEntry &entry) {
-        applyParameterValue(values.at(entry.index - 1), entry.value);
+    // A list value is found whichever language the file was saved in.
+    const ListLanguages lists = formListLanguages<Ui::ProtectionWindow>(staticMetaObject.className());
+    QList<int> unknownValues;
+    auto apply = [&](const ParameterFileEntry &entry) {
+        if (!applyParameterValue(values.at(entry.index - 1), entry.value, lists))
+            unknownValues << entry.index;
     };
     // The AFE model replaces the delay lists: it goes first so that the
     // file's delays are chosen from the lists of the file's model.
@@ -545,9 +550,9 @@ void ProtectionWindow::importParameters(const QList<QComboBox *> &values, bool a
             apply(entry);
     }
 
-    if (skipped > 0) {
-        openWarningBox(this, skippedEntriesMessage(skipped, path, values.size()), tr("Warning!"));
-    }
+    const QString warning = notAppliedMessage(skipped, unknownValues, path, values.size());
+    if (!warning.isEmpty())
+        openWarningBox(this, warning, tr("Warning!"));
 }
 
 void ProtectionWindow::on_btnExportProtection1Param_clicked()

@@ -4,6 +4,7 @@
 #include "bmsdataarea.h"
 #include "filedialogs.h"
 #include "formvaluekeeper.h"
+#include "listlanguages.h"
 #include "messageboxes.h"
 #include "parameterfile.h"
 #include "valueparse.h"
@@ -623,8 +624,14 @@ void SettingsWindow::on_btnSystemParameterImport_clicked()
         openWarningBox(this, error, tr("Warning!"));
         return;
     }
-    for (const ParameterFileEntry &entry : qAsConst(entries))
-        applyParameterValue(settingsValueList.at(entry.index - 1), entry.value);
-    if (skipped > 0)
-        openWarningBox(this, skippedEntriesMessage(skipped, path, settingsValueList.size()), tr("Warning!"));
+    // A list value is found whichever language the file was saved in.
+    const ListLanguages lists = formListLanguages<Ui::SettingsWindow>(staticMetaObject.className());
+    QList<int> unknownValues;
+    for (const ParameterFileEntry &entry : qAsConst(entries)) {
+        if (!applyParameterValue(settingsValueList.at(entry.index - 1), entry.value, lists))
+            unknownValues << entry.index;
+    }
+    const QString warning = notAppliedMessage(skipped, unknownValues, path, settingsValueList.size());
+    if (!warning.isEmpty())
+        openWarningBox(this, warning, tr("Warning!"));
 }

@@ -2603,5 +2603,9 @@
         <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
         <translation>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</translation>
     </message>
+    <message>
+        <source>%1 values of the file %2 were not applied: their lists offer no such item in any of the program&apos;s languages (Index %3).</source>
+        <translation>%1 values of the file %2 were not applied: their lists offer no such item in any of the program&apos;s languages (Index %3).</translation>
+    </message>
 </context>
 </TS>

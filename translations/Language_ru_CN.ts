@@ -2603,5 +2603,9 @@
         <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
         <translation>Записей файла %2 не применено: %1 — их Index отсутствует, не является числом или не лежит между 1 и %3.</translation>
     </message>
+    <message>
+        <source>%1 values of the file %2 were not applied: their lists offer no such item in any of the program&apos;s languages (Index %3).</source>
+        <translation>Значений файла %2 не применено: %1 — в их списках нет такого пункта ни на одном из языков программы (Index %3).</translation>
+    </message>
 </context>
 </TS>

@@ -2603,5 +2603,9 @@
         <source>%1 entries of the file %2 were not applied: their Index is missing, not a number or not between 1 and %3.</source>
         <translation>文件 %2 中有 %1 项未应用：其 Index 缺失、不是数字或不在 1 到 %3 之间。</translation>
     </message>
+    <message>
+        <source>%1 values of the file %2 were not applied: their lists offer no such item in any of the program&apos;s languages (Index %3).</source>
+        <translation>文件 %2 中有 %1 个值未应用：其列表在本程序的任何语言中都没有这一项（Index %3）。</translation>
+    </message>
 </context>
 </TS>

@@ -910,6 +910,23 @@ void TestProtectionWindow::exportThenImportRestoresEveryValue()
     answerNextFileDialog(filePath("secondary-m.xml"));
     button("btnImportProtection2Param")->click();
     QCOMPARE(shown(secondaryParameterWidgets()), modelM);
+
+    // The Chinese file in the English page, and back: the delays are found in either language.
+    page->change_trans(0);
+    const QStringList modelMInEnglish = shown(secondaryParameterWidgets());
+    box("comboBoxCellOV2_Delay")->setCurrentIndex(0);
+    answerNextFileDialog(filePath("secondary-m.xml"));
+    button("btnImportProtection2Param")->click();
+    QCOMPARE(box("comboBoxCellOV2_Delay")->currentText(), QString("8S"));
+    QCOMPARE(shown(secondaryParameterWidgets()), modelMInEnglish);
+    answerNextFileDialog(filePath("secondary-en.xml"));
+    button("btnExportProtection2Param")->click();
+    page->change_trans(1);
+    box("comboBoxCellOV2_Delay")->setCurrentIndex(0);
+    answerNextFileDialog(filePath("secondary-en.xml"));
+    button("btnImportProtection2Param")->click();
+    QCOMPARE(shown(secondaryParameterWidgets()), modelM);
+    QCOMPARE(boxes->seen().size(), 3);  // the reading boxes, no warning
 }
 
 void TestProtectionWindow::badFilesChangeNothing_data()
@@ -983,7 +1000,7 @@ void TestProtectionWindow::indexesOutOfRangeAreSkipped()
     // The secondary file has 40 parameters: Index 41 is out of range there.
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("<DocumentElement><Param Index=\"41\">70uS</Param><Param Index=\"36\">400uS</Param>"
-               "</DocumentElement>");
+               "<Param Index=\"40\">Q</Param></DocumentElement>");
     file.close();
     box("comboBoxAFEmodel")->setCurrentIndex(0);
     answerNextFileDialog(path);
@@ -991,6 +1008,9 @@ void TestProtectionWindow::indexesOutOfRangeAreSkipped()
     QTRY_COMPARE_WITH_TIMEOUT(boxes->seen().size(), 2, 5000);
     QCOMPARE(box("comboBoxSCD_Delay")->currentText(), QString("400uS"));
     QVERIFY(boxes->seen().last().text.startsWith("1 "));
+    // A model that is no item in any language leaves the model shown.
+    QVERIFY(boxes->seen().last().text.endsWith("(Index 40)."));
+    QCOMPARE(box("comboBoxAFEmodel")->currentText(), QString("M"));
 }
 
 void TestProtectionWindow::exportToAnUnwritablePlaceIsReported()

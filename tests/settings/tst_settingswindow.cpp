@@ -51,6 +51,7 @@ private slots:
     void fourthLanguageChangesNothing();
 
     void exportThenImportRoundTrips();
+    void exportAndImportInAnotherLanguage_data();
     void exportAndImportInAnotherLanguage();
     void malformedFileChangesNothing();
     void unwritableFileIsReported();
@@ -720,44 +721,66 @@ void TestSettingsWindow::exportThenImportRoundTrips()
     QCOMPARE(boxes->seen().size(), 0);
 }
 
+void TestSettingsWindow::exportAndImportInAnotherLanguage_data()
+{
+    // 0 English, 1 the test's Chinese, 2 the program's Russian file beside the test.
+    QTest::addColumn<int>("savedIn");
+    QTest::addColumn<int>("shownIn");
+    QTest::newRow("Chinese file, English page") << 1 << 0;
+    QTest::newRow("Russian file, Chinese page") << 2 << 1;
+    QTest::newRow("English file, Russian page") << 0 << 2;
+}
+
 void TestSettingsWindow::exportAndImportInAnotherLanguage()
 {
+    QFETCH(int, savedIn);
+    QFETCH(int, shownIn);
     QVERIFY(useTestLanguage());
     readAll(settingsImage());
-    page->change_trans(1);
-    const QStringList chinese = shownValues();
-    QCOMPARE(chinese.at(2), QString::fromUtf8("三元锂"));
-    const QString path = filePath("zh.xml");
+    page->change_trans(savedIn);
+    const QStringList saved = shownValues();
+    const QString path = filePath("saved.xml");
     answerNextFileDialog(path);
     button("btnSystemParameterExport")->click();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString xml = QString::fromUtf8(file.readAll());
-    QVERIFY(xml.contains(QString::fromUtf8("电芯数量")));
-    QVERIFY(xml.contains(QString::fromUtf8(">开</Param>")));
+    QVERIFY(xml.contains(page->titleList().at(0)->text()));
+    QVERIFY(xml.contains(QString(">%1</Param>").arg(saved.at(23))));
 
-    for (QComboBox *combo : page->valueList()) {
-        if (combo->isEditable())
-            combo->setEditText("1");
-        else
-            combo->setCurrentIndex(0);
-    }
+    // Every value changed: numbers typed over, the other item of each list chosen.
+    auto changeAll = [this]() {
+        for (QComboBox *combo : page->valueList()) {
+            if (combo->isEditable())
+                combo->setEditText("1");
+            else
+                combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+        }
+    };
+    changeAll();
     answerNextFileDialog(path);
     button("btnSystemParameterImport")->click();
-    QCOMPARE(shownValues(), chinese);
+    QCOMPARE(shownValues(), saved);
 
-    // Shown in English, the numbers are taken and the fixed choices keep their items.
-    page->change_trans(0);
-    for (QComboBox *combo : page->valueList()) {
-        if (combo->isEditable())
-            combo->setEditText("1");
-        else
-            combo->setCurrentIndex(0);
-    }
+    // Shown in another language, the lists' values are found in the file's.
+    page->change_trans(shownIn);
+    const QStringList expected = shownValues();
+    QVERIFY(expected.at(2) != saved.at(2) && expected.at(13) != saved.at(13));
+    changeAll();
     answerNextFileDialog(path);
     button("btnSystemParameterImport")->click();
-    QCOMPARE(box("comboBoxSystemCellsNumber")->currentText(), QStringLiteral("16"));
-    QCOMPARE(box("comboBoxPwrEnable")->currentText(), QStringLiteral("OFF"));
+    QCOMPARE(shownValues(), expected);
+    QCOMPARE(boxes->seen().size(), 0);
+
+    // A Write all then sends the file's values.
+    button("btnSystemParameterWirteAll")->click();
+    const BmsSystemSettingRecord &r = bmsArea.systemSetting;
+    QCOMPARE(int(r.u16(2)), 1);
+    QCOMPARE(int(r.u8(66)) + 2 * int(r.u8(67)), 1);
+    QCOMPARE(int(r.u16(72)), 1);
+    QCOMPARE(int(r.u8(92)) + 2 * int(r.u8(93)), 3);
+    QCOMPARE(int(r.systemSwitchEnable()), 0x8025);
+    QCOMPARE(int(r.u16(58)), 2900);
 }
 
 void TestSettingsWindow::malformedFileChangesNothing()
@@ -781,7 +804,8 @@ void TestSettingsWindow::malformedFileChangesNothing()
     boxes->clear();
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("<?xml version=\"1.0\"?>\n<DocumentElement>\n    <Param Index=\"1\" Name=\"x\">9</Param>\n"
-               "    <Param Index=\"99\" Name=\"y\">9</Param>\n    <Param Name=\"z\">9</Param>\n</DocumentElement>\n");
+               "    <Param Index=\"99\" Name=\"y\">9</Param>\n    <Param Name=\"z\">9</Param>\n"
+               "    <Param Index=\"3\">Lithium air</Param>\n</DocumentElement>\n");
     file.close();
     answerNextFileDialog(path);
     button("btnSystemParameterImport")->click();
@@ -789,7 +813,11 @@ void TestSettingsWindow::malformedFileChangesNothing()
     QCOMPARE(boxes->seen().first().title, QStringLiteral("Warning!"));
     QVERIFY2(boxes->seen().first().text.startsWith(QStringLiteral("2 entries of the file")),
              qPrintable(boxes->seen().first().text));
+    // A value that no list offers in any language is named by its Index and not applied.
+    QVERIFY(boxes->seen().first().text.contains(QStringLiteral("1 values of the file")));
+    QVERIFY(boxes->seen().first().text.endsWith(QStringLiteral("(Index 3).")));
     QCOMPARE(box("comboBoxSystemCellsNumber")->currentText(), QStringLiteral("9"));
+    QCOMPARE(box("comboBoxBatteryType")->currentText(), QStringLiteral("Lithium ternary"));
     readAll(settingsImage());
 
     // A missing file is reported the same way.
