@@ -134,6 +134,7 @@ private:
     RecordWindow *page = nullptr;
     BoxWatcher *boxes = nullptr;
     QList<QStringList> storedRows;   // by record index
+    QList<QByteArray> storedRecords;   // by record index, as the fake holds them
 };
 
 void TestRecordWindow::init()
@@ -153,6 +154,7 @@ void TestRecordWindow::cleanup()
     page = nullptr;
     fixture.reset();
     storedRows.clear();
+    storedRecords.clear();
 }
 
 QStringList TestRecordWindow::rowTexts(int row)
@@ -175,7 +177,8 @@ QStringList TestRecordWindow::headerTexts()
 
 void TestRecordWindow::storeRecords(int n, int firstDay)
 {
-    QList<QByteArray> records;
+    QList<QByteArray> &records = storedRecords;
+    records.clear();
     storedRows.clear();
     for (int index = 0; index < n; ++index) {
         const int day = index + firstDay;
@@ -336,7 +339,9 @@ enum Press {
     CountShrinks,              // the BMS drops two records between two replies (10, then 8)
     LinePulled,                // the adapter pulled out; then another pack is connected
     OtherPackReported,         // the line goes quiet, then another BMS answers the identity check
-    OtherPackWhilePaused       // paused, the cable moved to another BMS, then Continue
+    OtherPackWhilePaused,      // paused, the cable moved to another BMS, then Continue
+    WiderFirst,                // the newest records with 16 cells and 4 sensors, the oldest with 15 and 3
+    NarrowerFirst              // the newest with 15 and 3, the oldest with 16 and 4
 };
 
 // The indexes asked for by a reading of n records that asks `copies` more times for `repeated`.
@@ -393,7 +398,9 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
                 {"count shrinks", CountShrinks, {{2, 0}, {2, 150}, {0, 100}}},
                 {"line pulled", LinePulled, {{2, 0}, {2, 150}, {0, 100}}},
                 {"other pack after a silence", OtherPackReported, {{2, 0}, {2, 150}, {0, 100}}},
-                {"other pack while paused", OtherPackWhilePaused, {{2, 0}, {0, 100}}}};
+                {"other pack while paused", OtherPackWhilePaused, {{2, 0}, {0, 100}}},
+                {"wider first", WiderFirst, {{2, 0}, {0, 100}}},
+                {"narrower first", NarrowerFirst, {{2, 0}, {0, 100}}}};
     for (const auto &press : more) {
         for (const auto &line : press.lines)
             QTest::addRow("%s, %d ms at %s", press.name, line.second, line.first == 0 ? "9600" : "115200")
@@ -419,7 +426,41 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
     QVERIFY(fixture->open(baudIndex));
     bms.setReplyDelay(latency);
 
-    if (press >= CountGrows) {
+    if (press == WiderFirst || press == NarrowerFirst) {
+        const int cells[] = {15, 16};
+        const int sensors[] = {3, 4};
+        for (int i = 0; i < N; ++i) {
+            const bool wide = (i >= N / 2) == (press == WiderFirst);
+            storedRecords[i][24] = char(sensors[wide]);
+            storedRecords[i][25] = char(cells[wide]);
+        }
+        bms.setHistoryRecords(storedRecords);
+        button("btnRecordRead")->click();
+        QVERIFY(boxes->waitFor("History reading completed !", Wait));
+        QTemporaryDir dir;
+        exportTo(dir.filePath("layouts.csv"));
+        // Every value under its own header; a record without a cell or sensor leaves its field empty.
+        const QStringList headers = expectedHeaders();
+        QString expected = (headers.mid(0, 14 + 16) + headers.mid(14 + 24, 4)).join(',') + ",\n";
+        for (int row = 0; row < N; ++row) {
+            const int index = N - 1 - row;
+            const bool wide = (index >= N / 2) == (press == WiderFirst);
+            const QStringList &all = storedRows.at(index);
+            QStringList fields = all.mid(0, 14 + cells[wide]);
+            if (!wide)
+                fields << "";
+            fields << all.mid(14 + 24, sensors[wide]);
+            if (!wide)
+                fields << "";
+            expected += fields.join(',') + ",\n";
+        }
+        QFile file(dir.filePath("layouts.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QTextCodec::codecForLocale()->fromUnicode(expected));
+        return;
+    }
+
+    if (press >= CountGrows && press <= OtherPackWhilePaused) {
         // Cut after one row of ten: the row read stays, beside the reading's count.
         storeRecords(10);
         const QStringList newest = storedRows.at(9);
