@@ -340,6 +340,7 @@ enum Press {
     LinePulled,                // the adapter pulled out; then another pack is connected
     OtherPackReported,         // the line goes quiet, then another BMS answers the identity check
     OtherPackWhilePaused,      // paused, the cable moved to another BMS, then Continue
+    UpdatePageOpened,          // Open pressed on the update page, which takes the line
     WiderFirst,                // the newest records with 16 cells and 4 sensors, the oldest with 15 and 3
     NarrowerFirst              // the newest with 15 and 3, the oldest with 16 and 4
 };
@@ -399,6 +400,7 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
                 {"line pulled", LinePulled, {{2, 0}, {2, 150}, {0, 100}}},
                 {"other pack after a silence", OtherPackReported, {{2, 0}, {2, 150}, {0, 100}}},
                 {"other pack while paused", OtherPackWhilePaused, {{2, 0}, {0, 100}}},
+                {"update page opened", UpdatePageOpened, {{2, 0}, {2, 150}, {0, 0}, {0, 150}}},
                 {"wider first", WiderFirst, {{2, 0}, {0, 100}}},
                 {"narrower first", NarrowerFirst, {{2, 0}, {0, 100}}}};
     for (const auto &press : more) {
@@ -425,6 +427,30 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
     bms.block(0x17).replace(48, 4, "SN-A");
     QVERIFY(fixture->open(baudIndex));
     bms.setReplyDelay(latency);
+
+    if (press == UpdatePageOpened) {
+        // Enough records that the reading is still running when the update page takes the line.
+        constexpr int Many = 50;
+        storeRecords(Many);
+        auto *open = window->findChild<QPushButton *>("iap_btnOpenCom");
+        QVERIFY(open && open->isEnabled());
+        button("btnRecordRead")->click();
+        QTimer::singleShot(baudIndex == 0 ? 2500 : 300, open, [open] { open->click(); });
+        QVERIFY(boxes->waitFor("History reading not completed: the connection to the BMS was lost !", Wait));
+        const int rows = table()->rowCount();
+        QVERIFY(rows < Many);
+        // The rows read beside the count; taken before the count came (150 ms
+        // late at 115200), the label keeps what it showed.
+        const QString shown = countShown();
+        QVERIFY2(shown == QStringLiteral("%1/%2").arg(rows).arg(Many) || (rows == 0 && shown.isEmpty()),
+                 qPrintable(shown));
+        QCOMPARE(button("btnRecordRead")->text(), QStringLiteral("Read"));
+        for (int row = 0; row < rows; ++row)
+            QCOMPARE(rowTexts(row), storedRows.at(Many - 1 - row));
+        QTest::qWait(1200 + latency);
+        QCOMPARE(boxes->seen().size(), 1);
+        return;
+    }
 
     if (press == WiderFirst || press == NarrowerFirst) {
         const int cells[] = {15, 16};
