@@ -375,17 +375,31 @@ void RecordWindow::showButtonTexts()
 void RecordWindow::setupRecordTable()
 {
     const BmsHistoryRecord &record = bmsArea.history;
-    const int cells = cellColumns(record);
-    const int sensors = sensorColumns(record);
-    // Rebuilt when the record's counts or the language differ from what the
-    // table shows, not for every row: a row then costs the same however many
-    // the table holds.
+    QTableWidget *table = ui->tableWidgetRecord;
+    int cells = cellColumns(record);
+    int sensors = sensorColumns(record);
+    // The table has a column for every cell and sensor of its widest row. The
+    // record's own row alone (or the count before any row) sets the columns;
+    // beside other rows they only widen, so a row of fewer cells or sensors
+    // leaves the columns it lacks empty.
+    const bool otherRows = table->rowCount() > 1;
+    if (otherRows) {
+        cells = qMax(cells, headerCells);
+        sensors = qMax(sensors, headerSensors);
+    }
+    // Rebuilt when the columns or the language differ from what the table
+    // shows, not for every row: a row then costs the same however many the
+    // table holds.
     if (headersCurrent && cells == headerCells && sensors == headerSensors)
         return;
+    if (otherRows && cells > headerCells) {
+        // The sensor columns of the rows shown move right with their headers.
+        for (int i = headerCells; i < cells; ++i)
+            table->insertColumn(FixedColumns + i);
+    }
     headersCurrent = true;
     headerCells = cells;
     headerSensors = sensors;
-    QTableWidget *table = ui->tableWidgetRecord;
     table->setColumnCount(FixedColumns + cells + sensors);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setAlternatingRowColors(true);
@@ -453,10 +467,15 @@ void RecordWindow::addHistoryRecordRow()
                              tenths(record.s16(AmbientTemp))};
         for (int i = 0; i < cellColumns(record); ++i)
             cells << QString::number(record.u16(CellVoltages + 2 * i));
-        for (int j = 0; j < sensorColumns(record); ++j)
-            cells << tenths(record.s16(SensorTemps + 2 * j));
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+        // The sensors stand after the table's cell columns, which may be more
+        // than this record's cells.
+        const int firstSensorColumn = FixedColumns + headerCells;
+        for (int j = 0; j < sensorColumns(record); ++j) {
+            const QString temperature = tenths(record.s16(SensorTemps + 2 * j));
+            table->setItem(row, firstSensorColumn + j, new QTableWidgetItem(temperature));
+        }
         // 150 pixels, or what the date needs where the table's font is wider;
         // measured on the new date alone, not on every row.
         const int needed = table->sizeHintForIndex(table->model()->index(row, 0)).width()

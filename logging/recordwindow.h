@@ -45,7 +45,8 @@ public slots:
     void recordTimeoutceck();
 
 private:
-    // Columns, view options and header labels from the record at hand.
+    // Columns, view options and header labels for the record at hand and the
+    // rows the table already holds.
     void setupRecordTable();
     void setTableStyle();
     // One row from the stored record, or the end of a complete reading.
@@ -79,7 +80,8 @@ private:
     // has filled it.
     QString tableSerial;
     bool tableSerialKnown = false;
-    // What the table's headers were built for.
+    // What the table's headers were built for: its cell and sensor columns,
+    // those of its widest row.
     bool headersCurrent = false;
     int headerCells = 0;
     int headerSensors = 0;
