@@ -265,8 +265,8 @@ private:
     // Slots of operationPress(): BMS reset, history deletion, the ten calibration bytes.
     enum { ResetSlot = 0, DeletionSlot = 1, CalibrationSlot = 2, OperationSlots = 12 };
     quint32 operationPresses[OperationSlots] = {};
-    // A history copy went unanswered or the reading was paused: the pack is
-    // confirmed before the next record is taken.
+    // The reading was paused: the pack is confirmed before the next record is
+    // taken (after an unanswered copy, packNameDue says so).
     bool historyIdentityDue = false;
     quint32 historyIdentityReading = 0;   // the reading whose pack was confirmed
     // While active, a history request waits for the line; created on first use.

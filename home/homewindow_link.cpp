@@ -1057,7 +1057,6 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
 namespace {
 constexpr int HistoryRequestBytes = 9;                          // 0xA5, address, command, 4 data bytes, CRC
 constexpr int HistoryReplyBytes = 5 + BmsHistoryRecord::Size + 2; // header with length, record, CRC
-constexpr int IdentityReplyBytes = 5 + BmsIdentityBlock::Size + 2;
 } // namespace
 
 // A history reply answers the copy of the history request on the line. Only
@@ -1237,10 +1236,8 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     }
     // A copy still counted on the line had its whole reply time without a
     // word: in that silence a cable may have moved to another pack.
-    if (historyOnLine.copies > 0) {
-        historyIdentityDue = true;
+    if (historyOnLine.copies > 0)
         silenceSeen();
-    }
     // The pack names itself before a reading's first record and after a
     // silence or a pause; another serial ends the reading.
     if (sessionSerial.isNull() || packNameDue || historyIdentityDue
