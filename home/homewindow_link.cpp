@@ -759,8 +759,6 @@ void HomeWindow::handleReply(const BmsReply &reply)
             logLine(tr("Bad CRC in the reply to command 0x%1").arg(hexByte(reply.command)));
         else
             logLine(tr("Incomplete reply to command 0x%1").arg(hexByte(reply.command)));
-        if (!linkRunning || bmsArea.historyReading || outstanding.kind == Sent::Nothing)
-            return;
         if (writeOnLine && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
             const Outstanding sent = outstanding;
             forgetRequest();
@@ -770,6 +768,8 @@ void HomeWindow::handleReply(const BmsReply &reply)
             failWrite(sent);
             return;
         }
+        if (!linkRunning || bmsArea.historyReading || outstanding.kind == Sent::Nothing)
+            return;
         // The frame on the line had its answer, damaged: a copy may go out,
         // once the pack has named itself (the damage may be a cable moving).
         requestUnanswered(true);
