@@ -1,5 +1,13 @@
 // The user page against the fake BMS: what its buttons put on the line, what
 // the BMS then holds, and what the page shows of the BMS's records.
+//
+// Two programs are built from this file, so that each runs in a couple of
+// minutes: USER_TESTS 1 holds the reads, writes and operations of the page,
+// 2 the writes refused until their group is read and the silent BMS.
+#ifndef USER_TESTS
+#define USER_TESTS 1
+#endif
+
 #include "userwindow.h"
 
 #include "bmsdataarea.h"
@@ -23,7 +31,9 @@ namespace {
 
 constexpr int Wait = 15000;
 const QString Written = QStringLiteral("Parameter written successfully !");
+#if USER_TESTS == 1
 const QString Refused = QStringLiteral(" Parameter error, please check the parameters !");
+#endif
 
 QByteArray hex(const char *text)
 {
@@ -72,9 +82,11 @@ BmsCalibrationRecord calibrationImage()
     return r;
 }
 
+#if USER_TESTS == 1
 const char *const WifiEdits[] = {"lineEdit_serverAddress", "lineEdit_mqttPort", "lineEdit_clientID",
                                  "lineEdit_mqttUsername", "lineEdit_mqttPassword", "lineEdit_wifi_ssid",
                                  "lineEdit_wifi_password"};
+#endif
 const int WifiOffsets[] = {0, 50, 58, 98, 162, 204, 224};
 const int WifiWidths[] = {50, 8, 40, 64, 40, 20, 20};
 
@@ -89,8 +101,11 @@ BmsWifiMqttRecord wifiImage(const QStringList &texts)
 
 const QStringList WifiTexts = {"mqtt.example.net", "1883", "PACK-0042", "operator", "secret", "SSID  ", "wifi-pass"};
 
+#if USER_TESTS == 2
 const QString ReadFirst = QStringLiteral("Please read the parameters first");
+#endif
 
+#if USER_TESTS == 1
 // The three write paths of the page: a value the write carries and a widget
 // whose text makes a press refused.
 struct WritePath
@@ -116,6 +131,7 @@ const WritePath WritePaths[] = {
     {"btnWifiParmRead", "btnWifiParmSetting", 0x06, "lineEdit_mqttPort", "8883", "1884", 50, "3838383300",
      "3138383400", "lineEdit_clientID", ""},
 };
+#endif
 
 } // namespace
 
@@ -127,6 +143,7 @@ private slots:
     void init();
     void cleanup();
 
+#if USER_TESTS == 1
     void closedPortRefusesEveryButton();
     void readsFillTheirGroups();
     void writesSendTheirRangesWithTheTypedValues();
@@ -138,12 +155,14 @@ private slots:
     void languageSwitchKeepsValues();
     void secondPressKeepsTheConfirmedWrite_data() { lineRows(); }
     void secondPressKeepsTheConfirmedWrite();
-    void writesWaitForTheirGroupsRead_data() { lineRows(); }
-    void writesWaitForTheirGroupsRead();
     void textsTravelAsUtf8_data() { lineRows(); }
     void textsTravelAsUtf8();
+#else
+    void writesWaitForTheirGroupsRead_data() { lineRows(); }
+    void writesWaitForTheirGroupsRead();
     void silentBmsTimesOutOnce_data() { lineRows(); }
     void silentBmsTimesOutOnce();
+#endif
 
 private:
     // The BMS answering at once, and late on a slow line.
@@ -227,6 +246,7 @@ QByteArray TestUserWindow::sent(quint8 command)
     return QByteArray();
 }
 
+#if USER_TESTS == 1
 void TestUserWindow::closedPortRefusesEveryButton()
 {
     const char *buttons[] = {"btnUserReadAll", "btnComWrite", "btnCalibrationRead", "btnDischargingCurrentCalibration",
@@ -654,6 +674,7 @@ void TestUserWindow::languageSwitchKeepsValues()
     box("comboBoxLanguage")->setCurrentIndex(3);
     QCOMPARE(int(bmsArea.languageIndex), 2);
 }
+#endif
 
 void TestUserWindow::lineRows()
 {
@@ -671,6 +692,7 @@ void TestUserWindow::setShown(const char *name, const QString &text)
         edit(name)->setText(text);
 }
 
+#if USER_TESTS == 1
 void TestUserWindow::secondPressKeepsTheConfirmedWrite()
 {
     QFETCH(int, delay);
@@ -747,7 +769,9 @@ void TestUserWindow::secondPressKeepsTheConfirmedWrite()
         }
     }
 }
+#endif
 
+#if USER_TESTS == 2
 void TestUserWindow::writesWaitForTheirGroupsRead()
 {
     QFETCH(int, delay);
@@ -838,7 +862,9 @@ void TestUserWindow::writesWaitForTheirGroupsRead()
         }
     }
 }
+#endif
 
+#if USER_TESTS == 1
 void TestUserWindow::textsTravelAsUtf8()
 {
     QFETCH(int, delay);
@@ -880,7 +906,9 @@ void TestUserWindow::textsTravelAsUtf8()
         QCOMPARE(fixture->bms().block(c.block).mid(c.offset, c.width), expected);
     }
 }
+#endif
 
+#if USER_TESTS == 2
 void TestUserWindow::silentBmsTimesOutOnce()
 {
     QFETCH(int, delay);
@@ -939,6 +967,7 @@ void TestUserWindow::silentBmsTimesOutOnce()
         QVERIFY2(boxes->count("Communication timeout !") == 1, p.button);
     }
 }
+#endif
 
 QTEST_MAIN(TestUserWindow)
 #include "tst_userwindow.moc"
