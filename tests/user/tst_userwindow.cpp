@@ -711,7 +711,9 @@ void TestUserWindow::secondPressKeepsTheConfirmedWrite()
             const QByteArray row = QByteArray(p.write) + " second press " + QByteArray::number(second);
             if (second == OtherPathRefused) {
                 const WritePath &q = WritePaths[(&p - WritePaths + 1) % 3];
-                QTest::qWait(1200);   // the last "reading completed" has closed
+                // The read of the step before ends and its "reading completed" closes
+                // first: that box is not taken for this read's.
+                QTest::qWait(1200);
                 QVERIFY2(clickFor(q.read, "reading completed"), row);
                 const quint8 refusedCommand = quint8(p.block == 0x17 ? 0x18 : p.block == 0x1D ? 0x1E : 0x07);
                 auto refuse = connect(&fixture->bms(), &FakeBms::requestReceived, &fixture->bms(),
