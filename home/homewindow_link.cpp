@@ -111,19 +111,11 @@ bool HomeWindow::receiving() const
 // The reply time of the frame on the line is over.
 void HomeWindow::replyWindowEnded()
 {
-    if (connectCycleRunning || !bmsArea.serialPortOpen || bmsArea.historyReading)
-        return;
+    // Answered meanwhile: the next frame waits for its tick.
     if (outstanding.kind == Sent::Nothing)
         return;
-    const qint64 now = linkClockMs();
-    if (now < outstanding.replyDueMs) {
-        replyWindowTimer->start(int(outstanding.replyDueMs - now) + 1);
-        return;
-    }
-    // An answer that has begun is parsed first; the parser looks again.
-    if (receiving())
-        return;
-    // The next frame (the pack naming itself) goes out at once, not a tick later.
+    // The next frame (the pack naming itself) goes out at once, not a tick
+    // later; an answer that has begun is parsed first, and the parser looks again.
     serveLine();
 }
 
