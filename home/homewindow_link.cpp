@@ -866,13 +866,14 @@ void HomeWindow::shortReply(quint8 command, const QByteArray &payload)
 void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answered)
 {
     const Outstanding request = outstanding;
-    // A block is stored only as the answer to the request on the line: a
-    // reply to a copy already answered, or one that comes after its reply
-    // time (when the pack may have changed), counts for nothing. A live
-    // record is kept: the pages know whether the pack has named itself since.
-    const bool blockReply = command == 0x02 || command == 0x04 || command == 0x06 || command == 0x0B
-                            || command == 0x1D || (command == 0x17 && payload.size() != BmsIdentityBlock::Size);
-    if (blockReply && !answered) {
+    // A block or a live record is stored only as the answer to the request
+    // on the line: a reply to a copy already answered, or one that comes
+    // after its reply time (when the pack may have changed), belongs to no
+    // pack and counts for nothing.
+    const bool askedOnly = command == 0x01 || command == 0x02 || command == 0x04 || command == 0x06
+                           || command == 0x0B || command == 0x1D
+                           || (command == 0x17 && payload.size() != BmsIdentityBlock::Size);
+    if (askedOnly && !answered) {
         if (request.kind != Sent::Nothing && command == request.command && payload.size() < request.replySize)
             shortReply(command, payload);
         else
