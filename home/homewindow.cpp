@@ -333,8 +333,7 @@ void HomeWindow::beginLinkSession()
     bmsArea.requestTimeoutCount = 0;
     identityConfirmedThrough = 0;
     packNameDue = false;
-    namingFrames = 0;
-    pageSilences = 0;
+    missedReplies = 0;
     linkLostNoted = false;
     writeOut = nullptr;
     writeFrames = 0;
@@ -343,7 +342,7 @@ void HomeWindow::beginLinkSession()
     identityTicks = 0;
     settingsPollTicks = 0;
     ticksWithoutReply = 0;
-    frameSinceReply = false;
+    unheardSinceMs = 0;
     forgetOutstanding();
     readRowTicks.fill(0);
 }

@@ -39,11 +39,12 @@ public slots:
 
     // ---- serial link (homewindow_link.cpp) ----
 public slots:
-    // Send tick: one frame per tick, the write dispatcher while a write is armed.
+    // Send tick: counts toward a lost link, raises the background requests
+    // and serves the line (serveLine).
     void sendCmdDataToBms_cmd();
-    // Read dispatcher: the first pending read, else the live-data poll.
+    // Read dispatcher: the first pending read, else the live-data poll; one frame.
     void sendReadRequest();
-    // Write dispatcher: the first raised flag of an armed block.
+    // Write dispatcher: one frame of the first confirmed flag of an armed block.
     void sendWriteRequest();
     // Reply parser, run when the line has gone silent after a reply.
     void TimerUpdate_COM();
@@ -61,9 +62,10 @@ private slots:
 
 private:
     // What the link sent last, so that a reply is taken for what it answers.
-    enum class Sent { Nothing, Identity, Read, Write, Operation };
+    enum class Sent { Nothing, Identity, Read, Write, Operation, History };
 
-    // The request on the line: only a reply that answers it completes it.
+    // The one frame on the line: only a reply that answers it completes it,
+    // and nothing else goes out until it is answered or its reply time ended.
     struct Outstanding
     {
         Sent kind = Sent::Nothing;
@@ -73,33 +75,16 @@ private:
         int readRow = -1;                 // row of readRequests(), or -1
         const WriteGroup *write = nullptr;
         quint32 writeSerial = 0;          // confirmation the write frame carries
-        int copies = 0;                   // frames of this request sent so far
-        qint64 sentAtMs = 0;              // when the last of them went out
+        quint32 reading = 0;              // historyReadingSerial a history request was sent for
         // Until then the BMS may begin its answer; after it, without one, the line was silent.
         qint64 replyDueMs = 0;
-        // Until then an answer begun in time may still be coming in (for the history requests).
-        qint64 answerableUntilMs = 0;
-        // An identity handshake sent so that the pack names itself before a
-        // press or after a silence (not the background one).
-        bool naming = false;
-    };
-
-    // The history request on the line. A history reply carries no index: a
-    // copy goes out only once the copy before it can no longer be answered, so
-    // a reply answers the last copy; one reply at most is taken as the record.
-    struct HistoryOnLine
-    {
-        quint16 index = 0;
-        quint32 reading = 0;              // historyReadingSerial it was sent for
-        int copies = 0;                   // 1 while the last copy is unanswered
-        bool taken = false;               // a reply was stored as its record
-        qint64 answerableUntilMs = 0;     // end of the last copy's reply time
     };
 
     void scanSerialPorts();
     // The connect cycle found the BMS: the port is the link's and the pages'.
     void finishConnect();
-    // Five ticks without a reply: what was read may belong to another pack.
+    // Five ticks beyond a reply time without a word from the BMS: what was
+    // read may belong to another pack.
     void linkLost();
     // Gives up every read, operation and write a page waits for, with one box
     // that says whether a write or operation had gone out.
@@ -109,26 +94,32 @@ private:
     bool isBackgroundOnly(const struct ReadRequest &row) const;
     // `answeredRow`: the read the naming reply answers (it is the new pack's), or -1.
     void notePackSerial(const QByteArray &serial, int answeredRow = -1);
-    // Sends the identity handshake, as the connect cycle does; `naming`: so
-    // that the pack names itself before what waits for it goes out.
-    void sendIdentityHandshake(bool naming = false);
+    // Sends the identity handshake, as the connect cycle does.
+    void sendIdentityHandshake();
+    // The identity handshake in place of what waits, so that the pack names itself first.
     void sendNamingHandshake();
-    // The send tick's step without its counting: nothing while the frame on
-    // the line may still be answered; after a silence the pack names itself
-    // first; then the write or read dispatcher.
+    // Puts the next frame on the line: nothing while the frame on the line
+    // may still be answered; after a silence the pack names itself first;
+    // then the history reading, or the write or read dispatcher.
     void serveLine();
+    // The history reading's next frame (serveLine during a reading).
+    void serveReading();
     // True while bytes of a reply are coming in or wait to be parsed.
     bool receiving() const;
     // The frame on the line got no usable answer in its reply time (or a
-    // damaged one): whatever goes out next, the pack names itself first.
-    void requestUnanswered(bool damaged);
+    // damaged, short or empty one): whatever goes out next, the pack names
+    // itself first, and what waits for an answer counts one more miss.
+    void requestUnanswered();
     // Runs requestUnanswered() when the frame on the line is past its reply time.
     bool noteSilence();
     // A silence was seen (or a session starts): the pack has not named itself since.
     void silenceSeen();
     void replyWindowEnded();
-    // True while a page's read, write or operation waits; counts the silences afresh when none does.
+    // True while a page's read, write or operation, or a running reading,
+    // waits; counts the misses afresh when none does.
     bool notePageWaiting();
+    // A reply came from the BMS, good or damaged: the link is not lost.
+    void noteHeard();
     // A write answered or given up: its earlier unanswered frames may still
     // be answered, and those answers are dropped.
     void settleWriteFrames(quint8 command);
@@ -165,23 +156,13 @@ private:
     void sendRequest(const Outstanding &request, const QByteArray &data);
     // Port opened or closed: nothing sent before is answered any more.
     void forgetOutstanding();
-    // The request on the line timed out; the history request's copies stay counted.
-    void forgetRequest();
     // Sends the frame of one row of readRequests().
     void sendReadRow(int row);
-    // The time (link clock, ms) until which an earlier request may still be
-    // answered, so that a history request must wait; 0 when none.
-    qint64 lineBusyUntil() const;
-    // The history request waits for the line; it goes out once the line is
-    // free (a reply, or the time-out of what is on the line).
-    void holdHistoryRequest(qint64 until);
-    void sendHeldHistoryRequest();
-    void handleHistoryReply(const QByteArray &payload);
+    void handleHistoryReply(const QByteArray &payload, bool answered);
     bool serveBeforeReading();
-    // A damaged reply to command 0x11 answers the copy on the line.
-    void historyReplyDamaged();
     // Ends a running history reading as Stop does (another pack, the port
-    // opened or closed), telling the record page why (BmsDataArea::HistoryEnd).
+    // opened or closed, its requests unanswered), telling the record page why
+    // (BmsDataArea::HistoryEnd).
     void endHistoryReading(quint8 cause = 0);
     // Time in ms that `bytes` take on the line at the port's rate.
     qint64 lineTimeMs(int bytes) const;
@@ -209,7 +190,8 @@ private:
     QTimer *receiveTimer = nullptr;
     QTimer *watchdogTimer = nullptr;
     QTimer *connectTimer = nullptr;
-    // Ends the reply time of the frame on the line.
+    // Ends the reply time of the frame on the line (or the wait for a
+    // settled write's late answers, during a reading).
     QTimer *replyWindowTimer = nullptr;
     QByteArray receiveBuffer;
     QStringList portNames;
@@ -225,8 +207,12 @@ private:
 
     int identityTicks = 0;
     int settingsPollTicks = 0;
+    // Send ticks since the reply time of a frame ended without a word from
+    // the BMS, good or damaged; five make the link lost.
     int ticksWithoutReply = 0;
-    bool frameSinceReply = false;    // a frame went out since the last reply that answered
+    // The end of the reply time of the first frame sent since the BMS was
+    // last heard; 0 while nothing went out since.
+    qint64 unheardSinceMs = 0;
     int watchdogTicks = 0;
 
     Outstanding outstanding;
@@ -235,12 +221,12 @@ private:
     QVector<int> readRowTicks;            // unanswered frames of each read request
     quint8 lastOperation = 0;             // operation byte of the last 0x10 frame
     int lastOperationFlag = -1;           // calibration byte that frame served, or -1
-    // Copies of an acknowledged write frame that the BMS may still answer:
-    // the next range waits until they are answered or a time-out has passed.
+    // Frames of a settled write that went unanswered in their reply time and
+    // that a late BMS may still answer: the next range, and a history
+    // request, wait until they are answered or a reply time has passed.
     int drainCopies = 0;
     qint64 drainSinceMs = 0;
     quint8 drainCommand = 0;
-    HistoryOnLine historyOnLine;
     // Every press numbered up to this count has been followed by a reply
     // naming the session's pack (see identityCheckFirst).
     quint32 identityConfirmedThrough = 0;
@@ -250,12 +236,12 @@ private:
     // out, and no live record counts as the session pack's, until it has
     // named itself (bmsArea.identityStale shows it to the pages).
     bool packNameDue = false;
-    // Naming handshakes sent since then without an answer naming the pack.
-    int namingFrames = 0;
-    // Reply times ended without an answer, in a row, while a page's read,
-    // write or operation waits.
-    int pageSilences = 0;
-    // Five ticks without a reply after a silence: what was read is forgotten once.
+    // Reply times that ended without a usable answer (none, or a damaged,
+    // short or empty one) while a page's read, write or operation, or the
+    // history reading, waits; counted afresh when a page's request is
+    // answered. A press is given up at the second, a reading at the fourth.
+    int missedReplies = 0;
+    // The link was taken as lost: what was read is forgotten once.
     bool linkLostNoted = false;
     // The write range whose frames went out and are not answered yet, and
     // how many of them: one after each silence, once the pack named itself.
@@ -266,11 +252,9 @@ private:
     enum { ResetSlot = 0, DeletionSlot = 1, CalibrationSlot = 2, OperationSlots = 12 };
     quint32 operationPresses[OperationSlots] = {};
     // The reading was paused: the pack is confirmed before the next record is
-    // taken (after an unanswered copy, packNameDue says so).
+    // taken (after an unanswered request, packNameDue says so).
     bool historyIdentityDue = false;
     quint32 historyIdentityReading = 0;   // the reading whose pack was confirmed
-    // While active, a history request waits for the line; created on first use.
-    QTimer *historyHoldTimer = nullptr;
     // ---- end of serial link ----
 
     // ---- live display (homewindow_display.cpp) ----

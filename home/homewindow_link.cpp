@@ -18,25 +18,23 @@
 #include <QTimer>
 
 namespace {
-constexpr int TimeoutTicks = 4;          // more ticks than this without a reply: timeout
+constexpr int TimeoutTicks = 4;          // more unanswered frames of a background request: given up
 constexpr int DisconnectTicks = 5;
 constexpr int IdentityEveryTicks = 6;
 constexpr int SettingsPollEveryTicks = 7;
 constexpr int WriteBadCrcLimit = 4;
-constexpr int HistoryTimeoutTicks = 104;
 constexpr int ReceiveBufferLimit = 8192;
-// How long the replies to a request may still come after its last copy went
-// out: as long as the read dispatcher's five send ticks at 500 ms. Until then
-// no history request of another index goes out.
-constexpr qint64 ReplyTimeoutMs = 2500;
 // The BMS begins its answer within this time after a request's last byte;
 // without one by then, the line was silent. Until then no copy of the
 // request, nor any other frame, goes out.
 constexpr qint64 ReplyWindowMs = 2500;
 // What a page waits for is given up at the second reply time in a row that
-// ends without an answer: a BMS back after a short silence is still heard,
-// and a silent line ends a press within 6 s.
-constexpr int PageSilenceLimit = 2;
+// ends without a usable answer: a BMS back after a short silence is still
+// heard, and a press ends within 6 s however late or damaged the replies.
+constexpr int PressMissLimit = 2;
+// A history reading, which may take hundreds of records over a noisy line,
+// is given up at the fourth.
+constexpr int ReadingMissLimit = 4;
 constexpr quint8 HistoryCommand = 0x11;
 constexpr quint8 HistoryDeletion = 0x16;
 // Where a user-setting record holds the serial number the pack names itself by
@@ -80,23 +78,13 @@ int HomeWindow::silenceInterval() const
 
 void HomeWindow::sendRequest(const Outstanding &request, const QByteArray &data)
 {
-    const bool same = outstanding.kind == request.kind && outstanding.command == request.command
-                      && outstanding.address == request.address && outstanding.readRow == request.readRow
-                      && outstanding.write == request.write && outstanding.writeSerial == request.writeSerial;
-    if (same) {
-        ++outstanding.copies;
-    } else {
-        outstanding = request;
-        outstanding.copies = 1;
-        bmsArea.requestTimeoutCount = 0;
-    }
+    outstanding = request;
     const qint64 now = linkClockMs();
     const int frameBytes = 5 + data.size();   // 0xA5, address, command, data, CRC
-    outstanding.sentAtMs = now;
     outstanding.replyDueMs = now + lineTimeMs(frameBytes) + ReplyWindowMs;
-    outstanding.answerableUntilMs =
-        outstanding.replyDueMs + lineTimeMs(7 + request.replySize) + silenceInterval();
-    frameSinceReply = true;
+    // The link is lost only once this reply time has passed without a word.
+    if (unheardSinceMs == 0)
+        unheardSinceMs = outstanding.replyDueMs;
     bmsArea.currentBmsAddress = request.address;
     if (serialPort->isOpen())
         serialPort->write(buildBmsFrame(request.address, request.command, data));
@@ -108,11 +96,12 @@ bool HomeWindow::receiving() const
     return receiveTimer->isActive() || !receiveBuffer.isEmpty();
 }
 
-// The reply time of the frame on the line is over.
+// The reply time of the frame on the line is over, or, during a reading, the
+// wait for a settled write's late answers.
 void HomeWindow::replyWindowEnded()
 {
     // Answered meanwhile: the next frame waits for its tick.
-    if (outstanding.kind == Sent::Nothing)
+    if (outstanding.kind == Sent::Nothing && !bmsArea.historyReading)
         return;
     // The next frame (the pack naming itself) goes out at once, not a tick
     // later; an answer that has begun is parsed first, and the parser looks again.
@@ -123,20 +112,18 @@ bool HomeWindow::noteSilence()
 {
     if (outstanding.kind == Sent::Nothing || linkClockMs() < outstanding.replyDueMs || receiving())
         return false;
-    requestUnanswered(false);
+    requestUnanswered();
     return true;
 }
 
 void HomeWindow::silenceSeen()
 {
-    if (!packNameDue)
-        namingFrames = 0;
     packNameDue = true;
     // The serial shown, and the live records from now on, are not known to be the session pack's.
     bmsArea.identityStale = 1;
 }
 
-void HomeWindow::requestUnanswered(bool damaged)
+void HomeWindow::requestUnanswered()
 {
     const Outstanding sent = outstanding;
     outstanding = Outstanding();
@@ -149,11 +136,21 @@ void HomeWindow::requestUnanswered(bool damaged)
         operationTimedOut();
         return;
     }
-    // A damaged answer is asked for again, a few times; silence twice in a
-    // row gives up whatever waits.
-    const bool giveUp = damaged ? sent.naming && namingFrames > TimeoutTicks
-                                : notePageWaiting() && ++pageSilences >= PageSilenceLimit;
-    if (giveUp) {
+    // Every reply time that ended without a usable answer counts, whatever
+    // frame it was (the pack naming itself included) and however early a
+    // damaged answer ended it.
+    if (!notePageWaiting())
+        return;
+    ++missedReplies;
+    BmsDataArea &a = bmsArea;
+    if (a.historyReading && sent.kind != Sent::Write) {
+        if (missedReplies >= ReadingMissLimit) {
+            logLine(tr("No reply to command 0x%1").arg(hexByte(sent.command)));
+            endHistoryReading(BmsDataArea::HistoryEndedByTimeout);
+        }
+        return;
+    }
+    if (missedReplies >= PressMissLimit) {
         logLine(tr("No reply to command 0x%1").arg(hexByte(sent.command)));
         timeOutPageRequests();
     }
@@ -161,10 +158,19 @@ void HomeWindow::requestUnanswered(bool damaged)
 
 bool HomeWindow::notePageWaiting()
 {
-    const bool waiting = bmsArea.parameterWritePending || pageRequestWaiting();
+    const BmsDataArea &a = bmsArea;
+    const bool waiting =
+        a.parameterWritePending || pageRequestWaiting() || (a.historyReading && !a.historyPaused);
     if (!waiting)
-        pageSilences = 0;
+        missedReplies = 0;
     return waiting;
+}
+
+void HomeWindow::noteHeard()
+{
+    unheardSinceMs = 0;
+    ticksWithoutReply = 0;
+    linkLostNoted = false;
 }
 
 void HomeWindow::settleWriteFrames(quint8 command)
@@ -183,13 +189,8 @@ void HomeWindow::settleWriteFrames(quint8 command)
 
 void HomeWindow::forgetOutstanding()
 {
-    forgetRequest();
-    historyOnLine = HistoryOnLine();
-}
-
-void HomeWindow::forgetRequest()
-{
     outstanding = Outstanding();
+    replyWindowTimer->stop();
     drainCopies = 0;
 }
 
@@ -200,29 +201,29 @@ void HomeWindow::sendCmdDataToBms_cmd()
     if (connectCycleRunning)
         return;
     if (bmsArea.historyReading) {
-        // A reading has the line to itself: the record page paces its
-        // requests, and a write or poll waits until the reading ends.
+        // A reading has the line to itself: its requests go out as the line
+        // frees, and a write or poll waits until the reading ends.
         sendTimer->stop();
         return;
     }
     ++bmsArea.requestTimeoutCount;
-    // Only a tick after a frame went out counts toward a lost link: a tick
-    // that waits on purpose (copies of a settled write) hears no reply either.
-    if (frameSinceReply)
+    // Only ticks after the reply time of a frame that the BMS has not
+    // answered at all count toward a lost link: a slow BMS, or one whose
+    // replies come damaged, still answers.
+    if (unheardSinceMs != 0 && linkClockMs() >= unheardSinceMs)
         ++ticksWithoutReply;
     if (ticksWithoutReply >= DisconnectTicks) {
         bmsArea.linkActive = 0;
         bmsArea.linkStateText = tr("BMS disconnect !");
+        // Whatever was read may belong to another pack.
+        if (!linkLostNoted) {
+            linkLostNoted = true;
+            linkLost();
+        }
     }
-    // Five ticks without a reply, a silence among them: whatever was read may
-    // belong to another pack.
-    if (ticksWithoutReply >= DisconnectTicks && packNameDue && !linkLostNoted) {
-        linkLostNoted = true;
-        linkLost();
-    }
-    // The background requests are made only while the BMS answers every
-    // request: once one has gone unanswered they would hold off the pages'.
-    if (!parallelMode() && ticksWithoutReply <= 1) {
+    // The background requests are made only while the BMS answers: once a
+    // request has gone unanswered they would hold off the pages'.
+    if (!parallelMode() && ticksWithoutReply == 0 && !packNameDue) {
         if (++identityTicks >= IdentityEveryTicks) {
             identityTicks = 0;
             bmsArea.identityRequest = 1;
@@ -237,15 +238,19 @@ void HomeWindow::sendCmdDataToBms_cmd()
 
 void HomeWindow::serveLine()
 {
-    if (connectCycleRunning || !bmsArea.serialPortOpen || bmsArea.historyReading)
+    if (connectCycleRunning || !bmsArea.serialPortOpen)
         return;
     notePageWaiting();
     // One frame on the line at a time: no copy, and no other request, while
     // the frame before may still be answered (a reply names no request).
     if (outstanding.kind != Sent::Nothing && !noteSilence())
         return;
-    if (drainCopies > 0 && linkClockMs() >= drainSinceMs + ReplyTimeoutMs)
-        drainCopies = 0;   // the copies still unanswered are taken as lost
+    if (drainCopies > 0 && linkClockMs() >= drainSinceMs + ReplyWindowMs)
+        drainCopies = 0;   // the frames still unanswered are taken as lost
+    if (bmsArea.historyReading) {
+        serveReading();
+        return;
+    }
     // A session's first request, and the first after a silence, is the
     // identity handshake: nothing goes to the pack, and nothing it sends
     // counts as its, before it has named itself.
@@ -258,8 +263,6 @@ void HomeWindow::serveLine()
 
 void HomeWindow::serveNext()
 {
-    if (bmsArea.historyReading)
-        return;
     if (bmsArea.parameterWritePending && bmsArea.writeAttemptCount <= WriteBadCrcLimit) {
         sendWriteRequest();
         return;
@@ -267,7 +270,7 @@ void HomeWindow::serveNext()
     sendReadRequest();
 }
 
-void HomeWindow::sendIdentityHandshake(bool naming)
+void HomeWindow::sendIdentityHandshake()
 {
     const ReadRequest &identity = readRequests().first();
     Outstanding request;
@@ -276,14 +279,12 @@ void HomeWindow::sendIdentityHandshake(bool naming)
     request.address = selectedAddress();
     request.replySize = identity.replySize();
     request.readRow = 0;
-    request.naming = naming;
     sendRequest(request, identity.data());
 }
 
 void HomeWindow::sendNamingHandshake()
 {
-    ++namingFrames;
-    sendIdentityHandshake(true);
+    sendIdentityHandshake();
     sendTimer->stop();
 }
 
@@ -325,9 +326,8 @@ void HomeWindow::cancelSessionPresses(int keptRow)
     BmsDataArea &a = bmsArea;
     // A record stored but not shown yet is the pack of before's.
     a.dropUnshownRecords();
-    const bool writeOnLine = (outstanding.kind == Sent::Write && outstanding.copies > 0)
-                             || (writeFrames > 0 && a.parameterWritePending);
-    const bool operationOnLine = outstanding.kind == Sent::Operation && outstanding.copies > 0;
+    const bool writeOnLine = outstanding.kind == Sent::Write || (writeFrames > 0 && a.parameterWritePending);
+    const bool operationOnLine = outstanding.kind == Sent::Operation;
     const bool writeWaiting = a.parameterWritePending != 0;
     bool operationWaiting = false;
     bool readWaiting = false;
@@ -348,10 +348,10 @@ void HomeWindow::cancelSessionPresses(int keptRow)
     readRowTicks.fill(0);
     writeOut = nullptr;
     writeFrames = 0;
-    pageSilences = 0;
+    missedReplies = 0;
     if (outstanding.kind == Sent::Write || outstanding.kind == Sent::Operation) {
         // Its answer may still come: it is dropped, never taken for another request.
-        drainCopies = outstanding.copies;
+        drainCopies = 1;
         drainSinceMs = linkClockMs();
         drainCommand = outstanding.command;
         outstanding = Outstanding();
@@ -374,9 +374,9 @@ void HomeWindow::cancelSessionPresses(int keptRow)
     openInfoBox(this, lines.join(QLatin1Char('\n')), tr("info"));
 }
 
-// Five ticks without a reply: the pack at the other end may have changed (a
-// cable moved to the next pack), so nothing read before counts any more. A
-// write on the line goes on with its own time-out.
+// Five ticks beyond a reply time without a word from the BMS: the pack at the
+// other end may have changed (a cable moved to the next pack), so nothing read
+// before counts any more. A write on the line goes on with its own time-out.
 void HomeWindow::linkLost()
 {
     if (!bmsArea.serialPortOpen)
@@ -390,7 +390,6 @@ void HomeWindow::linkLost()
 // The operation on the line got no answer in its reply time.
 void HomeWindow::operationTimedOut()
 {
-    forgetRequest();
     logLine(tr("No reply to command 0x%1").arg(hexByte(0x10)));
     timeOutPageRequests(true);
 }
@@ -417,8 +416,7 @@ void HomeWindow::timeOutPageRequests(bool operationWentOut)
         wentOut << operationWentOutText();
     writeOut = nullptr;
     writeFrames = 0;
-    namingFrames = 0;
-    pageSilences = 0;
+    missedReplies = 0;
     bool tell = false;
     const QVector<ReadRequest> &rows = readRequests();
     readRowTicks.resize(rows.size());
@@ -478,9 +476,10 @@ void HomeWindow::restartSendtimer()
 
 // ---- read dispatcher ----------------------------------------------------------------
 
-// Serves the first pending request of the read table. A request that waited
-// too long without an answer is dropped (and reported when a page asked for
-// it); most requests still send their frame once on that tick.
+// Serves the first pending request of the read table with one frame. A
+// background request whose frames went unanswered again and again is dropped
+// without a word; what a page waits for is given up by the count of missed
+// replies (requestUnanswered), and a request given up sends nothing more.
 void HomeWindow::sendReadRequest()
 {
     if (bmsArea.historyReading)
@@ -514,9 +513,7 @@ void HomeWindow::sendReadRequest()
                 else
                     settingsPollTicks = 0;
             }
-            // An operation given up is not sent after all.
-            if (!row.sendOnTimeout || row.kind != ReadRequest::BlockRead)
-                continue;
+            continue;
         }
         ++readRowTicks[i];
         if (row.kind == ReadRequest::CalibrationOperation) {
@@ -609,11 +606,9 @@ bool HomeWindow::serveOperations(int row)
 void HomeWindow::sendWriteRequest()
 {
     BmsDataArea &a = bmsArea;
-    if (drainCopies > 0) {
-        // Waiting is not a time-out of the next range.
-        a.requestTimeoutCount = 0;
+    // The next range waits for the late answers of a settled write's frames.
+    if (drainCopies > 0)
         return;
-    }
     for (const WriteGroup &group : writeGroups()) {
         if (!a.writeArmed[group.block] || !a.writeConfirmed(group.block, group.flagIndex))
             continue;
@@ -633,14 +628,9 @@ void HomeWindow::sendWriteRequest()
         request.writeSerial = a.confirmedSerial[group.block][group.flagIndex];
         if (identityCheckFirst(request.writeSerial))
             return;
-        // A copy goes out only after the frame before went unanswered and the
-        // pack has named itself again; a write counts its own frames.
+        // A copy goes out only after the frame before got no usable answer
+        // and the pack has named itself again.
         const bool again = writeOut == &group && writeOutSerial == request.writeSerial;
-        if (again && writeFrames > TimeoutTicks) {
-            logLine(tr("No reply to the write"));
-            timeOutPageRequests();
-            return;
-        }
         if (!again) {
             writeOut = &group;
             writeOutSerial = request.writeSerial;
@@ -671,9 +661,9 @@ QByteArray HomeWindow::writeFrameData(const WriteGroup &group) const
     return registerRangeData(group.start, group.count) + image.mid(2 * group.start, 2 * group.count);
 }
 
-// The write on the line failed (refused, or its replies damaged again and
-// again): the flags of the range it answers are lowered, with a box; the
-// other confirmed writes still go out and report their own result.
+// The BMS refused the write on the line in a whole acknowledgement: the flags
+// of the range it answers are lowered, with a box; the other confirmed writes
+// still go out and report their own result.
 void HomeWindow::failWrite(const Outstanding &sent)
 {
     BmsDataArea &a = bmsArea;
@@ -722,8 +712,11 @@ void HomeWindow::TimerUpdate_COM()
         for (const BmsReply &reply : replies)
             handleReply(reply);
     }
-    // The reply time of the frame on the line ended while these bytes came in.
-    if (!connectCycleRunning && bmsArea.serialPortOpen && !bmsArea.historyReading && noteSilence())
+    if (connectCycleRunning || !bmsArea.serialPortOpen)
+        return;
+    // The reply time of the frame on the line ended while these bytes came
+    // in; and a reading's next frame goes out as soon as the line is free.
+    if (noteSilence() || bmsArea.historyReading)
         serveLine();
 }
 
@@ -734,37 +727,22 @@ void HomeWindow::handleReply(const BmsReply &reply)
     const bool linkRunning = !connectCycleRunning && bmsArea.serialPortOpen;
 
     if (!reply.ok()) {
-        // A damaged reply answers nothing: the request goes on counting toward
-        // its time-out as if the line were silent. Only a write on the line
-        // counts it against itself.
-        const bool writeOnLine = outstanding.kind == Sent::Write;
-        if (writeOnLine)
+        // A damaged reply answers the frame on the line, unusably: the BMS
+        // is there (the link is not lost), but the pack names itself before
+        // anything more goes to it, and what waits counts a miss. A write on
+        // the line also counts it against itself.
+        noteHeard();
+        if (outstanding.kind == Sent::Write)
             ++bmsArea.writeAttemptCount;
-        bmsArea.linkActive = 0;
-        bmsArea.linkStateText = tr("BMS disconnect !");
         bmsArea.sendInterval = 500;
-        if (linkRunning)
+        if (linkRunning && !bmsArea.historyReading)
             sendTimer->start(bmsArea.sendInterval);
-        if (reply.command == HistoryCommand)
-            historyReplyDamaged();
         if (reply.status == BmsReply::BadCrc)
             logLine(tr("Bad CRC in the reply to command 0x%1").arg(hexByte(reply.command)));
         else
             logLine(tr("Incomplete reply to command 0x%1").arg(hexByte(reply.command)));
-        if (writeOnLine && bmsArea.writeAttemptCount > WriteBadCrcLimit) {
-            const Outstanding sent = outstanding;
-            forgetRequest();
-            // Its earlier frames may still be answered; the next range waits for them.
-            settleWriteFrames(sent.command);
-            silenceSeen();
-            failWrite(sent);
-            return;
-        }
-        if (!linkRunning || bmsArea.historyReading || outstanding.kind == Sent::Nothing)
-            return;
-        // The frame on the line had its answer, damaged: a copy may go out,
-        // once the pack has named itself (the damage may be a cable moving).
-        requestUnanswered(true);
+        if (linkRunning && outstanding.kind != Sent::Nothing)
+            requestUnanswered();
         return;
     }
 
@@ -776,13 +754,9 @@ void HomeWindow::handleReply(const BmsReply &reply)
         return;
     }
 
-    const bool history = reply.command == HistoryCommand;
-    const bool answered = history ? historyOnLine.copies > 0 : answersOutstanding(reply.command, reply.payload);
+    noteHeard();
+    const bool answered = answersOutstanding(reply.command, reply.payload);
     if (answered) {
-        ticksWithoutReply = 0;
-        frameSinceReply = false;
-        linkLostNoted = false;
-        pageSilences = 0;
         bmsArea.requestTimeoutCount = 0;
         bmsArea.sendInterval = currentBaud == 9600 ? 700 : 500;
         bmsArea.linkActive = 1;
@@ -791,23 +765,18 @@ void HomeWindow::handleReply(const BmsReply &reply)
     }
     if (linkRunning && !bmsArea.historyReading)
         sendTimer->start(bmsArea.sendInterval);
-    if (history)
-        handleHistoryReply(reply.payload);
+    if (reply.command == HistoryCommand)
+        handleHistoryReply(reply.payload, answered);
     else
         storeReply(reply.command, reply.payload, answered);
     // The request on the line got an answer it cannot take (too short, an
-    // empty acknowledgement taken care of above): it is answered, badly.
-    if (!answered && !history && linkRunning && !bmsArea.historyReading && outstanding.kind != Sent::Nothing
-        && reply.command == outstanding.command)
-        requestUnanswered(true);
+    // empty acknowledgement, a record where the identity was asked): it is
+    // answered, unusably.
+    if (!answered && linkRunning && outstanding.kind != Sent::Nothing && reply.command == outstanding.command)
+        requestUnanswered();
     // The port is the pages' as soon as the link says connected.
     if (answered && connectCycleRunning && connectHandshakeSent && serialPort->isOpen())
         finishConnect();
-    // What was on the line is answered: a history request that waited for it goes now.
-    if (answered && historyHoldTimer && historyHoldTimer->isActive()) {
-        historyHoldTimer->stop();
-        sendHeldHistoryRequest();
-    }
 }
 
 // A reply completes the request on the line when it carries that request's
@@ -835,7 +804,6 @@ void HomeWindow::notePackSerial(const QByteArray &serial, int answeredRow)
 {
     // The pack has named itself: after a silence, what waited goes out now.
     packNameDue = false;
-    namingFrames = 0;
     ++bmsArea.packNamings;
     if (sessionSerial.isNull() || sessionSerial == serial) {
         sessionSerial = serial;
@@ -871,8 +839,7 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
     // after its reply time (when the pack may have changed), belongs to no
     // pack and counts for nothing.
     const bool askedOnly = command == 0x01 || command == 0x02 || command == 0x04 || command == 0x06
-                           || command == 0x0B || command == 0x1D
-                           || (command == 0x17 && payload.size() != BmsIdentityBlock::Size);
+                           || command == 0x0B || command == 0x17 || command == 0x1D;
     if (askedOnly && !answered) {
         if (request.kind != Sent::Nothing && command == request.command && payload.size() < request.replySize)
             shortReply(command, payload);
@@ -887,6 +854,9 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
         readRowTicks[request.readRow] = 0;
     if (answered && row && row->settle && request.kind != Sent::Operation)
         row->settle(bmsArea);
+    // A page's read answered: what waits behind it counts its misses afresh.
+    if (answered && request.kind == Sent::Read && row && row->kind == ReadRequest::BlockRead)
+        missedReplies = 0;
 
     BmsDataArea &a = bmsArea;
     switch (command) {
@@ -972,21 +942,23 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
             --drainCopies;
             return;
         }
-        if (payload.isEmpty() && outstanding.kind == Sent::Write && command == outstanding.command) {
-            // An empty acknowledgement is no acknowledgement: the write failed.
-            answered = true;
-        } else {
+        // An empty acknowledgement says nothing of the write: like a damaged
+        // one, it may have been carried out (see handleReply).
+        if (outstanding.kind == Sent::Write && command == outstanding.command)
+            shortReply(command, payload);
+        else
             logLine(tr("Unexpected acknowledgement of command 0x%1 ignored").arg(hexByte(command)));
-            return;
-        }
+        return;
     }
     const Outstanding sent = outstanding;
     outstanding = Outstanding();
+    missedReplies = 0;
     // The other frames of this write may still be answered; the next range waits for them.
     settleWriteFrames(command);
     const WriteGroup *write = sent.write;
     BmsDataArea &a = bmsArea;
-    if (payload.size() != 1 || static_cast<quint8>(payload.at(0)) != 1) {
+    // Only the BMS's own refusal in a whole acknowledgement fails the write.
+    if (static_cast<quint8>(payload.at(0)) != 1) {
         logLine(tr("The BMS refused the write of %1").arg(QString::fromLatin1(write->name)));
         if (a.confirmedSerial[write->block][write->flagIndex] != sent.writeSerial) {
             // Confirmed anew while the refused frame was on the line: the newer values go next.
@@ -1020,6 +992,7 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
         logLine(tr("Unexpected acknowledgement of command 0x%1 ignored").arg(hexByte(0x10)));
         return;
     }
+    missedReplies = 0;
     // Only the operation that was sent is settled, whatever its result, so a
     // refused operation is reported once and not sent again.
     switch (lastOperation) {
@@ -1047,53 +1020,36 @@ void HomeWindow::handleOperationReply(const QByteArray &payload, bool answered)
 
 // ---- history reading ------------------------------------------------------------------------
 
-namespace {
-constexpr int HistoryRequestBytes = 9;                          // 0xA5, address, command, 4 data bytes, CRC
-constexpr int HistoryReplyBytes = 5 + BmsHistoryRecord::Size + 2; // header with length, record, CRC
-} // namespace
-
-// A history reply answers the copy of the history request on the line. Only
-// an answer to a request of the running reading is stored; an answer to a
-// reading that was stopped, or one that comes when no copy is on the line, is
-// dropped.
-void HomeWindow::handleHistoryReply(const QByteArray &payload)
+// A history reply carries no index: with one frame on the line it answers the
+// history request on it. Only an answer to a request of the running reading
+// is stored; an answer to a reading stopped meanwhile, or one that comes
+// after its reply time, belongs to none.
+void HomeWindow::handleHistoryReply(const QByteArray &payload, bool answered)
 {
-    HistoryOnLine &request = historyOnLine;
-    if (request.copies == 0) {
-        logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(HistoryCommand)));
+    if (!answered) {
+        if (outstanding.kind == Sent::History && payload.size() < outstanding.replySize)
+            shortReply(HistoryCommand, payload);
+        else
+            logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(HistoryCommand)));
         return;
     }
-    request.copies = 0;
+    const Outstanding sent = outstanding;
+    outstanding = Outstanding();
     BmsDataArea &a = bmsArea;
-    if (request.taken || !a.historyReading || request.reading != a.historyReadingSerial) {
+    if (!a.historyReading || sent.reading != a.historyReadingSerial) {
         logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(HistoryCommand)));
         return;
     }
-    if (!a.setHistoryRecord(payload))
-        return shortReply(HistoryCommand, payload);
-    request.taken = true;
-}
-
-// A damaged reply is the answer to the copy on the line: nothing else comes
-// for that copy, so the next copy or index need not wait for its reply time.
-void HomeWindow::historyReplyDamaged()
-{
-    if (historyOnLine.copies == 0)
-        return;
-    historyOnLine.copies = 0;
-    if (historyHoldTimer && historyHoldTimer->isActive()) {
-        historyHoldTimer->stop();
-        sendHeldHistoryRequest();
-    }
+    a.setHistoryRecord(payload);
+    missedReplies = 0;
 }
 
 // The reading ends as Stop ends it: the pack at the other end may have
-// changed, or the line is gone. The record page sees it and shows "Read".
+// changed, the line is gone, or its requests went unanswered. The record page
+// sees it and says why. A request still on the line keeps the line until it
+// is answered or its reply time has ended.
 void HomeWindow::endHistoryReading(quint8 cause)
 {
-    if (historyHoldTimer)
-        historyHoldTimer->stop();
-    historyOnLine = HistoryOnLine();
     BmsDataArea &a = bmsArea;
     if (!a.historyReading)
         return;
@@ -1102,6 +1058,7 @@ void HomeWindow::endHistoryReading(quint8 cause)
     a.historyFirstRequest = 0;
     a.historyRecordReady = 0;
     a.historyAdvance = 0;
+    missedReplies = 0;
 }
 
 qint64 HomeWindow::lineTimeMs(int bytes) const
@@ -1110,45 +1067,10 @@ qint64 HomeWindow::lineTimeMs(int bytes) const
     return (qint64(bytes) * 10 * 1000 + baud - 1) / baud;
 }
 
-qint64 HomeWindow::lineBusyUntil() const
-{
-    qint64 until = 0;
-    if (outstanding.kind != Sent::Nothing && outstanding.copies > 0)
-        until = outstanding.answerableUntilMs;
-    if (drainCopies > 0)
-        until = qMax(until, drainSinceMs + ReplyTimeoutMs);
-    // Neither another index nor another copy of the same index goes out while
-    // the copy on the line can still be answered: a reply names no index, and
-    // on a half-duplex line a copy sent during an answer garbles it.
-    if (historyOnLine.copies > 0)
-        until = qMax(until, historyOnLine.answerableUntilMs);
-    return until > linkClockMs() ? until : 0;
-}
-
-void HomeWindow::holdHistoryRequest(qint64 until)
-{
-    if (!historyHoldTimer) {
-        historyHoldTimer = new QTimer(this);
-        historyHoldTimer->setSingleShot(true);
-        connect(historyHoldTimer, &QTimer::timeout, this, &HomeWindow::sendHeldHistoryRequest);
-    }
-    historyHoldTimer->start(int(qMax<qint64>(1, until - linkClockMs())));
-}
-
-void HomeWindow::sendHeldHistoryRequest()
-{
-    if (bmsArea.historyReading)
-        sendCmdRecordDataToBms_cmd();
-}
-
-// Sends the next frame of a write or operation that waits, before the first
-// history request; false when none waits any more.
+// Sends the next frame of a write or operation confirmed before Read, ahead
+// of the reading's first request; false when none waits any more.
 bool HomeWindow::serveBeforeReading()
 {
-    // The send tick, which gives up the copies of a settled write, does not
-    // run during a reading: their reply time settles them here.
-    if (drainCopies > 0 && linkClockMs() >= drainSinceMs + ReplyTimeoutMs)
-        drainCopies = 0;
     const QVector<ReadRequest> &rows = readRequests();
     bool waiting = bmsArea.parameterWritePending;
     for (const ReadRequest &row : rows) {
@@ -1165,7 +1087,7 @@ bool HomeWindow::serveBeforeReading()
     }
     if (bmsArea.parameterWritePending) {
         sendWriteRequest();
-        // A range on the line, or copies of one still to be answered.
+        // A range went out, or waits for the late answers of a settled one.
         if (bmsArea.parameterWritePending)
             return true;
     }
@@ -1187,6 +1109,63 @@ bool HomeWindow::serveBeforeReading()
     return false;
 }
 
+// The reading's next frame, once the line is free: a write or operation
+// confirmed before Read, a deletion, the pack naming itself, or the history
+// request for the record the record page waits for.
+void HomeWindow::serveReading()
+{
+    BmsDataArea &a = bmsArea;
+    if (a.historyPaused || a.historyRecordReady)
+        return;
+    // The late answers of a settled write's frames may still come: a frame
+    // sent now could garble them, or they it.
+    if (drainCopies > 0) {
+        replyWindowTimer->start(int(qMax<qint64>(1, drainSinceMs + ReplyWindowMs - linkClockMs())));
+        return;
+    }
+    // A write or operation confirmed before Read reaches the BMS before the
+    // reading starts: the operator's presses go out in the order made.
+    if (a.historyFirstRequest && serveBeforeReading())
+        return;
+    // The pack names itself before a reading's first record and after a
+    // silence or a pause; another serial ends the reading.
+    if (sessionSerial.isNull() || packNameDue || historyIdentityDue
+        || historyIdentityReading != a.historyReadingSerial) {
+        sendNamingHandshake();
+        return;
+    }
+    if (a.deleteHistoryRequest) {
+        // A deletion confirmed before the reading reaches the BMS first, so the
+        // reading finds what the BMS still holds.
+        sendReadRow(historyDeletionRow());
+        return;
+    }
+    const quint16 index = a.historyAdvance && a.historyRecordIndex != 0 ? a.historyRecordIndex - 1
+                                                                        : a.historyRecordIndex;
+    a.historyRecordIndex = index;
+    QByteArray data;
+    data.append(static_cast<char>(index >> 8));
+    data.append(static_cast<char>(index & 0xFF));
+    data.append('\0');
+    data.append(static_cast<char>(BmsHistoryRecord::RegisterCount));
+    Outstanding request;
+    request.kind = Sent::History;
+    request.command = HistoryCommand;
+    request.address = selectedAddress();
+    request.replySize = BmsHistoryRecord::Size;
+    request.reading = a.historyReadingSerial;
+    sendRequest(request, data);
+    // Out at once, not after the record page has painted the row it just added.
+    serialPort->flush();
+    sendTimer->stop();
+    a.linkActive = 1;
+    ++a.requestTimeoutCount;
+    a.historyAdvance = 0;
+}
+
+// The record page asks for the next record, or for the same one again. The
+// request goes out once the line is free; while it is on the line, asking
+// again sends nothing.
 void HomeWindow::sendCmdRecordDataToBms_cmd()
 {
     sendTimer->stop();
@@ -1194,94 +1173,6 @@ void HomeWindow::sendCmdRecordDataToBms_cmd()
     // After a pause the pack is confirmed before the next record is taken.
     if (a.historyReading && a.historyPaused)
         historyIdentityDue = true;
-    if (!a.historyReading || a.historyPaused || a.historyRecordReady)
-        return;
-    const quint16 index = a.historyAdvance && a.historyRecordIndex != 0 ? a.historyRecordIndex - 1
-                                                                        : a.historyRecordIndex;
-    // One history request on the line at a time: nothing else may still be
-    // answered when it goes out, since its reply names no index.
-    if (const qint64 until = lineBusyUntil()) {
-        holdHistoryRequest(until);
-        return;
-    }
-    if (historyHoldTimer)
-        historyHoldTimer->stop();
-    // An answer coming in is parsed first; a frame that had its whole reply
-    // time without one leaves the pack to name itself again.
-    if (outstanding.kind != Sent::Nothing && receiving()) {
-        holdHistoryRequest(linkClockMs() + silenceInterval());
-        return;
-    }
-    noteSilence();
-    // A write or operation confirmed before Read reaches the BMS before the
-    // reading starts: the operator's presses go out in the order made.
-    if (a.historyFirstRequest && serveBeforeReading()) {
-        holdHistoryRequest(qMax(lineBusyUntil(), linkClockMs() + 1));
-        return;
-    }
-    if (a.deleteHistoryRequest) {
-        // A deletion confirmed before the reading reaches the BMS first, so the
-        // reading finds what the BMS still holds. (One that went out and had
-        // its reply time without an answer was told as timed out above.)
-        sendReadRow(historyDeletionRow());
-        holdHistoryRequest(outstanding.answerableUntilMs);
-        return;
-    }
-    // A copy still counted on the line had its whole reply time without a
-    // word: in that silence a cable may have moved to another pack.
-    if (historyOnLine.copies > 0)
-        silenceSeen();
-    // The pack names itself before a reading's first record and after a
-    // silence or a pause; another serial ends the reading.
-    if (sessionSerial.isNull() || packNameDue || historyIdentityDue
-        || historyIdentityReading != a.historyReadingSerial) {
-        historyOnLine.copies = 0;
-        // The handshake may be answered as late as a history request; no copy
-        // goes out while the one before can still be answered.
-        if (outstanding.kind == Sent::Identity && outstanding.copies > 0
-            && linkClockMs() < outstanding.answerableUntilMs) {
-            holdHistoryRequest(outstanding.answerableUntilMs);
-            return;
-        }
-        sendIdentityHandshake();
-        holdHistoryRequest(outstanding.answerableUntilMs);
-        // The record page restarts its re-request clock: a request went out.
-        ++a.requestTimeoutCount;
-        return;
-    }
-    a.historyRecordIndex = index;
-    QByteArray data;
-    data.append(static_cast<char>(index >> 8));
-    data.append(static_cast<char>(index & 0xFF));
-    data.append('\0');
-    data.append(static_cast<char>(BmsHistoryRecord::RegisterCount));
-    const quint8 address = selectedAddress();
-    a.currentBmsAddress = address;
-    if (serialPort->isOpen()) {
-        HistoryOnLine &request = historyOnLine;
-        if (request.taken || request.index != index || request.reading != a.historyReadingSerial) {
-            request = HistoryOnLine();
-            request.index = index;
-            request.reading = a.historyReadingSerial;
-        }
-        // Any copy before this one has had its reply time: a reply from now
-        // on answers this copy. It may begin up to ReplyTimeoutMs after the
-        // request's last byte, and is taken once whole and followed by the
-        // receive silence.
-        request.copies = 1;
-        request.answerableUntilMs = linkClockMs() + lineTimeMs(HistoryRequestBytes) + ReplyTimeoutMs
-                                    + lineTimeMs(HistoryReplyBytes) + silenceInterval();
-        serialPort->write(buildBmsFrame(address, HistoryCommand, data));
-        // Out at once, not after the record page has painted the row it just added.
-        serialPort->flush();
-        a.linkActive = 1;
-    }
-    // The record page restarts its re-request clock when it sees this count
-    // raised: the request has gone out.
-    if (++a.requestTimeoutCount > HistoryTimeoutTicks) {
-        a.historyReading = 0;
-        a.requestTimeoutCount = 0;
-        showTimeout();
-    }
-    a.historyAdvance = 0;
+    if (a.historyReading)
+        serveLine();
 }

@@ -144,7 +144,8 @@ struct BmsDataArea
     enum HistoryEnd : quint8 {
         HistoryEndedByOperator = 0,   // Stop, Connect, address, Parallel, search, baud
         HistoryEndedByLine,           // adapter pulled, port lost, link lost
-        HistoryEndedByOtherPack       // another BMS answered the identity check
+        HistoryEndedByOtherPack,      // another BMS answered the identity check
+        HistoryEndedByTimeout         // its requests went unanswered (or answered damaged)
     };
     quint8 historyEndCause = HistoryEndedByOperator;
 

@@ -41,10 +41,10 @@ const QVector<ReadRequest> &readRequests()
          [](const A &a) { return a.identityRequest && !a.userSettingReady; },
          [](A &a) { a.identityRequest = 0; },
          // The background handshake is given up silently; the next request goes on.
-         [](A &a) { a.identityRequest = 0; return false; }, false, "identity"},
+         [](A &a) { a.identityRequest = 0; return false; }, "identity"},
         {ReadRequest::BlockRead, 0x02, 0, PrimaryProtectionRecord::RegisterCount,
          [](const A &a) { return anySet(a.primaryReadRequest, 10) && !a.primaryReadDone; }, nullptr,
-         [](A &a) { clearAll(a.primaryReadRequest); return true; }, true, "primary protection"},
+         [](A &a) { clearAll(a.primaryReadRequest); return true; }, "primary protection"},
         {ReadRequest::BlockRead, 0x0B, 0, BmsSystemSettingRecord::RegisterCount,
          [](const A &a) {
              return (anySet(a.systemSettingReadFlags, 8) || a.settingsPollRequest) && !a.systemSettingReady;
@@ -58,11 +58,10 @@ const QVector<ReadRequest> &readRequests()
              const bool asked = anySet(a.systemSettingReadFlags, 8);
              clearAll(a.systemSettingReadFlags);
              return asked;
-         },
-         true, "system settings"},
+         }, "system settings"},
         {ReadRequest::BlockRead, 0x17, 0, BmsUserSettingRecord::RegisterCount,
          [](const A &a) { return anySet(a.userSettingReadFlags, 5) && !a.userSettingReady; }, nullptr,
-         [](A &a) { clearAll(a.userSettingReadFlags); return true; }, true, "user settings"},
+         [](A &a) { clearAll(a.userSettingReadFlags); return true; }, "user settings"},
         {ReadRequest::BlockRead, 0x1D, 0, BmsCalibrationRecord::RegisterCount,
          [](const A &a) { return (a.calibrationReadRequest || a.lineLossReadRequest) && !a.calibrationReady; },
          nullptr,
@@ -70,27 +69,26 @@ const QVector<ReadRequest> &readRequests()
              a.calibrationReadRequest = 0;
              a.lineLossReadRequest = 0;
              return true;
-         },
-         true, "calibration"},
+         }, "calibration"},
         {ReadRequest::BlockRead, 0x04, 0, SecondaryProtectionRecord::RegisterCount,
          [](const A &a) { return anySet(a.secondaryReadRequest, 6) && !a.secondaryReadDone; }, nullptr,
-         [](A &a) { clearAll(a.secondaryReadRequest); return true; }, true, "secondary protection"},
+         [](A &a) { clearAll(a.secondaryReadRequest); return true; }, "secondary protection"},
         {ReadRequest::Operation, 0x10, 0x16, 0, [](const A &a) { return a.deleteHistoryRequest != 0; },
          [](A &a) { a.deleteHistoryRequest = 0; },
-         [](A &a) { a.deleteHistoryRequest = 0; return true; }, true, "history deletion"},
+         [](A &a) { a.deleteHistoryRequest = 0; return true; }, "history deletion"},
         // The frame of a calibration operation depends on the flags raised;
         // start and count stand for nothing here.
         {ReadRequest::CalibrationOperation, 0x10, 0, 0,
          [](const A &a) { return anySet(a.calibrationCommandFlags, 10); }, nullptr,
-         [](A &a) { clearAll(a.calibrationCommandFlags); return true; }, false, "calibration operation"},
+         [](A &a) { clearAll(a.calibrationCommandFlags); return true; }, "calibration operation"},
         {ReadRequest::BlockRead, 0x06, 0, BmsWifiMqttRecord::RegisterCount,
          [](const A &a) { return a.wifiMqttReadRequest != 0; }, nullptr,
-         [](A &a) { a.wifiMqttReadRequest = 0; return true; }, true, "WiFi/MQTT"},
+         [](A &a) { a.wifiMqttReadRequest = 0; return true; }, "WiFi/MQTT"},
         {ReadRequest::Operation, 0x10, 0x14, 0, [](const A &a) { return a.bmsResetRequest != 0; },
          [](A &a) { a.bmsResetRequest = 0; },
-         [](A &a) { a.bmsResetRequest = 0; return true; }, true, "BMS reset"},
+         [](A &a) { a.bmsResetRequest = 0; return true; }, "BMS reset"},
         {ReadRequest::LivePoll, 0x01, 0, BmsRealtimeRecord::RegisterCount, [](const A &) { return true; },
-         nullptr, [](A &) { return false; }, true, "live data"},
+         nullptr, [](A &) { return false; }, "live data"},
     };
     return rows;
 }

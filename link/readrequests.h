@@ -27,8 +27,6 @@ struct ReadRequest
     void (*settle)(BmsDataArea &area);
     // Clears what a time-out drops; true when the operator is to be told.
     bool (*timeOut)(BmsDataArea &area);
-    // The frame still goes out once on the tick that times the request out.
-    bool sendOnTimeout;
     const char *name;
 
     // Start and count, 16-bit each, high byte first.

@@ -194,14 +194,8 @@ void RecordWindow::on_btnRecordRead_clicked()
         ++a.historyReadingSerial;
         readingShown = true;
         readingCount = -1;
-        restartsWithoutRecord = 0;
-        restartPending = false;
         setPollPace(true);
         showButtonTexts();
-        // Ticks left over from unanswered polls would make the first poll tick
-        // ask for record 0 a second time, and its second reply would be taken
-        // for the next record.
-        a.requestTimeoutCount = 0;
         a.sendInterval = ReadingSendInterval;
         emit signalFromRecordWindow();
         recordTimeoutTimer->start(TimeoutIntervalMs);
@@ -218,9 +212,6 @@ void RecordWindow::on_btnRecordPause_clicked()
     BmsDataArea &a = bmsArea;
     if (a.historyPaused) {
         a.historyPaused = 0;
-        restartsWithoutRecord = 0;
-        restartPending = false;
-        a.requestTimeoutCount = 0;
         showButtonTexts();
         emit signalFromRecordWindow();
     } else {
@@ -234,21 +225,10 @@ void RecordWindow::timeUpdateRecord()
     BmsDataArea &a = bmsArea;
     if (readingShown && !a.historyReading)
         endReadingGivenUp();
-    // A record lost or damaged on the line is asked for again by the timeout
-    // timer, after a time rather than a count of send ticks. Its clock starts
-    // when the request goes out, which may be later than asked: the link
-    // holds a request while an earlier one can still be answered.
-    if (a.historyReading && !a.historyRecordReady && a.requestTimeoutCount > 0) {
-        a.requestTimeoutCount = 0;
-        restartPending = false;
-        recordTimeoutTimer->start(TimeoutIntervalMs);
-    }
     if (!a.historyRecordReady || !a.historyReading)
         return;
 
     a.requestTimeoutCount = 0;
-    restartsWithoutRecord = 0;
-    restartPending = false;
     const int count = a.history.recordCount();
     if (readingCount >= 0 && count != readingCount) {
         // The BMS logged or dropped records meanwhile, or another pack
@@ -281,21 +261,12 @@ void RecordWindow::timeUpdateRecord()
     openInfoBox(this, tr("No History !"), tr("info"));
 }
 
+// Asks for the record again. The link sends it once the line is free, and
+// not while the request before can still be answered; a request that went
+// unanswered is sent again by the link itself, which ends the reading when
+// its requests go unanswered again and again (endReadingGivenUp).
 void RecordWindow::recordTimeoutceck()
 {
-    BmsDataArea &a = bmsArea;
-    if (a.historyReading && !a.historyPaused && !a.historyRecordReady) {
-        // The last request asked again has not gone out yet.
-        if (restartPending)
-            return;
-        if (++restartsWithoutRecord > RestartsBeforeTimeout) {
-            // No reply has set the link's pace since the reading began.
-            a.sendInterval = IdleSendInterval;
-            endIncompleteReading(tr("Communication timeout !"));
-            return;
-        }
-        restartPending = true;
-    }
     emit signal_restartFromRecordWindow();
 }
 
@@ -310,8 +281,6 @@ void RecordWindow::finishReading()
     a.historyRecordReady = 0;
     // The home page may close its port again.
     a.portCloseAllowed = 1;
-    restartsWithoutRecord = 0;
-    restartPending = false;
     recordTimeoutTimer->stop();
     readingShown = false;
     readingCount = -1;
@@ -342,6 +311,9 @@ void RecordWindow::endReadingGivenUp()
         break;
     case BmsDataArea::HistoryEndedByOtherPack:
         endIncompleteReading(tr("History reading not completed: another BMS answered !"));
+        break;
+    case BmsDataArea::HistoryEndedByTimeout:
+        endIncompleteReading(tr("Communication timeout !"));
         break;
     default:
         // Stop, Connect, another address, Parallel, the port search or the baud rate.

@@ -24,10 +24,6 @@ public:
     explicit RecordWindow(QWidget *parent = nullptr);
     ~RecordWindow() override;
 
-    // Restart requests without a record before a reading ends with
-    // "Communication timeout !".
-    static constexpr int RestartsBeforeTimeout = 3;
-
 signals:
     void languageSwitchReceived(int language);
     // Requests the next record.
@@ -67,10 +63,6 @@ private:
     Ui::RecordWindow *ui = nullptr;
     QTimer *recordPollTimer = nullptr;
     QTimer *recordTimeoutTimer = nullptr;
-    // Restart requests since the last record.
-    int restartsWithoutRecord = 0;
-    // A restart request was asked for and has not gone out yet.
-    bool restartPending = false;
     // The page shows a reading as running (Read reads "Stop").
     bool readingShown = false;
     // The count of the reading's first reply, -1 until it has come: a reading

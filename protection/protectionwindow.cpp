@@ -9,6 +9,9 @@
 #include "valueparse.h"
 #include "writegroups.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QComboBox>
 #include <QDebug>
 #include <QLabel>
@@ -223,9 +226,12 @@ void ProtectionWindow::announceReadingCompleted()
 void ProtectionWindow::updateProtectionParmeters()
 {
     // A group is filled only from a record that has arrived: a primary reply
-    // leaves the secondary groups requested until their own reply comes.
+    // leaves the secondary groups requested until their own reply comes. A
+    // record nobody asked for any more (the read was given up) shows nothing.
     if (bmsArea.primaryReadDone) {
         const quint8 *record = bmsArea.primaryProtection.bytes.data();
+        const bool asked = std::any_of(std::begin(bmsArea.primaryReadRequest),
+                                       std::end(bmsArea.primaryReadRequest), [](quint8 flag) { return flag != 0; });
         for (const ProtectionGroup &g : primaryProtectionGroups()) {
             if (!bmsArea.primaryReadRequest[g.readFlag])
                 continue;
@@ -233,7 +239,8 @@ void ProtectionWindow::updateProtectionParmeters()
             shownSessionOf(g) = bmsArea.blockSession[BlockPrimaryProtection];
             bmsArea.primaryReadRequest[g.readFlag] = 0;
         }
-        announceReadingCompleted();
+        if (asked)
+            announceReadingCompleted();
         bmsArea.primaryReadRequest[PrimaryReadAllFlag] = 0;
         bmsArea.primaryReadDone = 0;
     }
@@ -241,6 +248,8 @@ void ProtectionWindow::updateProtectionParmeters()
     if (bmsArea.secondaryReadDone) {
         const quint8 *record = bmsArea.secondaryProtection.bytes.data();
         const quint16 model = bmsArea.secondaryProtection.afeModel();
+        const bool asked = std::any_of(std::begin(bmsArea.secondaryReadRequest),
+                                       std::end(bmsArea.secondaryReadRequest), [](quint8 flag) { return flag != 0; });
         for (const ProtectionGroup &g : secondaryProtectionGroups()) {
             if (!bmsArea.secondaryReadRequest[g.readFlag])
                 continue;
@@ -250,8 +259,10 @@ void ProtectionWindow::updateProtectionParmeters()
             shownSessionOf(g) = bmsArea.blockSession[BlockSecondaryProtection];
             bmsArea.secondaryReadRequest[g.readFlag] = 0;
         }
-        showAfeModel(model);
-        announceReadingCompleted();
+        if (asked) {
+            showAfeModel(model);
+            announceReadingCompleted();
+        }
         bmsArea.secondaryReadRequest[SecondaryReadAllFlag] = 0;
         bmsArea.secondaryReadDone = 0;
     }
