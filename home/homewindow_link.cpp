@@ -770,9 +770,14 @@ void HomeWindow::handleReply(const BmsReply &reply)
     else
         storeReply(reply.command, reply.payload, answered);
     // The request on the line got an answer it cannot take (too short, an
-    // empty acknowledgement, a record where the identity was asked): it is
-    // answered, unusably.
-    if (!answered && linkRunning && outstanding.kind != Sent::Nothing && reply.command == outstanding.command)
+    // empty acknowledgement): it is answered, unusably. A whole identity
+    // block where the record was asked, or the reverse, is the late answer
+    // of another request: the one on the line still waits for its own.
+    const bool otherAnswer = reply.command == 0x17
+                             && (outstanding.kind == Sent::Identity ? reply.payload.size() >= BmsUserSettingRecord::Size
+                                                                    : reply.payload.size() == BmsIdentityBlock::Size);
+    if (!answered && linkRunning && outstanding.kind != Sent::Nothing && reply.command == outstanding.command
+        && !otherAnswer)
         requestUnanswered();
     // The port is the pages' as soon as the link says connected.
     if (answered && connectCycleRunning && connectHandshakeSent && serialPort->isOpen())
@@ -841,7 +846,8 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
     const bool askedOnly = command == 0x01 || command == 0x02 || command == 0x04 || command == 0x06
                            || command == 0x0B || command == 0x17 || command == 0x1D;
     if (askedOnly && !answered) {
-        if (request.kind != Sent::Nothing && command == request.command && payload.size() < request.replySize)
+        if (request.kind != Sent::Nothing && command == request.command && payload.size() < request.replySize
+            && !(command == 0x17 && payload.size() == BmsIdentityBlock::Size))
             shortReply(command, payload);
         else
             logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(command)));

@@ -36,11 +36,22 @@ QString logText(HomeWindow &home)
 {
     return home.findChild<QTextBrowser *>(QStringLiteral("textBrowserLog"))->toPlainText();
 }
+
+// True in the program that runs the rows of a late or damaging BMS.
+[[maybe_unused]] constexpr bool LateRows =
+#ifdef CELLWICK_LATE_TESTS
+    true;
+#else
+    false;
+#endif
 } // namespace
 
 class TestHomeLink : public QObject
 {
     Q_OBJECT
+
+private:
+    static void readRows();
 
 private slots:
 #ifndef CELLWICK_PACK_TESTS
@@ -66,13 +77,17 @@ private slots:
     void periodicRequestsComeEverySixthAndSeventhTick();
     void twoRepliesWithoutSilenceAreBothParsed();
 #else
-    // A second program (tst_homepacks): each press and read belongs to its pack.
+    // A second program (tst_homepacks): each press and read belongs to its
+    // pack; a third (tst_homelate) has the rows of a BMS that answers late or
+    // damaged.
     void readBelongsToItsPack_data();
     void readBelongsToItsPack();
     void pressGoesToItsPackOnce_data();
     void pressGoesToItsPackOnce();
+#ifndef CELLWICK_LATE_TESTS
     void connectPressCancelsAConfirmedWrite_data();
     void connectPressCancelsAConfirmedWrite();
+#endif
 #endif
 };
 
@@ -665,6 +680,7 @@ void TestHomeLink::ignoredIdentityDoesNotTimeOutTheNextRead()
 #endif
 
 #ifdef CELLWICK_PACK_TESTS
+#ifndef CELLWICK_LATE_TESTS
 void TestHomeLink::connectPressCancelsAConfirmedWrite_data()
 {
     QTest::addColumn<int>("delay");       // -1: silent
@@ -713,12 +729,10 @@ void TestHomeLink::connectPressCancelsAConfirmedWrite()
     QCOMPARE(boxes.count(QStringLiteral("Parameter written successfully !")), 0);
     QCOMPARE(boxes.seen().size(), 1);
 }
+#endif
 
-void TestHomeLink::readBelongsToItsPack_data()
+void TestHomeLink::readRows()
 {
-    QTest::addColumn<int>("delay");
-    QTest::addColumn<int>("baud");
-    QTest::addColumn<QString>("then");
     QTest::newRow("address 1 as the read goes out") << 0 << 2 << "address";
     QTest::newRow("address 1 as the read goes out, 150 ms late at 9600") << 150 << 0 << "address";
     QTest::newRow("Parallel, 1.25 s late") << 1250 << 2 << "parallel";
@@ -727,6 +741,25 @@ void TestHomeLink::readBelongsToItsPack_data()
     // One BMS answering after the send tick: one frame, stored once, and the block stays read.
     QTest::newRow("600 ms late, then a write") << 600 << 2 << "late";
     QTest::newRow("1.5 s late at 9600, then a write") << 1500 << 0 << "late";
+}
+
+void TestHomeLink::readBelongsToItsPack_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("baud");
+    QTest::addColumn<QString>("then");
+    if (!LateRows) {
+        readRows();
+        return;
+    }
+    // One reply damaged, the write pressed 7 s after the read: the session,
+    // and what was read in it, are kept.
+    for (const char *damaged : {"live", "read", "ack"}) {
+        for (int baud : {2, 0}) {
+            QTest::addRow("1.5 s late at %s, %s reply damaged", baud == 0 ? "9600" : "115200", damaged)
+                << 1500 << baud << QStringLiteral("late %1").arg(QLatin1String(damaged));
+        }
+    }
 }
 
 // A read is answered by the pack it was asked of, in its session, or is told as not read.
@@ -757,7 +790,21 @@ void TestHomeLink::readBelongsToItsPack()
         return;
     }
     QVERIFY(f.open(baud));
-    if (then == "late") {
+    if (then.startsWith("late")) {
+        // The reply damaged once: a live poll's after the read, or the read's, or the write's.
+        const QString damaged = then.mid(5);
+        const quint8 damagedCommand = damaged == "live" ? 0x01 : damaged == "read" ? 0x02 : damaged == "ack" ? 0x03 : 0;
+        bool armed = damaged == "read" || damaged == "ack";
+        bool damageDone = false;
+        connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
+            const bool hit = armed && !damageDone && request.command == damagedCommand;
+            damageDone = damageDone || hit;
+            bms.setBadCrc(hit);
+        });
+        bool lost = false;
+        QTimer watch;   // what the status strip shows meanwhile
+        connect(&watch, &QTimer::timeout, [&lost] { lost = lost || bmsArea.linkStateText == "BMS disconnect !"; });
+        watch.start(20);
         bms.clearRequests();
         int stored = 0;
         QTimer consumer;   // the page's part: it takes each record stored
@@ -769,16 +816,22 @@ void TestHomeLink::readBelongsToItsPack()
         bmsArea.primaryReadRequest[9] = 1;
         QTRY_COMPARE_WITH_TIMEOUT(stored, 1, Wait);
         bmsArea.primaryReadRequest[9] = 0;
-        QTest::qWait(delay + 2000);
+        armed = true;
+        QTest::qWait(damaged.isEmpty() ? delay + 2000 : 7000);
         QCOMPARE(stored, 1);
-        QCOMPARE(bms.countRequests(0x02), 1);
+        QCOMPARE(bms.countRequests(0x02), damaged == "read" ? 2 : 1);
         QVERIFY(bmsArea.blockReadInSession(BlockPrimaryProtection));
         bmsArea.primaryWriteRequest[9] = 1;
         bmsArea.armWrite(BlockPrimaryProtection);
         QVERIFY(boxes.waitFor(QStringLiteral("Parameter written successfully !"), Wait));
         QTest::qWait(delay + 500);
-        QCOMPARE(bms.countRequests(0x03), 1);
+        QCOMPARE(bms.countRequests(0x03), damaged == "ack" ? 2 : 1);
         QCOMPARE(boxes.seen().size(), 1);
+        if (!damaged.isEmpty()) {
+            QVERIFY(damageDone);
+            QVERIFY(!lost);
+            QVERIFY(!logText(f.home()).contains(QStringLiteral("No reply from the BMS")));
+        }
         return;
     }
     bms.setSilent(delay < 0);
@@ -815,6 +868,18 @@ void TestHomeLink::pressGoesToItsPackOnce_data()
     QTest::addColumn<int>("baud");         // index: 0 = 9600, 2 = 115200
     QTest::addColumn<QString>("then");     // what the operator or the far end does next
     QTest::addColumn<QString>("told");     // the one box expected
+    if (LateRows) {
+        // Acknowledgements that say nothing (empty, damaged), or come after the
+        // reply time: the write went out and may have been carried out.
+        const QString mayHave = "Communication timeout !\nParameter writing failed ! The write went out but was not "
+                                "acknowledged: the BMS may have carried it out.";
+        QTest::newRow("write, empty acknowledgements") << "write" << 0 << 2 << "empty ack" << mayHave;
+        QTest::newRow("write 150 ms late at 9600, empty acknowledgements") << "write" << 150 << 0 << "empty ack" << mayHave;
+        QTest::newRow("write, bad-CRC acknowledgements") << "write" << 0 << 2 << "bad ack" << mayHave;
+        QTest::newRow("write 150 ms late at 9600, bad-CRC acknowledgements") << "write" << 150 << 0 << "bad ack" << mayHave;
+        QTest::newRow("write, 2.6 s late") << "write" << 2600 << 2 << "too late" << mayHave;
+        return;
+    }
     const QString changed = QStringLiteral("The BMS at the other end may have changed:\n");
     const QString opOut = changed + "The operation went out but was not answered: the BMS may have carried it out.";
     const QString opNotSent = changed + "The operation was not sent.";
@@ -875,6 +940,12 @@ void TestHomeLink::pressGoesToItsPackOnce()
     const quint8 command = press == "write" ? 0x03 : press == "serial" ? 0x18 : 0x10;
     if (then == "cable")
         bms.block(0x17).replace(48, 6, "PACK-B");   // the next pack answers the next request
+    if (then.endsWith("ack")) {
+        connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
+            bms.setShortReply(then == "empty ack" && request.command == command);
+            bms.setBadCrc(then == "bad ack" && request.command == command);
+        });
+    }
     const QByteArray primaryB = bms.block(0x02);
     connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
         if (request.command != command || bms.countRequests(command) > 1 || !(then.startsWith("cut") || then == "silent"))
@@ -899,6 +970,21 @@ void TestHomeLink::pressGoesToItsPackOnce()
         bmsArea.userSetting.setText(48, 20, "PACK-NEW");
         bmsArea.userSettingWriteFlags[3] = 1;
         bmsArea.armWrite(BlockUserSetting);
+    }
+    if (then.endsWith("ack") || then == "too late") {
+        // One box within 6 s of the press; no refusal is told, and no copy goes
+        // out after the box.
+        QElapsedTimer pressed;
+        pressed.start();
+        QVERIFY(boxes.waitFor(told, Wait));
+        QVERIFY2(pressed.elapsed() < 6000, qPrintable(QString::number(pressed.elapsed())));
+        const int frames = bms.countRequests(command);
+        QTest::qWait(delay + 2500);
+        QCOMPARE(bms.countRequests(command), frames);
+        QCOMPARE(frames, then == "too late" ? 1 : 2);
+        QVERIFY(!logText(f.home()).contains(QStringLiteral("refused")));
+        QCOMPARE(boxes.seen().size(), 1);
+        return;
     }
     if (then.isEmpty() && press == "write") {
         QVERIFY(boxes.waitFor(told, Wait));

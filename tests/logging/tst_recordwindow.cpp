@@ -358,7 +358,10 @@ enum Press {
     OtherPackWhilePaused,      // paused, the cable moved to another BMS, then Continue
     UpdatePageOpened,          // Open pressed on the update page, which takes the line
     WiderFirst,                // the newest records with 16 cells and 4 sensors, the oldest with 15 and 3
-    NarrowerFirst              // the newest with 15 and 3, the oldest with 16 and 4
+    NarrowerFirst,             // the newest with 15 and 3, the oldest with 16 and 4
+    PollThenCountDamaged,      // Read while a live-data poll waits; the count's first reply damaged
+    StopWhileOnLine,           // Stop pressed as a record's request goes out; its reply comes after
+    StopWhileUnanswered        // Stop pressed as a record's request goes out, which the BMS never answers
 };
 
 // The indexes asked for by a reading of n records that asks `copies` more times for `repeated`.
@@ -391,6 +394,7 @@ int programOf(Press press)
     case OtherPackReported:
     case OtherPackWhilePaused:
     case UpdatePageOpened:
+    case PollThenCountDamaged:
         return 3;
     default:
         return 1;
@@ -444,7 +448,10 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency_data()
                 {"other pack while paused", OtherPackWhilePaused, {{2, 0}, {0, 100}}},
                 {"update page opened", UpdatePageOpened, {{2, 0}, {2, 150}, {0, 0}, {0, 150}}},
                 {"wider first", WiderFirst, {{2, 0}, {0, 100}}},
-                {"narrower first", NarrowerFirst, {{2, 0}, {0, 100}}}};
+                {"narrower first", NarrowerFirst, {{2, 0}, {0, 100}}},
+                {"count damaged after a poll", PollThenCountDamaged, {{2, 1500}, {0, 1500}}},
+                {"stop with a request on the line", StopWhileOnLine, {{2, 1500}, {0, 1500}}},
+                {"stop with a request unanswered", StopWhileUnanswered, {{2, 0}, {0, 100}}}};
     for (const auto &press : more) {
         if (programOf(press.press) != RECORD_TESTS)
             continue;
@@ -578,6 +585,48 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
         return;
     }
 
+    if (press == StopWhileOnLine || press == StopWhileUnanswered) {
+        // The request stays on the line after Stop: nothing goes out until it
+        // is answered (the answer shows nothing) or its reply time has ended,
+        // and then the pack names itself first.
+        QElapsedTimer clock;
+        clock.start();
+        QList<QPair<quint8, qint64>> sent;   // command, when
+        qint64 stoppedAt = -1;
+        connect(&bms, &FakeBms::requestReceived, page, [&](const BmsRequest &request) {
+            sent << qMakePair(request.command, clock.elapsed());
+            if (stoppedAt >= 0 || request.command != 0x11 || request.data.left(2) != QByteArray::fromHex("0002"))
+                return;
+            stoppedAt = clock.elapsed();
+            if (press == StopWhileUnanswered) {
+                bms.setSilent(true);
+                QTimer::singleShot(3500, &bms, [&bms] { bms.setSilent(false); });
+            }
+            QTimer::singleShot(0, page, [this] { button("btnRecordRead")->click(); });
+        });
+        bms.clearRequests();
+        button("btnRecordRead")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(stoppedAt >= 0, Wait);
+        QTRY_COMPARE_WITH_TIMEOUT(button("btnRecordRead")->text(), QStringLiteral("Read"), 1000);
+        QTest::qWait(4500);
+        int next = 0;
+        while (next < sent.size() && sent.at(next).second <= stoppedAt)
+            ++next;
+        QVERIFY(next < sent.size());
+        if (press == StopWhileUnanswered) {
+            QCOMPARE(sent.at(next).first, quint8(0x17));
+            QVERIFY(sent.at(next).second - stoppedAt >= 2500);
+        } else {
+            QVERIFY(sent.at(next).second - stoppedAt >= latency);
+            QVERIFY(fixture->home().findChild<QTextBrowser *>("textBrowserLog")->toPlainText().contains(
+                "Late reply to command 0x11 ignored"));
+        }
+        QCOMPARE(table()->rowCount(), 1);
+        QCOMPARE(rowTexts(0), storedRows.at(N - 1));
+        QVERIFY(boxes->seen().isEmpty());
+        return;
+    }
+
     if (press == DeleteThenRead) {
         // Rows of an earlier reading, which the deletion must not leave shown.
         button("btnRecordRead")->click();
@@ -655,18 +704,22 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
     qint64 triggerAskedMs = -1;
     qint64 nextAskedMs = -1;
     connect(&bms, &FakeBms::requestReceived, page, [&, this](const BmsRequest &request) {
-        if (press == ReadWhilePollUnanswered && request.command == 0x01 && !pressed) {
+        if ((press == ReadWhilePollUnanswered || press == PollThenCountDamaged) && request.command == 0x01
+            && !pressed) {
             pressed = true;
             button("btnRecordRead")->click();
         }
+        bool damage = false;   // only this request's reply
         if (request.command == 0x11) {
             const int index = (quint8(request.data.at(0)) << 8) | quint8(request.data.at(1));
             if (index == Trigger && triggerAskedMs < 0)
                 triggerAskedMs = clock.elapsed();
             if (index == Trigger - 1 && nextAskedMs < 0)
                 nextAskedMs = clock.elapsed();
-            bms.setBadCrc(index == Trigger && badLeft-- > 0);
+            damage = (index == Trigger && badLeft-- > 0)
+                     || (press == PollThenCountDamaged && historyIndexes(bms).size() == 1);
         }
+        bms.setBadCrc(damage);
         if (request.command != 0x11 || request.data.left(2) != QByteArray::fromHex("0002"))
             return;
         if (press == ReplyAfterAskingAgain)
@@ -696,9 +749,9 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
         bmsArea.primaryWriteRequest[9] = 1;
         bmsArea.armWrite(BlockPrimaryProtection);
     }
-    if (press != ReadWhilePollUnanswered)
+    if (press != ReadWhilePollUnanswered && press != PollThenCountDamaged)
         button("btnRecordRead")->click();
-    QVERIFY(boxes->waitFor("History reading completed !", Wait));
+    QVERIFY(boxes->waitFor("History reading completed !", press == PollThenCountDamaged ? 2 * Wait : Wait));
     QVERIFY(pressed || press == NoPress);
     checkRowsShowStoredRecords();
     QCOMPARE(countShown(), QString::number(storedRows.size()));
@@ -724,9 +777,23 @@ void TestRecordWindow::everyRecordOnceWhateverTheLatency()
         expected = QList<quint16>({0, 3, 2}) + readingIndexes(N + 1);
     else if (badReplies > 0)
         expected = readingIndexes(N, Trigger, badReplies);
+    else if (press == PollThenCountDamaged)
+        expected = QList<quint16>({0}) + readingIndexes(N);
     else
         expected = readingIndexes(N);
     QCOMPARE(historyIndexes(bms), expected);
+    if (badReplies > 0) {
+        // The pack names itself again before each request after a damaged reply.
+        QStringList frames;
+        for (const BmsRequest &request : bms.requests()) {
+            if (request.command == 0x17)
+                frames << "N";
+            else if (request.command == 0x11)
+                frames << QString::number(quint8(request.data.at(1)));
+        }
+        const QString again = QStringLiteral(" N %1").arg(Trigger).repeated(badReplies);
+        QVERIFY2(frames.join(' ').contains(QString::number(Trigger) + again), qPrintable(frames.join(' ')));
+    }
     if (badReplies > 0)
         QVERIFY(nextAskedMs - triggerAskedMs < badReplies * 1500 + latency + 500);
 }

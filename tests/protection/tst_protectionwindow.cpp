@@ -226,6 +226,8 @@ private slots:
     void readOv1SendsTheRequestAndShowsTheValues();
     void secondaryReadShowsTheDelaysOfTheBmsModel();
     void aPrimaryReplyFillsNoSecondaryGroup();
+    void damagedRepliesEndTheReadOnce_data();
+    void damagedRepliesEndTheReadOnce();
     void readAndWriteWithThePortClosed();
     void firstTabClickAndSideBarReadOnce();
 
@@ -460,6 +462,55 @@ void TestProtectionWindow::aPrimaryReplyFillsNoSecondaryGroup()
     QTRY_COMPARE_WITH_TIMEOUT(boxes->count(ReadingCompleted), 2, 5000);
     QCOMPARE(box("comboBoxCellOVP2")->currentText(), QString("4250"));
     QCOMPARE(int(bmsArea.secondaryReadRequest[4]), 0);
+}
+
+void TestProtectionWindow::damagedRepliesEndTheReadOnce_data()
+{
+    QTest::addColumn<bool>("badCrc");   // else cut short
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("baud");
+    QTest::newRow("bad CRC") << true << 0 << 2;
+    QTest::newRow("short") << false << 0 << 2;
+    QTest::newRow("bad CRC, 150 ms late at 9600") << true << 150 << 0;
+    // The record stored for nobody (the page's read given up) shows nothing.
+    QTest::newRow("stored after the read was given up") << true << -1 << 2;
+}
+
+// The first five replies to the read come damaged: the read ends with one
+// box, nothing more goes out for it, and nothing is shown as read.
+void TestProtectionWindow::damagedRepliesEndTheReadOnce()
+{
+    QFETCH(bool, badCrc);
+    QFETCH(int, delay);
+    QFETCH(int, baud);
+    if (delay < 0) {
+        bmsArea.serialPortOpen = 1;
+        QVERIFY(bmsArea.setProtectionParams(primaryImage()));
+        QTest::qWait(600);
+        QCOMPARE(boxes->count(ReadingCompleted), 0);
+        QCOMPARE(box("comboBoxCellOVP1")->itemText(0), QString());
+        QCOMPARE(int(bmsArea.primaryReadDone), 0);
+        return;
+    }
+    FakeBms &bms = fixture->bms();
+    QVERIFY(fixture->open(baud));
+    bms.setReplyDelay(delay);
+    int damaged = 5;
+    connect(&bms, &FakeBms::requestReceived, page, [&](const BmsRequest &request) {
+        const bool hit = request.command == 0x02 && damaged-- > 0;
+        bms.setBadCrc(hit && badCrc);
+        bms.setShortReply(hit && !badCrc);
+    });
+    bms.clearRequests();
+    button("btnReadAllProtect_1")->click();
+    QVERIFY(boxes->waitFor("Communication timeout !", 10000));
+    const int frames = bms.countRequests(0x02);
+    QTest::qWait(3000);
+    QCOMPARE(bms.countRequests(0x02), frames);
+    QVERIFY(frames <= 5);
+    QCOMPARE(boxes->count(ReadingCompleted), 0);
+    QCOMPARE(boxes->seen().size(), 1);
+    QCOMPARE(box("comboBoxCellOVP1")->itemText(0), QString());
 }
 
 void TestProtectionWindow::readAndWriteWithThePortClosed()

@@ -943,12 +943,36 @@ void TestUserWindow::silentBmsTimesOutOnce()
                    {nullptr, "btnUserReadAll", 0x17, ""},
                    {nullptr, "btnResetBMS", 0x10, ""},
                    {nullptr, "btnUserReadAll", 0x17, "together"},
+                   {nullptr, "btnUserReadAll", 0x17, "2.6 s late"},
                    {"btnComRead", "btnComWrite", 0x18, "back"}};
     for (const auto &p : presses) {
         fixture->bms().setSilent(false);
+        fixture->bms().setReplyDelay(delay);
         if (p.read)
             QVERIFY2(clickFor(p.read, "reading completed"), p.read);
         fixture->bms().setSilent(true);
+        if (QByteArray(p.mode) == "2.6 s late") {
+            // Every answer comes after its reply time, for a while before the
+            // press too: at most one frame of the record, and the box within
+            // 6 s of the press.
+            fixture->bms().setSilent(false);
+            fixture->bms().setReplyDelay(2600);
+            QTest::qWait(6000);
+            const auto records = [this] {
+                int count = 0;
+                for (const BmsRequest &request : fixture->bms().requests())
+                    count += request.command == 0x17 && request.data == hex("00000058") ? 1 : 0;
+                return count;
+            };
+            QElapsedTimer pressed;
+            pressed.start();
+            QVERIFY(clickFor(p.button, "Communication timeout !"));
+            QVERIFY2(pressed.elapsed() < 6000, qPrintable(QString::number(pressed.elapsed())));
+            QTest::qWait(3000);
+            QVERIFY(records() <= 1);
+            QCOMPARE(boxes->seen().size(), 1);
+            continue;
+        }
         if (QByteArray(p.mode) == "back") {
             // The count that unanswered requests of before left behind.
             bmsArea.requestTimeoutCount = 4;
