@@ -346,17 +346,23 @@ void TestMoniterWindow::aLogFileHoldsOnePack_data()
     QTest::addColumn<int>("cellsB");
     QTest::addColumn<int>("sensorsB");
     QTest::addColumn<int>("unplugged");   // ms after a poll cut by the move before B answers
-    QTest::newRow("same layout") << false << 16 << 4 << 3000;
-    QTest::newRow("same layout, late") << true << 16 << 4 << 3000;
-    QTest::newRow("fewer cells") << false << 15 << 4 << 3000;
-    QTest::newRow("fewer cells, late") << true << 15 << 4 << 3000;
-    QTest::newRow("fewer sensors, late") << true << 16 << 3 << 3000;
-    QTest::newRow("same layout, moved at once") << false << 16 << 4 << 0;
-    QTest::newRow("same layout, 1 s unplugged, late") << true << 16 << 4 << 1000;
-    QTest::newRow("same layout, 4 s unplugged") << false << 16 << 4 << 4000;
-    QTest::newRow("fewer cells, moved at once, late") << true << 15 << 4 << 0;
-    QTest::newRow("fewer cells, 1 s unplugged") << false << 15 << 4 << 1000;
-    QTest::newRow("fewer cells, 4 s unplugged, late") << true << 15 << 4 << 4000;
+    // The cable moves 3 ms after A's periodic identity reply; B answers the next poll.
+    QTest::addColumn<bool>("afterNaming");
+    QTest::newRow("same layout") << false << 16 << 4 << 3000 << false;
+    QTest::newRow("same layout, late") << true << 16 << 4 << 3000 << false;
+    QTest::newRow("fewer cells") << false << 15 << 4 << 3000 << false;
+    QTest::newRow("fewer cells, late") << true << 15 << 4 << 3000 << false;
+    QTest::newRow("fewer sensors, late") << true << 16 << 3 << 3000 << false;
+    QTest::newRow("same layout, moved at once") << false << 16 << 4 << 0 << false;
+    QTest::newRow("same layout, 1 s unplugged, late") << true << 16 << 4 << 1000 << false;
+    QTest::newRow("same layout, 4 s unplugged") << false << 16 << 4 << 4000 << false;
+    QTest::newRow("fewer cells, moved at once, late") << true << 15 << 4 << 0 << false;
+    QTest::newRow("fewer cells, 1 s unplugged") << false << 15 << 4 << 1000 << false;
+    QTest::newRow("fewer cells, 4 s unplugged, late") << true << 15 << 4 << 4000 << false;
+    QTest::newRow("fewer cells, just after A's naming") << false << 15 << 4 << 0 << true;
+    QTest::newRow("fewer cells, just after A's naming, late") << true << 15 << 4 << 0 << true;
+    QTest::newRow("fewer sensors, just after A's naming") << false << 16 << 2 << 0 << true;
+    QTest::newRow("fewer sensors, just after A's naming, late") << true << 16 << 2 << 0 << true;
 }
 
 void TestMoniterWindow::aLogFileHoldsOnePack()
@@ -365,6 +371,7 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
     QFETCH(int, cellsB);
     QFETCH(int, sensorsB);
     QFETCH(int, unplugged);
+    QFETCH(bool, afterNaming);
     HomeFixture fixture;
     QByteArray &identity = fixture.bms().block(0x17);
     QByteArray &live = fixture.bms().block(0x01);
@@ -376,7 +383,8 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
         if (request.command == 0x01)
             qToLittleEndian<quint16>(++next, live.data() + 18);
     });
-    fixture.bms().setReplyDelay(late ? 150 : 0);
+    const int delay = late ? 150 : 0;
+    fixture.bms().setReplyDelay(delay);
     QVERIFY(fixture.open(late ? 0 : 2));
     QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() >= 3 && bmsArea.bmsSnText == "PACK-A" && !bmsArea.identityStale,
                              15000);
@@ -384,17 +392,23 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
     // whole; B answers from `unplugged` ms on.
     bool moved = false;
     connect(&fixture.bms(), &FakeBms::requestReceived, this, [&](const BmsRequest &request) {
-        if (moved || request.command != 0x01)
+        if (moved || request.command != (afterNaming ? 0x17 : 0x01))
             return;
         moved = true;
-        fixture.bms().setSilent(true);
-        next = 1000;
-        live = liveRecord(cellsB, sensorsB, next).toByteArray();
-        identity.replace(48, 6, "PACK-B");
-        QTimer::singleShot(unplugged, &fixture.bms(), [&fixture] { fixture.bms().setSilent(false); });
+        fixture.bms().setSilent(!afterNaming);
+        QTimer::singleShot(afterNaming ? delay + 3 : 0, Qt::PreciseTimer, &fixture.bms(), [&] {
+            next = 1000;
+            live = liveRecord(cellsB, sensorsB, next).toByteArray();
+            identity.replace(48, 6, "PACK-B");
+            QTimer::singleShot(unplugged, &fixture.bms(), [&fixture] { fixture.bms().setSilent(false); });
+        });
     });
-    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.bmsSnText == "PACK-B" && table()->rowCount() >= 3
-                                 && rowTexts(table(), 0).at(8).toInt() > 1000, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() > 0 && rowTexts(table(), 0).at(8).toInt() > 1000, 30000);
+    // Rows of another layout wait for a naming after the first of them.
+    const quint32 namings = bmsArea.packNamings + (cellsB != 16 || sensorsB != 4);
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.packNamings >= namings && bmsArea.bmsSnText == "PACK-B", 15000);
+    const int rows = table()->rowCount();
+    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() > qMax(rows, 2), 10000);
     QVERIFY(page->saveBeforeClose());
 
     // One file per pack, named after it; every row whole under its own header, none lost.
@@ -429,6 +443,13 @@ void TestMoniterWindow::rowsBelongToThePackNamedAfterThem_data()
     QTest::newRow("the row limit while rows wait for their pack")
         << "=PACK-A 16x90 s 16x20 =PACK-B 16x1" << QStringList{"PACK-A 0-89", "PACK-B 90-110"};
     QTest::newRow("closed before the pack named itself") << "=PACK-A 16x2 s 16x2" << QStringList{"PACK-A 0-1", " 2-3"};
+    // The cable may move right after the old pack has named itself.
+    QTest::newRow("another layout just after a naming") << "=PACK-A 16x3 =PACK-A 15x2 =PACK-B 15x1"
+                                                        << QStringList{"PACK-A 0-2", "PACK-B 3-5"};
+    QTest::newRow("another layout after the row limit")
+        << "=PACK-A 16x101 =PACK-A 15x2 =PACK-B 15x1" << QStringList{"PACK-A 0-100", "PACK-B 101-103"};
+    QTest::newRow("closed before another layout's pack named itself") << "=PACK-A 16x2 =PACK-A 15x2"
+                                                                      << QStringList{"PACK-A 0-1", " 2-3"};
 }
 
 // Rows logged while the link has not heard the pack name itself since a
