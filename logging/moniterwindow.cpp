@@ -425,8 +425,11 @@ void MoniterWindow::on_btnMonierClear_clicked()
 
 void MoniterWindow::on_btnMonierExport_clicked()
 {
-    // The rows shown are named after their own pack.
-    const QString serial = ui->tableWidgetMonier->rowCount() > 0 ? rowsSerial : bmsArea.bmsSnText;
+    // The rows shown are named after their own pack, and after none while
+    // some still wait for theirs.
+    QString serial;
+    if (unconfirmedFrom < 0)
+        serial = ui->tableWidgetMonier->rowCount() > 0 ? rowsSerial : bmsArea.bmsSnText;
     const QString proposed = QStringLiteral("moniter_") + CsvWriter::fileNamePart(serial)
         + QLatin1Char('_') + CsvWriter::fileTimeStamp();
     const QString path = chooseSaveFile(this, tr("Save"), proposed, tr("(*.csv)"));

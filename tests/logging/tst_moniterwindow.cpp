@@ -9,12 +9,16 @@
 #include "fakebms.h"
 #include "homefixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -139,6 +143,8 @@ private:
     // Plays the link: stores a record and lets the page's tick take it.
     void deliver(const BmsRealtimeRecord &record);
     void chooseLimit(const QString &text);
+    // Presses Export and cancels the dialog: the file name it proposed.
+    QString proposedExportName();
     QStringList logFiles() const;
 
     std::unique_ptr<QTemporaryDir> workDir;
@@ -179,6 +185,22 @@ void TestMoniterWindow::chooseLimit(const QString &text)
     auto *box = child<QComboBox>("comboBoxMoniterNumer");
     box->setCurrentIndex(box->findText(text));
     QCOMPARE(box->currentText(), text);
+}
+
+QString TestMoniterWindow::proposedExportName()
+{
+    QString proposed;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            poll.stop();
+            proposed = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
+            answerNextFileDialog(QString());
+        }
+    });
+    poll.start(20);
+    QTest::mouseClick(child<QPushButton>("btnMonierExport"), Qt::LeftButton);
+    return proposed;
 }
 
 QStringList TestMoniterWindow::logFiles() const
@@ -429,7 +451,8 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
 void TestMoniterWindow::rowsBelongToThePackNamedAfterThem_data()
 {
     // Steps: "=X" the link hears pack X name itself; "s" a request goes
-    // unanswered (the pack may change); "16x3" three rows of 16 cells.
+    // unanswered (the pack may change); "16x3" three rows of 16 cells; "eX"
+    // Export proposes the serial X ("e": none).
     // Files: "<serial> <first cycle>-<last cycle>", in name order.
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QStringList>("files");
@@ -448,6 +471,8 @@ void TestMoniterWindow::rowsBelongToThePackNamedAfterThem_data()
                                                         << QStringList{"PACK-A 0-2", "PACK-B 3-5"};
     QTest::newRow("another layout after the row limit")
         << "=PACK-A 16x101 =PACK-A 15x2 =PACK-B 15x1" << QStringList{"PACK-A 0-100", "PACK-B 101-103"};
+    QTest::newRow("Export while rows wait") << "=PACK-A 16x2 ePACK-A s 16x1 e =PACK-A ePACK-A 15x1 e =PACK-B ePACK-B"
+                                            << QStringList{"PACK-A 0-2", "PACK-B 3-3"};
     QTest::newRow("closed before another layout's pack named itself") << "=PACK-A 16x2 =PACK-A 15x2"
                                                                       << QStringList{"PACK-A 0-1", " 2-3"};
 }
@@ -468,6 +493,10 @@ void TestMoniterWindow::rowsBelongToThePackNamedAfterThem()
             bmsArea.identityStale = 0;
             ++bmsArea.packNamings;
             page->timeUpdateMoniter();   // a record that waited is taken
+        } else if (step.startsWith('e')) {
+            const QString proposed = proposedExportName();
+            const QRegularExpression name("^moniter_" + step.mid(1) + "_\\d{4}(-\\d\\d){5}$");
+            QVERIFY2(name.match(proposed).hasMatch(), qPrintable(step + ": " + proposed));
         } else {
             for (int n = step.section('x', 1).toInt(); n > 0; --n)
                 deliver(liveRecord(step.section('x', 0, 0).toInt(), 4, cycle++));
