@@ -370,21 +370,25 @@ void TestMoniterWindow::aLogFileHoldsOnePack_data()
     QTest::addColumn<int>("unplugged");   // ms after a poll cut by the move before B answers
     // The cable moves 3 ms after A's periodic identity reply; B answers the next poll.
     QTest::addColumn<bool>("afterNaming");
-    QTest::newRow("same layout") << false << 16 << 4 << 3000 << false;
-    QTest::newRow("same layout, late") << true << 16 << 4 << 3000 << false;
-    QTest::newRow("fewer cells") << false << 15 << 4 << 3000 << false;
-    QTest::newRow("fewer cells, late") << true << 15 << 4 << 3000 << false;
-    QTest::newRow("fewer sensors, late") << true << 16 << 3 << 3000 << false;
-    QTest::newRow("same layout, moved at once") << false << 16 << 4 << 0 << false;
-    QTest::newRow("same layout, 1 s unplugged, late") << true << 16 << 4 << 1000 << false;
-    QTest::newRow("same layout, 4 s unplugged") << false << 16 << 4 << 4000 << false;
-    QTest::newRow("fewer cells, moved at once, late") << true << 15 << 4 << 0 << false;
-    QTest::newRow("fewer cells, 1 s unplugged") << false << 15 << 4 << 1000 << false;
-    QTest::newRow("fewer cells, 4 s unplugged, late") << true << 15 << 4 << 4000 << false;
-    QTest::newRow("fewer cells, just after A's naming") << false << 15 << 4 << 0 << true;
-    QTest::newRow("fewer cells, just after A's naming, late") << true << 15 << 4 << 0 << true;
-    QTest::newRow("fewer sensors, just after A's naming") << false << 16 << 2 << 0 << true;
-    QTest::newRow("fewer sensors, just after A's naming, late") << true << 16 << 2 << 0 << true;
+    QTest::addColumn<int>("lateReply");   // ms after the cut poll that A answers it (0: never)
+    QTest::newRow("same layout") << false << 16 << 4 << 3000 << false << 0;
+    QTest::newRow("same layout, late") << true << 16 << 4 << 3000 << false << 0;
+    QTest::newRow("fewer cells") << false << 15 << 4 << 3000 << false << 0;
+    QTest::newRow("fewer cells, late") << true << 15 << 4 << 3000 << false << 0;
+    QTest::newRow("fewer sensors, late") << true << 16 << 3 << 3000 << false << 0;
+    QTest::newRow("same layout, moved at once") << false << 16 << 4 << 0 << false << 0;
+    QTest::newRow("same layout, 1 s unplugged, late") << true << 16 << 4 << 1000 << false << 0;
+    QTest::newRow("same layout, 4 s unplugged") << false << 16 << 4 << 4000 << false << 0;
+    QTest::newRow("fewer cells, moved at once, late") << true << 15 << 4 << 0 << false << 0;
+    QTest::newRow("fewer cells, 1 s unplugged") << false << 15 << 4 << 1000 << false << 0;
+    QTest::newRow("fewer cells, 4 s unplugged, late") << true << 15 << 4 << 4000 << false << 0;
+    QTest::newRow("fewer cells, just after A's naming") << false << 15 << 4 << 0 << true << 0;
+    QTest::newRow("fewer cells, just after A's naming, late") << true << 15 << 4 << 0 << true << 0;
+    QTest::newRow("fewer sensors, just after A's naming") << false << 16 << 2 << 0 << true << 0;
+    QTest::newRow("fewer sensors, just after A's naming, late") << true << 16 << 2 << 0 << true << 0;
+    // A's answer comes after its reply time, while the line asks the pack to name itself.
+    QTest::newRow("same layout, A's answer 2.7 s late") << false << 16 << 4 << 3000 << false << 2700;
+    QTest::newRow("same layout, A's answer 2.7 s late, late") << true << 16 << 4 << 3000 << false << 2700;
 }
 
 void TestMoniterWindow::aLogFileHoldsOnePack()
@@ -394,6 +398,7 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
     QFETCH(int, sensorsB);
     QFETCH(int, unplugged);
     QFETCH(bool, afterNaming);
+    QFETCH(int, lateReply);
     HomeFixture fixture;
     QByteArray &identity = fixture.bms().block(0x17);
     QByteArray &live = fixture.bms().block(0x01);
@@ -411,21 +416,28 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
     QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() >= 3 && bmsArea.bmsSnText == "PACK-A" && !bmsArea.identityStale,
                              15000);
     // The cable moves to pack B a few ms into a poll, which reaches no pack
-    // whole; B answers from `unplugged` ms on.
+    // whole (or A answers it `lateReply` ms later); B answers from
+    // `unplugged` ms on.
     bool moved = false;
     connect(&fixture.bms(), &FakeBms::requestReceived, this, [&](const BmsRequest &request) {
         if (moved || request.command != (afterNaming ? 0x17 : 0x01))
             return;
         moved = true;
-        fixture.bms().setSilent(!afterNaming);
+        if (lateReply > 0)
+            fixture.bms().setReplyDelay(lateReply);
+        else
+            fixture.bms().setSilent(!afterNaming);
         QTimer::singleShot(afterNaming ? delay + 3 : 0, Qt::PreciseTimer, &fixture.bms(), [&] {
+            fixture.bms().setReplyDelay(delay);
+            fixture.bms().setSilent(!afterNaming);
             next = 1000;
             live = liveRecord(cellsB, sensorsB, next).toByteArray();
             identity.replace(48, 6, "PACK-B");
             QTimer::singleShot(unplugged, &fixture.bms(), [&fixture] { fixture.bms().setSilent(false); });
         });
     });
-    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() > 0 && rowTexts(table(), 0).at(8).toInt() > 1000, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() > 0 && rowTexts(table(), table()->rowCount() - 1).at(8).toInt() > 1000,
+                             30000);
     // Rows of another layout wait for a naming after the first of them.
     const quint32 namings = bmsArea.packNamings + (cellsB != 16 || sensorsB != 4);
     QTRY_VERIFY_WITH_TIMEOUT(bmsArea.packNamings >= namings && bmsArea.bmsSnText == "PACK-B", 15000);
