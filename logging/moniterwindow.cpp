@@ -159,11 +159,19 @@ void MoniterWindow::timeUpdateMoniter()
         return;
     }
     int newRow = 0;
+    bool waits = false;
     if (ui->checkBoxMonierRecordEn->isChecked() && bmsArea.linkStateText != tr("BMS disconnect !")
-        && bmsArea.realtimeReady && takePackOfRecord()) {
-        newRow = ui->tableWidgetMonier->rowCount();
-        addRow();
+        && bmsArea.realtimeReady) {
+        waits = !takePackOfRecord();
+        if (!waits) {
+            newRow = ui->tableWidgetMonier->rowCount();
+            addRow();
+        }
     }
+    // Only a record refused tick after tick keeps the count of its first
+    // refusal: one not looked at may be replaced unseen.
+    if (!waits)
+        namingsAtRefusal = -1;
     const int limit = ui->comboBoxMoniterNumer->currentText().toInt();
     // Rows whose pack has not named itself yet wait for it: the file is named after the pack.
     if (newRow > 0 && newRow >= limit && unconfirmedFrom < 0) {
@@ -182,9 +190,12 @@ bool MoniterWindow::takePackOfRecord()
     // serial shown may be the pack of before's.
     const bool named = !bmsArea.identityStale;
     QTableWidget *table = ui->tableWidgetMonier;
-    const bool layoutChanged = cells != rowsCells || sensors != rowsSensors;
+    const bool layoutChanged = rowsCells >= 0 && (cells != rowsCells || sensors != rowsSensors);
     if (table->rowCount() > 0
         && (layoutChanged || (named && unconfirmedFrom < 0 && bmsArea.bmsSnText != rowsSerial))) {
+        // Namings from now on came after this record.
+        if (namingsAtRefusal < 0)
+            namingsAtRefusal = bmsArea.packNamings;
         // Rows not yet named go into no file: the record waits until they are.
         if (unconfirmedFrom >= 0)
             return false;
@@ -194,27 +205,26 @@ bool MoniterWindow::takePackOfRecord()
             reportLogFailure(tr(PackChangeFailure), path, reason);
             return false;
         }
-        // Another layout may be another pack: unless the pack has named
-        // itself since the last row, the new table is the pack's that names
-        // itself next, not the serial shown before.
-        if (layoutChanged && !(named && bmsArea.packNamings != namingsAtLastRow))
-            holdRowsFrom(0);
     }
     if (table->rowCount() == 0) {
         rowsSerial = bmsArea.bmsSnText;
         rowsCells = cells;
         rowsSensors = sensors;
     }
-    if (!named && unconfirmedFrom < 0)
-        holdRowsFrom(table->rowCount());
-    namingsAtLastRow = bmsArea.packNamings;
+    // Another layout may be another pack, also when the pack named itself
+    // just before its first record: the cable may have moved right after the
+    // old pack's naming. Only a naming after that record tells whose it is.
+    if (layoutChanged)
+        holdRowsFrom(0, namingsAtRefusal >= 0 ? quint32(namingsAtRefusal) : bmsArea.packNamings);
+    else if (!named && unconfirmedFrom < 0)
+        holdRowsFrom(table->rowCount(), bmsArea.packNamings);
     return true;
 }
 
-void MoniterWindow::holdRowsFrom(int row)
+void MoniterWindow::holdRowsFrom(int row, quint32 namings)
 {
     unconfirmedFrom = row;
-    namingsBefore = bmsArea.packNamings;
+    namingsBefore = namings;
 }
 
 bool MoniterWindow::settleUnconfirmedRows(QString *failedPath, QString *reason)
@@ -415,8 +425,11 @@ void MoniterWindow::on_btnMonierClear_clicked()
 
 void MoniterWindow::on_btnMonierExport_clicked()
 {
-    // The rows shown are named after their own pack.
-    const QString serial = ui->tableWidgetMonier->rowCount() > 0 ? rowsSerial : bmsArea.bmsSnText;
+    // The rows shown are named after their own pack, and after none while
+    // some still wait for theirs.
+    QString serial;
+    if (unconfirmedFrom < 0)
+        serial = ui->tableWidgetMonier->rowCount() > 0 ? rowsSerial : bmsArea.bmsSnText;
     const QString proposed = QStringLiteral("moniter_") + CsvWriter::fileNamePart(serial)
         + QLatin1Char('_') + CsvWriter::fileTimeStamp();
     const QString path = chooseSaveFile(this, tr("Save"), proposed, tr("(*.csv)"));

@@ -20,7 +20,9 @@ class MoniterWindow;
 // own: rows come at the pace of the link's live-data poll.
 // The table holds one pack in one layout: when the serial number or the
 // cell or sensor count changes, the rows so far go into their own pack's log
-// file and the table starts afresh.
+// file and the table starts afresh. Rows logged after a silence of the line,
+// and the rows of a new layout, wait for the pack that names itself after
+// them.
 class MoniterWindow : public QWidget
 {
     Q_OBJECT
@@ -64,8 +66,8 @@ private:
     // are given to that pack: those before them, of the pack of before, go
     // into its log file. False when that file could not be written.
     bool settleUnconfirmedRows(QString *failedPath, QString *reason);
-    // From this row on the rows wait for the pack's next naming.
-    void holdRowsFrom(int row);
+    // From this row on the rows wait for a naming past `namings`.
+    void holdRowsFrom(int row, quint32 namings);
     // Writes the first `rows` rows to a new log file named after the serial
     // of the table's pack and removes them; the rows after them stay. On
     // failure, the path it was meant for and the reason, and the table as it was.
@@ -85,16 +87,18 @@ private:
     // The log file failure shown last, until a log file is written again.
     QString shownLogFailure;
     // The pack and layout of the rows in the table, taken with its first row:
-    // the serial number the link names and the cell and sensor columns.
+    // the serial number the link names and the cell and sensor columns. The
+    // layout stays when the table is emptied (-1 cells before the first row).
     QString rowsSerial;
-    int rowsCells = 0;
+    int rowsCells = -1;
     int rowsSensors = 0;
     // The first row added while the link had not confirmed which pack is at
-    // the other end (-1: none); it and the rows after it belong to the pack
-    // the link names next, that is once BmsDataArea::packNamings has passed
-    // namingsBefore.
+    // the other end (-1: none), after a silence or as the first of another
+    // layout; it and the rows after it belong to the pack the link names
+    // next, that is once BmsDataArea::packNamings has passed namingsBefore.
     int unconfirmedFrom = -1;
     quint32 namingsBefore = 0;
-    // BmsDataArea::packNamings when the last row was added.
-    quint32 namingsAtLastRow = 0;
+    // BmsDataArea::packNamings when the live record waiting since the ticks
+    // before was first refused (-1: none waits).
+    qint64 namingsAtRefusal = -1;
 };

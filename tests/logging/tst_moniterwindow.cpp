@@ -9,12 +9,16 @@
 #include "fakebms.h"
 #include "homefixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -139,6 +143,8 @@ private:
     // Plays the link: stores a record and lets the page's tick take it.
     void deliver(const BmsRealtimeRecord &record);
     void chooseLimit(const QString &text);
+    // Presses Export and cancels the dialog: the file name it proposed.
+    QString proposedExportName();
     QStringList logFiles() const;
 
     std::unique_ptr<QTemporaryDir> workDir;
@@ -179,6 +185,22 @@ void TestMoniterWindow::chooseLimit(const QString &text)
     auto *box = child<QComboBox>("comboBoxMoniterNumer");
     box->setCurrentIndex(box->findText(text));
     QCOMPARE(box->currentText(), text);
+}
+
+QString TestMoniterWindow::proposedExportName()
+{
+    QString proposed;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            poll.stop();
+            proposed = dialog->findChild<QLineEdit *>("fileNameEdit")->text();
+            answerNextFileDialog(QString());
+        }
+    });
+    poll.start(20);
+    QTest::mouseClick(child<QPushButton>("btnMonierExport"), Qt::LeftButton);
+    return proposed;
 }
 
 QStringList TestMoniterWindow::logFiles() const
@@ -346,17 +368,26 @@ void TestMoniterWindow::aLogFileHoldsOnePack_data()
     QTest::addColumn<int>("cellsB");
     QTest::addColumn<int>("sensorsB");
     QTest::addColumn<int>("unplugged");   // ms after a poll cut by the move before B answers
-    QTest::newRow("same layout") << false << 16 << 4 << 3000;
-    QTest::newRow("same layout, late") << true << 16 << 4 << 3000;
-    QTest::newRow("fewer cells") << false << 15 << 4 << 3000;
-    QTest::newRow("fewer cells, late") << true << 15 << 4 << 3000;
-    QTest::newRow("fewer sensors, late") << true << 16 << 3 << 3000;
-    QTest::newRow("same layout, moved at once") << false << 16 << 4 << 0;
-    QTest::newRow("same layout, 1 s unplugged, late") << true << 16 << 4 << 1000;
-    QTest::newRow("same layout, 4 s unplugged") << false << 16 << 4 << 4000;
-    QTest::newRow("fewer cells, moved at once, late") << true << 15 << 4 << 0;
-    QTest::newRow("fewer cells, 1 s unplugged") << false << 15 << 4 << 1000;
-    QTest::newRow("fewer cells, 4 s unplugged, late") << true << 15 << 4 << 4000;
+    // The cable moves 3 ms after A's periodic identity reply; B answers the next poll.
+    QTest::addColumn<bool>("afterNaming");
+    QTest::addColumn<int>("lateReply");   // ms after the cut poll that A answers it (0: never)
+    QTest::newRow("same layout") << false << 16 << 4 << 3000 << false << 0;
+    QTest::newRow("same layout, late") << true << 16 << 4 << 3000 << false << 0;
+    QTest::newRow("fewer cells") << false << 15 << 4 << 3000 << false << 0;
+    QTest::newRow("fewer cells, late") << true << 15 << 4 << 3000 << false << 0;
+    QTest::newRow("fewer sensors, late") << true << 16 << 3 << 3000 << false << 0;
+    QTest::newRow("same layout, moved at once") << false << 16 << 4 << 0 << false << 0;
+    QTest::newRow("same layout, 1 s unplugged, late") << true << 16 << 4 << 1000 << false << 0;
+    QTest::newRow("same layout, 4 s unplugged") << false << 16 << 4 << 4000 << false << 0;
+    QTest::newRow("fewer cells, moved at once, late") << true << 15 << 4 << 0 << false << 0;
+    QTest::newRow("fewer cells, 1 s unplugged") << false << 15 << 4 << 1000 << false << 0;
+    QTest::newRow("fewer cells, 4 s unplugged, late") << true << 15 << 4 << 4000 << false << 0;
+    QTest::newRow("fewer cells, just after A's naming") << false << 15 << 4 << 0 << true << 0;
+    QTest::newRow("fewer cells, just after A's naming, late") << true << 15 << 4 << 0 << true << 0;
+    QTest::newRow("fewer sensors, just after A's naming, late") << true << 16 << 2 << 0 << true << 0;
+    // A's answer comes after its reply time, while the line asks the pack to name itself.
+    QTest::newRow("same layout, A's answer 2.7 s late") << false << 16 << 4 << 3000 << false << 2700;
+    QTest::newRow("same layout, A's answer 2.7 s late, late") << true << 16 << 4 << 3000 << false << 2700;
 }
 
 void TestMoniterWindow::aLogFileHoldsOnePack()
@@ -365,6 +396,8 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
     QFETCH(int, cellsB);
     QFETCH(int, sensorsB);
     QFETCH(int, unplugged);
+    QFETCH(bool, afterNaming);
+    QFETCH(int, lateReply);
     HomeFixture fixture;
     QByteArray &identity = fixture.bms().block(0x17);
     QByteArray &live = fixture.bms().block(0x01);
@@ -376,25 +409,39 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
         if (request.command == 0x01)
             qToLittleEndian<quint16>(++next, live.data() + 18);
     });
-    fixture.bms().setReplyDelay(late ? 150 : 0);
+    const int delay = late ? 150 : 0;
+    fixture.bms().setReplyDelay(delay);
     QVERIFY(fixture.open(late ? 0 : 2));
     QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() >= 3 && bmsArea.bmsSnText == "PACK-A" && !bmsArea.identityStale,
                              15000);
     // The cable moves to pack B a few ms into a poll, which reaches no pack
-    // whole; B answers from `unplugged` ms on.
+    // whole (or A answers it `lateReply` ms later); B answers from
+    // `unplugged` ms on.
     bool moved = false;
     connect(&fixture.bms(), &FakeBms::requestReceived, this, [&](const BmsRequest &request) {
-        if (moved || request.command != 0x01)
+        if (moved || request.command != (afterNaming ? 0x17 : 0x01))
             return;
         moved = true;
-        fixture.bms().setSilent(true);
-        next = 1000;
-        live = liveRecord(cellsB, sensorsB, next).toByteArray();
-        identity.replace(48, 6, "PACK-B");
-        QTimer::singleShot(unplugged, &fixture.bms(), [&fixture] { fixture.bms().setSilent(false); });
+        if (lateReply > 0)
+            fixture.bms().setReplyDelay(lateReply);
+        else
+            fixture.bms().setSilent(!afterNaming);
+        QTimer::singleShot(afterNaming ? delay + 3 : 0, Qt::PreciseTimer, &fixture.bms(), [&] {
+            fixture.bms().setReplyDelay(delay);
+            fixture.bms().setSilent(!afterNaming);
+            next = 1000;
+            live = liveRecord(cellsB, sensorsB, next).toByteArray();
+            identity.replace(48, 6, "PACK-B");
+            QTimer::singleShot(unplugged, &fixture.bms(), [&fixture] { fixture.bms().setSilent(false); });
+        });
     });
-    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.bmsSnText == "PACK-B" && table()->rowCount() >= 3
-                                 && rowTexts(table(), 0).at(8).toInt() > 1000, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() > 0 && rowTexts(table(), table()->rowCount() - 1).at(8).toInt() > 1000,
+                             30000);
+    // Rows of another layout wait for a naming after the first of them.
+    const quint32 namings = bmsArea.packNamings + (cellsB != 16 || sensorsB != 4);
+    QTRY_VERIFY_WITH_TIMEOUT(bmsArea.packNamings >= namings && bmsArea.bmsSnText == "PACK-B", 15000);
+    const int rows = table()->rowCount();
+    QTRY_VERIFY_WITH_TIMEOUT(table()->rowCount() > qMax(rows, 2), 10000);
     QVERIFY(page->saveBeforeClose());
 
     // One file per pack, named after it; every row whole under its own header, none lost.
@@ -415,7 +462,8 @@ void TestMoniterWindow::aLogFileHoldsOnePack()
 void TestMoniterWindow::rowsBelongToThePackNamedAfterThem_data()
 {
     // Steps: "=X" the link hears pack X name itself; "s" a request goes
-    // unanswered (the pack may change); "16x3" three rows of 16 cells.
+    // unanswered (the pack may change); "16x3" three rows of 16 cells; "eX"
+    // Export proposes the serial X ("e": none).
     // Files: "<serial> <first cycle>-<last cycle>", in name order.
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QStringList>("files");
@@ -429,6 +477,12 @@ void TestMoniterWindow::rowsBelongToThePackNamedAfterThem_data()
     QTest::newRow("the row limit while rows wait for their pack")
         << "=PACK-A 16x90 s 16x20 =PACK-B 16x1" << QStringList{"PACK-A 0-89", "PACK-B 90-110"};
     QTest::newRow("closed before the pack named itself") << "=PACK-A 16x2 s 16x2" << QStringList{"PACK-A 0-1", " 2-3"};
+    // The cable may move right after the old pack has named itself.
+    QTest::newRow("Export while rows wait, after a silence and in another layout")
+        << "=PACK-A 16x2 ePACK-A s 16x1 e =PACK-A ePACK-A 15x1 e =PACK-B ePACK-B"
+        << QStringList{"PACK-A 0-2", "PACK-B 3-3"};
+    QTest::newRow("another layout after the row limit, closed before its pack named itself")
+        << "=PACK-A 16x101 =PACK-A 15x2" << QStringList{"PACK-A 0-100", " 101-102"};
 }
 
 // Rows logged while the link has not heard the pack name itself since a
@@ -447,6 +501,10 @@ void TestMoniterWindow::rowsBelongToThePackNamedAfterThem()
             bmsArea.identityStale = 0;
             ++bmsArea.packNamings;
             page->timeUpdateMoniter();   // a record that waited is taken
+        } else if (step.startsWith('e')) {
+            const QString proposed = proposedExportName();
+            const QRegularExpression name("^moniter_" + step.mid(1) + "_\\d{4}(-\\d\\d){5}$");
+            QVERIFY2(name.match(proposed).hasMatch(), qPrintable(step + ": " + proposed));
         } else {
             for (int n = step.section('x', 1).toInt(); n > 0; --n)
                 deliver(liveRecord(step.section('x', 0, 0).toInt(), 4, cycle++));
