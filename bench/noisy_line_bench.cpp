@@ -6,8 +6,9 @@
 //       port path into PATHFILE;
 //   cellwick_noisy_bench --app PORT [--baud B] [--seconds S]
 //       opens PORT at B baud on the home page of the main window and, for S seconds (default 300),
-//       presses Read of the OV1 group on the protection page, then types a new OV1 value and
-//       presses Write (answering Yes), each time waiting for the box that ends the press.
+//       presses Read of the OV1 group on the protection page and, 7 s after the read ended, types
+//       a new OV1 value and presses Write (answering Yes), each time waiting for the box that ends
+//       the press.
 //       Reports, one "name value" per line: reads, reads_completed, reads_timed_out, writes,
 //       writes_ok, writes_refused (the BMS's refusal, or "Please read the parameters first"),
 //       writes_timed_out, link_lost (times what was read was forgotten), disconnect_shown_ms.
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTextBrowser>
@@ -91,6 +93,14 @@ int runFake(int argc, char *argv[], const QStringList &args)
     return app.exec();
 }
 
+// Runs the event loop for `ms` without spinning.
+void waitMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // Waits on the event loop until one of the texts (or a text starting with one
 // of the prefixes) has been shown in a box since `from`; returns it.
 QString waitForEnd(BoxWatcher &boxes, int from, const QStringList &texts, const QStringList &prefixes, int timeoutMs)
@@ -98,7 +108,7 @@ QString waitForEnd(BoxWatcher &boxes, int from, const QStringList &texts, const 
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        waitMs(20);
         const QList<SeenBox> seen = boxes.seen();
         for (int i = from; i < seen.size(); ++i) {
             if (texts.contains(seen.at(i).text))
@@ -131,7 +141,7 @@ int runApp(int argc, char *argv[], const QStringList &args)
     QElapsedTimer clock;
     clock.start();
     while (!bmsArea.realtimeReady && clock.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        waitMs(20);
     if (!bmsArea.realtimeReady) {
         std::fprintf(stderr, "no live data within 30 s\n");
         return 1;
@@ -166,11 +176,8 @@ int runApp(int argc, char *argv[], const QStringList &args)
             ++readsCompleted;
         else
             ++readsTimedOut;
-        // The box of the read closes itself after a second.
-        QElapsedTimer pause;
-        pause.start();
-        while (pause.elapsed() < 1200)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        // The operator types the new value a while after the read.
+        waitMs(7000);
         ovp->setEditText(writes % 2 ? QStringLiteral("3640") : QStringLiteral("3650"));
         ++writes;
         from = boxes.seen().size();
@@ -185,9 +192,7 @@ int runApp(int argc, char *argv[], const QStringList &args)
             ++writesTimedOut;
         else
             ++writesRefused;
-        pause.restart();
-        while (pause.elapsed() < 1200)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        waitMs(1200);
     }
     const QString log = home->findChild<QTextBrowser *>("textBrowserLog")->toPlainText();
     report("reads", reads);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Read and Write presses of the OV1 group on the protection page, against a fake BMS that answers
-# 1.5 s late and damages one reply in ten, offscreen. Builds a release with the bench program in
-# build-bench/ and prints how the presses ended:
+# Read and Write presses of the OV1 group on the protection page (the Write 7 s after the read),
+# against a fake BMS that answers 1.5 s late and damages one reply in ten, offscreen. Builds a release
+# with the bench program in build-bench/ and prints how the presses ended:
 #   reads, reads_completed, reads_timed_out
 #   writes, writes_ok, writes_refused, writes_timed_out
 #   link_lost             times the link forgot what was read (target 0: the BMS answers every frame)
