@@ -178,6 +178,9 @@ private:
 
     void handleReply(const struct BmsReply &reply);
     bool answersOutstanding(quint8 command, const QByteArray &payload) const;
+    // A reply that is the whole, late answer of another request than the one
+    // on the line (an identity block where the record was asked, or the reverse).
+    bool answersAnotherRequest(quint8 command, const QByteArray &payload) const;
     void storeReply(quint8 command, const QByteArray &payload, bool answered);
     void handleWriteAck(quint8 command, const QByteArray &payload, bool answered);
     void failWrite(const Outstanding &sent);

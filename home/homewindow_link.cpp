@@ -770,14 +770,9 @@ void HomeWindow::handleReply(const BmsReply &reply)
     else
         storeReply(reply.command, reply.payload, answered);
     // The request on the line got an answer it cannot take (too short, an
-    // empty acknowledgement): it is answered, unusably. A whole identity
-    // block where the record was asked, or the reverse, is the late answer
-    // of another request: the one on the line still waits for its own.
-    const bool otherAnswer = reply.command == 0x17
-                             && (outstanding.kind == Sent::Identity ? reply.payload.size() >= BmsUserSettingRecord::Size
-                                                                    : reply.payload.size() == BmsIdentityBlock::Size);
+    // empty acknowledgement): it is answered, unusably.
     if (!answered && linkRunning && outstanding.kind != Sent::Nothing && reply.command == outstanding.command
-        && !otherAnswer)
+        && !answersAnotherRequest(reply.command, reply.payload))
         requestUnanswered();
     // The port is the pages' as soon as the link says connected.
     if (answered && connectCycleRunning && connectHandshakeSent && serialPort->isOpen())
@@ -800,6 +795,16 @@ bool HomeWindow::answersOutstanding(quint8 command, const QByteArray &payload) c
     default:
         return payload.size() >= outstanding.replySize;
     }
+}
+
+// A whole identity block where the record was asked, or the reverse, is the
+// late answer of another request: the one on the line still waits for its own.
+bool HomeWindow::answersAnotherRequest(quint8 command, const QByteArray &payload) const
+{
+    if (command != 0x17)
+        return false;
+    return outstanding.kind == Sent::Identity ? payload.size() >= BmsUserSettingRecord::Size
+                                              : payload.size() == BmsIdentityBlock::Size;
 }
 
 // A serial number other than the one this session's pack gave means a cable
@@ -847,7 +852,7 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
                            || command == 0x0B || command == 0x17 || command == 0x1D;
     if (askedOnly && !answered) {
         if (request.kind != Sent::Nothing && command == request.command && payload.size() < request.replySize
-            && !(command == 0x17 && payload.size() == BmsIdentityBlock::Size))
+            && !answersAnotherRequest(command, payload))
             shortReply(command, payload);
         else
             logLine(tr("Late reply to command 0x%1 ignored").arg(hexByte(command)));

@@ -234,6 +234,16 @@ struct BmsDataArea
 // The one instance.
 extern BmsDataArea bmsArea;
 
+// True when any of the first `count` flag bytes is raised.
+inline bool anySet(const quint8 *flags, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (flags[i])
+            return true;
+    }
+    return false;
+}
+
 // The PC clock the BMS clock is set from; tests replace it.
 std::function<QDateTime()> &bmsPcClock();
 // The BMS clock bytes for a time (year - 2000, month, day, hour, minute,

@@ -4,15 +4,6 @@
 
 namespace {
 
-bool anySet(const quint8 *flags, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        if (flags[i])
-            return true;
-    }
-    return false;
-}
-
 template <int N>
 void clearAll(quint8 (&flags)[N])
 {

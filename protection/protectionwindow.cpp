@@ -9,7 +9,6 @@
 #include "valueparse.h"
 #include "writegroups.h"
 
-#include <algorithm>
 #include <iterator>
 
 #include <QComboBox>
@@ -230,8 +229,7 @@ void ProtectionWindow::updateProtectionParmeters()
     // record nobody asked for any more (the read was given up) shows nothing.
     if (bmsArea.primaryReadDone) {
         const quint8 *record = bmsArea.primaryProtection.bytes.data();
-        const bool asked = std::any_of(std::begin(bmsArea.primaryReadRequest),
-                                       std::end(bmsArea.primaryReadRequest), [](quint8 flag) { return flag != 0; });
+        const bool asked = anySet(bmsArea.primaryReadRequest, int(std::size(bmsArea.primaryReadRequest)));
         for (const ProtectionGroup &g : primaryProtectionGroups()) {
             if (!bmsArea.primaryReadRequest[g.readFlag])
                 continue;
@@ -248,8 +246,7 @@ void ProtectionWindow::updateProtectionParmeters()
     if (bmsArea.secondaryReadDone) {
         const quint8 *record = bmsArea.secondaryProtection.bytes.data();
         const quint16 model = bmsArea.secondaryProtection.afeModel();
-        const bool asked = std::any_of(std::begin(bmsArea.secondaryReadRequest),
-                                       std::end(bmsArea.secondaryReadRequest), [](quint8 flag) { return flag != 0; });
+        const bool asked = anySet(bmsArea.secondaryReadRequest, int(std::size(bmsArea.secondaryReadRequest)));
         for (const ProtectionGroup &g : secondaryProtectionGroups()) {
             if (!bmsArea.secondaryReadRequest[g.readFlag])
                 continue;
