@@ -168,7 +168,7 @@ bool HomeWindow::openBmsPort(int portIndex, int baudIdx)
     receiveTimer->stop();
     receiveBuffer.clear();
     forgetOutstanding();
-    readRowTicks.fill(0);
+    backgroundFrames.fill(0);
     return true;
 }
 
@@ -330,13 +330,12 @@ void HomeWindow::beginLinkSession()
     bmsArea.serialPortOpen = 1;
     bmsArea.forgetReads();
     sessionSerial = QByteArray();
-    bmsArea.requestTimeoutCount = 0;
     identityConfirmedThrough = 0;
     packNameDue = false;
     missedReplies = 0;
     linkLostNoted = false;
     writeOut = nullptr;
-    writeFrames = 0;
+    unansweredWriteFrames = 0;
     forgetOperationPresses();
     historyIdentityDue = false;
     identityTicks = 0;
@@ -344,7 +343,7 @@ void HomeWindow::beginLinkSession()
     ticksWithoutReply = 0;
     unheardSinceMs = 0;
     forgetOutstanding();
-    readRowTicks.fill(0);
+    backgroundFrames.fill(0);
 }
 
 // A new BMS address or the parallel mode switched: the link starts afresh as
@@ -354,18 +353,17 @@ void HomeWindow::addressChanged()
     // A form refilled with the same choice (a language switch) is no change of pack.
     if (selectedAddress() == sessionAddress)
         return;
+    // From now on the link asks this address, and a reply of the address of
+    // before answers nothing.
     sessionAddress = selectedAddress();
     endHistoryReading();
     cancelSessionPresses();
     bmsArea.startLinkSession();
-    // From now on a reply of the address of before answers nothing.
-    bmsArea.currentBmsAddress = sessionAddress;
     sessionSerial = QByteArray();
     forgetOutstanding();
-    readRowTicks.fill(0);
+    backgroundFrames.fill(0);
     receiveTimer->stop();
     receiveBuffer.clear();
-    bmsArea.requestTimeoutCount = 0;
     if (serialPort->isOpen())
         logLine(tr("BMS address %1: nothing of the previous pack is kept").arg(selectedAddress()));
 }

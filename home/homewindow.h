@@ -120,8 +120,8 @@ private:
     bool notePageWaiting();
     // A reply came from the BMS, good or damaged: the link is not lost.
     void noteHeard();
-    // A write answered or given up: its earlier unanswered frames may still
-    // be answered, and those answers are dropped.
+    // A write frame answered: the earlier frames of the write that got no
+    // answer at all may still be answered late, and those answers are dropped.
     void settleWriteFrames(quint8 command);
     // Before the first frame of a press (numbered `press`, 0: a session's first
     // request): true when the identity handshake goes out, or is still
@@ -151,8 +151,8 @@ private:
     int silenceInterval() const;
     quint8 selectedAddress() const;
     bool parallelMode() const;
-    // Sends a request frame; a request other than the one on the line starts
-    // its own time-out count.
+    // Puts a request frame on the line: it is the frame on the line until
+    // answered or its reply time ends.
     void sendRequest(const Outstanding &request, const QByteArray &data);
     // Port opened or closed: nothing sent before is answered any more.
     void forgetOutstanding();
@@ -219,13 +219,17 @@ private:
     int watchdogTicks = 0;
 
     Outstanding outstanding;
-    quint8 sessionAddress = 0;            // BMS address the link session belongs to
+    // BMS address the link session belongs to: the link asks it, and takes a
+    // reply only from the address of the frame on the line (this one when none is).
+    quint8 sessionAddress = 0;
     QByteArray sessionSerial;             // serial number the session's pack gave; null: none yet
-    QVector<int> readRowTicks;            // unanswered frames of each read request
+    // Frames of each background request (identity, settings poll) sent
+    // without an answer: past BackgroundFrameLimit it is dropped.
+    QVector<int> backgroundFrames;
     quint8 lastOperation = 0;             // operation byte of the last 0x10 frame
     int lastOperationFlag = -1;           // calibration byte that frame served, or -1
-    // Frames of a settled write that went unanswered in their reply time and
-    // that a late BMS may still answer: the next range, and a history
+    // Frames of a settled write that got no answer at all in their reply time
+    // and that a late BMS may still answer: the next range, and a history
     // request, wait until they are answered or a reply time has passed.
     int drainCopies = 0;
     qint64 drainSinceMs = 0;
@@ -246,11 +250,12 @@ private:
     int missedReplies = 0;
     // The link was taken as lost: what was read is forgotten once.
     bool linkLostNoted = false;
-    // The write range whose frames went out and are not answered yet, and
-    // how many of them: one after each silence, once the pack named itself.
+    // The write range whose frames went out (a copy after each reply time
+    // without a usable answer, once the pack named itself) and are not
+    // settled yet, and how many of them got no answer at all, good or damaged.
     const WriteGroup *writeOut = nullptr;
     quint32 writeOutSerial = 0;
-    int writeFrames = 0;
+    int unansweredWriteFrames = 0;
     // Slots of operationPress(): BMS reset, history deletion, the ten calibration bytes.
     enum { ResetSlot = 0, DeletionSlot = 1, CalibrationSlot = 2, OperationSlots = 12 };
     quint32 operationPresses[OperationSlots] = {};

@@ -18,7 +18,9 @@
 #include <QTimer>
 
 namespace {
-constexpr int TimeoutTicks = 4;          // more unanswered frames of a background request: given up
+// A background request (identity, settings poll) sent this many more times
+// without an answer is dropped, so that it cannot hold back the live-data poll.
+constexpr int BackgroundFrameLimit = 4;
 constexpr int DisconnectTicks = 5;
 constexpr int IdentityEveryTicks = 6;
 constexpr int SettingsPollEveryTicks = 7;
@@ -112,6 +114,9 @@ bool HomeWindow::noteSilence()
 {
     if (outstanding.kind == Sent::Nothing || linkClockMs() < outstanding.replyDueMs || receiving())
         return false;
+    // Nothing at all answered this write frame: a late BMS may still answer it.
+    if (outstanding.kind == Sent::Write)
+        ++unansweredWriteFrames;
     requestUnanswered();
     return true;
 }
@@ -175,16 +180,16 @@ void HomeWindow::noteHeard()
 
 void HomeWindow::settleWriteFrames(quint8 command)
 {
-    // Each earlier frame went unanswered in its reply time; a BMS that
-    // answers later still may answer them now.
-    if (writeFrames > 1) {
-        drainCopies = writeFrames - 1;
+    // The earlier frames that got no answer at all in their reply time may
+    // still be answered by a late BMS; one answered damaged or empty will not.
+    if (unansweredWriteFrames > 0) {
+        drainCopies = unansweredWriteFrames;
         drainSinceMs = linkClockMs();
         drainCommand = command;
     }
     writeOut = nullptr;
     writeOutSerial = 0;
-    writeFrames = 0;
+    unansweredWriteFrames = 0;
 }
 
 void HomeWindow::forgetOutstanding()
@@ -206,7 +211,6 @@ void HomeWindow::sendCmdDataToBms_cmd()
         sendTimer->stop();
         return;
     }
-    ++bmsArea.requestTimeoutCount;
     // Only ticks after the reply time of a frame that the BMS has not
     // answered at all count toward a lost link: a slow BMS, or one whose
     // replies come damaged, still answers.
@@ -326,7 +330,7 @@ void HomeWindow::cancelSessionPresses(int keptRow)
     BmsDataArea &a = bmsArea;
     // A record stored but not shown yet is the pack of before's.
     a.dropUnshownRecords();
-    const bool writeOnLine = outstanding.kind == Sent::Write || (writeFrames > 0 && a.parameterWritePending);
+    const bool writeOnLine = outstanding.kind == Sent::Write || (writeOut && a.parameterWritePending);
     const bool operationOnLine = outstanding.kind == Sent::Operation;
     const bool writeWaiting = a.parameterWritePending != 0;
     bool operationWaiting = false;
@@ -345,9 +349,9 @@ void HomeWindow::cancelSessionPresses(int keptRow)
     }
     a.disarmAllWrites();
     forgetOperationPresses();
-    readRowTicks.fill(0);
+    backgroundFrames.fill(0);
     writeOut = nullptr;
-    writeFrames = 0;
+    unansweredWriteFrames = 0;
     missedReplies = 0;
     if (outstanding.kind == Sent::Write || outstanding.kind == Sent::Operation) {
         // Its answer may still come: it is dropped, never taken for another request.
@@ -410,27 +414,24 @@ QString HomeWindow::operationWentOutText() const
 void HomeWindow::timeOutPageRequests(bool operationWentOut)
 {
     QStringList wentOut;
-    if (bmsArea.parameterWritePending && writeFrames > 0)
+    if (bmsArea.parameterWritePending && writeOut)
         wentOut << writeWentOutText();
     if (operationWentOut)
         wentOut << operationWentOutText();
     writeOut = nullptr;
-    writeFrames = 0;
+    unansweredWriteFrames = 0;
     missedReplies = 0;
     bool tell = false;
-    const QVector<ReadRequest> &rows = readRequests();
-    readRowTicks.resize(rows.size());
-    for (int i = 0; i < rows.size(); ++i) {
-        if (rows.at(i).kind != ReadRequest::LivePoll && rows.at(i).pending(bmsArea))
-            tell = rows.at(i).timeOut(bmsArea) || tell;
-        readRowTicks[i] = 0;
+    for (const ReadRequest &row : readRequests()) {
+        if (row.kind != ReadRequest::LivePoll && row.pending(bmsArea))
+            tell = row.timeOut(bmsArea) || tell;
     }
+    backgroundFrames.fill(0);
     if (bmsArea.parameterWritePending) {
         bmsArea.disarmAllWrites();
         tell = true;
     }
     forgetOperationPresses();
-    bmsArea.requestTimeoutCount = 0;
     // The background requests given up wait a whole period before they are made again.
     identityTicks = 0;
     settingsPollTicks = 0;
@@ -476,46 +477,39 @@ void HomeWindow::restartSendtimer()
 
 // ---- read dispatcher ----------------------------------------------------------------
 
-// Serves the first pending request of the read table with one frame. A
+// Serves the first pending request of the read table with one frame. What a
+// page waits for is given up only by the count of missed replies
+// (requestUnanswered), and a request given up sends nothing more. A
 // background request whose frames went unanswered again and again is dropped
-// without a word; what a page waits for is given up by the count of missed
-// replies (requestUnanswered), and a request given up sends nothing more.
+// without a word.
 void HomeWindow::sendReadRequest()
 {
     if (bmsArea.historyReading)
         return;
     const QVector<ReadRequest> &rows = readRequests();
-    readRowTicks.resize(rows.size());
+    backgroundFrames.resize(rows.size());
     const bool pageWaiting = pageRequestWaiting();
     for (int i = 0; i < rows.size(); ++i) {
         const ReadRequest &row = rows.at(i);
         if (!row.pending(bmsArea)) {
-            readRowTicks[i] = 0;
+            backgroundFrames[i] = 0;
             continue;
         }
-        if (pageWaiting && (row.kind == ReadRequest::Identity || isBackgroundOnly(row)))
-            continue;
-        // Each request counts its own unanswered frames, so a background
-        // request served in between neither hastens nor holds off its time-out.
-        if (readRowTicks[i] > TimeoutTicks) {
-            readRowTicks[i] = 0;
-            const bool pageRequest = row.kind != ReadRequest::Identity && !isBackgroundOnly(row);
-            if (pageRequest) {
-                // The requests waiting behind it time out with it, one box for all.
-                logLine(tr("No reply to command 0x%1").arg(hexByte(row.command)));
-                timeOutPageRequests();
-            } else {
+        if (row.kind == ReadRequest::Identity || isBackgroundOnly(row)) {
+            if (pageWaiting)
+                continue;
+            if (backgroundFrames[i] > BackgroundFrameLimit) {
+                backgroundFrames[i] = 0;
                 row.timeOut(bmsArea);
-                bmsArea.requestTimeoutCount = 0;
-                // A background request given up waits a whole period before it is made again.
+                // Made again only a whole period later.
                 if (row.kind == ReadRequest::Identity)
                     identityTicks = 0;
                 else
                     settingsPollTicks = 0;
+                continue;
             }
-            continue;
+            ++backgroundFrames[i];
         }
-        ++readRowTicks[i];
         if (row.kind == ReadRequest::CalibrationOperation) {
             if (serveOperations(i))
                 return;
@@ -634,11 +628,10 @@ void HomeWindow::sendWriteRequest()
         if (!again) {
             writeOut = &group;
             writeOutSerial = request.writeSerial;
-            writeFrames = 0;
+            unansweredWriteFrames = 0;
             // Damaged replies count against this write alone.
             a.writeAttemptCount = 0;
         }
-        ++writeFrames;
         sendRequest(request, writeFrameData(group));
         return;
     }
@@ -746,7 +739,11 @@ void HomeWindow::handleReply(const BmsReply &reply)
         return;
     }
 
-    if (reply.address != bmsArea.currentBmsAddress) {
+    // A reply is taken only from the address the link asked: that of the
+    // frame on the line, else the session's. Another page's port (the update
+    // page's boot loader) may write currentBmsAddress; the link never reads it.
+    const quint8 asked = outstanding.kind != Sent::Nothing ? outstanding.address : sessionAddress;
+    if (reply.address != asked) {
         // Another BMS than the one asked: nothing of it is stored.
         logLine(tr("Reply from address %1 to command 0x%2 ignored")
                     .arg(reply.address)
@@ -757,7 +754,6 @@ void HomeWindow::handleReply(const BmsReply &reply)
     noteHeard();
     const bool answered = answersOutstanding(reply.command, reply.payload);
     if (answered) {
-        bmsArea.requestTimeoutCount = 0;
         bmsArea.sendInterval = currentBaud == 9600 ? 700 : 500;
         bmsArea.linkActive = 1;
         bmsArea.connectConfirmed = 1;
@@ -861,8 +857,8 @@ void HomeWindow::storeReply(quint8 command, const QByteArray &payload, bool answ
     if (answered && request.kind != Sent::Write)
         outstanding = Outstanding();
     const ReadRequest *row = request.readRow >= 0 ? &readRequests().at(request.readRow) : nullptr;
-    if (answered && request.readRow >= 0 && request.readRow < readRowTicks.size())
-        readRowTicks[request.readRow] = 0;
+    if (answered && request.readRow >= 0 && request.readRow < backgroundFrames.size())
+        backgroundFrames[request.readRow] = 0;
     if (answered && row && row->settle && request.kind != Sent::Operation)
         row->settle(bmsArea);
     // A page's read answered: what waits behind it counts its misses afresh.
@@ -956,9 +952,12 @@ void HomeWindow::handleWriteAck(quint8 command, const QByteArray &payload, bool 
         // An empty acknowledgement says nothing of the write: like a damaged
         // one, it may have been carried out (see handleReply).
         if (outstanding.kind == Sent::Write && command == outstanding.command)
-            shortReply(command, payload);
-        else
-            logLine(tr("Unexpected acknowledgement of command 0x%1 ignored").arg(hexByte(command)));
+            return shortReply(command, payload);
+        // The late answer of an earlier frame of the write still out: once
+        // settled, the write waits for no more answers to that frame.
+        if (writeOut && command == writeOut->command && unansweredWriteFrames > 0)
+            --unansweredWriteFrames;
+        logLine(tr("Unexpected acknowledgement of command 0x%1 ignored").arg(hexByte(command)));
         return;
     }
     const Outstanding sent = outstanding;
@@ -1102,17 +1101,14 @@ bool HomeWindow::serveBeforeReading()
         if (bmsArea.parameterWritePending)
             return true;
     }
-    readRowTicks.resize(rows.size());
     for (int i = 0; i < rows.size(); ++i) {
         const ReadRequest &row = rows.at(i);
         if (!row.pending(bmsArea) || (row.kind == ReadRequest::Operation && row.start == HistoryDeletion))
             continue;
         if (row.kind == ReadRequest::CalibrationOperation) {
-            ++readRowTicks[i];
             if (serveOperations(i))
                 return true;
         } else if (row.kind == ReadRequest::Operation) {
-            ++readRowTicks[i];
             sendReadRow(i);
             return true;
         }
@@ -1170,7 +1166,6 @@ void HomeWindow::serveReading()
     serialPort->flush();
     sendTimer->stop();
     a.linkActive = 1;
-    ++a.requestTimeoutCount;
     a.historyAdvance = 0;
 }
 

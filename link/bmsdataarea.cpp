@@ -274,6 +274,14 @@ void BmsDataArea::dropUnshownRecords()
     wifiMqttReady = 0;
 }
 
+bool BmsDataArea::takeReadCompleted(bool filled)
+{
+    if (!filled || !readCompletedAnnounce)
+        return false;
+    readCompletedAnnounce = 0;
+    return true;
+}
+
 bool BmsDataArea::blockReadInSession(BmsBlock block) const
 {
     return shownInCurrentSession(blockSession[block]);

@@ -82,13 +82,14 @@ struct BmsDataArea
     quint8 systemSettingWriteFlags[7] = {};
     quint8 systemSettingReady = 0;
     BmsSystemSettingRecord systemSetting;
+    // Raised by the settings and user pages' Read: their fill announces
+    // "reading completed" once for it (takeReadCompleted).
     quint8 readCompletedAnnounce = 0;
 
     // --- Write control ----------------------------------------------------------
     quint8 parameterWritePending = 0;
     quint16 parameterErrorCount = 0;
     quint32 writeAttemptCount = 0;
-    quint16 requestTimeoutCount = 0;
 
     // --- User settings and identity ---------------------------------------------
     // 0 read-all, 1 com, 2 production, 3 version, 4 inverter
@@ -212,6 +213,12 @@ struct BmsDataArea
     // The record bytes of a block as currently stored.
     QByteArray recordBytes(BmsBlock block) const;
 
+    // "reading completed" is announced only for a fill that showed a group a
+    // Read asked for: a record stored after its read was given up shows
+    // nothing. True, once for the Read that raised readCompletedAnnounce,
+    // when the settings or user page's fill is to announce it.
+    bool takeReadCompleted(bool filled);
+
     // Clears the read marks, when the port is (re)opened or the pack at the
     // other end may have changed.
     void forgetReads();
@@ -233,16 +240,6 @@ struct BmsDataArea
 
 // The one instance.
 extern BmsDataArea bmsArea;
-
-// True when any of the first `count` flag bytes is raised.
-inline bool anySet(const quint8 *flags, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        if (flags[i])
-            return true;
-    }
-    return false;
-}
 
 // The PC clock the BMS clock is set from; tests replace it.
 std::function<QDateTime()> &bmsPcClock();

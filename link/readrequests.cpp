@@ -4,6 +4,16 @@
 
 namespace {
 
+// True when any of the first `count` flag bytes is raised.
+bool anySet(const quint8 *flags, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (flags[i])
+            return true;
+    }
+    return false;
+}
+
 template <int N>
 void clearAll(quint8 (&flags)[N])
 {

@@ -228,7 +228,6 @@ void RecordWindow::timeUpdateRecord()
     if (!a.historyRecordReady || !a.historyReading)
         return;
 
-    a.requestTimeoutCount = 0;
     const int count = a.history.recordCount();
     if (readingCount >= 0 && count != readingCount) {
         // The BMS logged or dropped records meanwhile, or another pack

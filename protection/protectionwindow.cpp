@@ -9,8 +9,6 @@
 #include "valueparse.h"
 #include "writegroups.h"
 
-#include <iterator>
-
 #include <QComboBox>
 #include <QDebug>
 #include <QLabel>
@@ -226,18 +224,20 @@ void ProtectionWindow::updateProtectionParmeters()
 {
     // A group is filled only from a record that has arrived: a primary reply
     // leaves the secondary groups requested until their own reply comes. A
-    // record nobody asked for any more (the read was given up) shows nothing.
+    // record nobody asked for any more (the read was given up) shows nothing,
+    // and announces nothing.
     if (bmsArea.primaryReadDone) {
         const quint8 *record = bmsArea.primaryProtection.bytes.data();
-        const bool asked = anySet(bmsArea.primaryReadRequest, int(std::size(bmsArea.primaryReadRequest)));
+        bool filled = false;
         for (const ProtectionGroup &g : primaryProtectionGroups()) {
             if (!bmsArea.primaryReadRequest[g.readFlag])
                 continue;
             fillGroup(g, record);
             shownSessionOf(g) = bmsArea.blockSession[BlockPrimaryProtection];
             bmsArea.primaryReadRequest[g.readFlag] = 0;
+            filled = true;
         }
-        if (asked)
+        if (filled)
             announceReadingCompleted();
         bmsArea.primaryReadRequest[PrimaryReadAllFlag] = 0;
         bmsArea.primaryReadDone = 0;
@@ -246,7 +246,7 @@ void ProtectionWindow::updateProtectionParmeters()
     if (bmsArea.secondaryReadDone) {
         const quint8 *record = bmsArea.secondaryProtection.bytes.data();
         const quint16 model = bmsArea.secondaryProtection.afeModel();
-        const bool asked = anySet(bmsArea.secondaryReadRequest, int(std::size(bmsArea.secondaryReadRequest)));
+        bool filled = false;
         for (const ProtectionGroup &g : secondaryProtectionGroups()) {
             if (!bmsArea.secondaryReadRequest[g.readFlag])
                 continue;
@@ -255,11 +255,10 @@ void ProtectionWindow::updateProtectionParmeters()
             fillGroup(g, record);
             shownSessionOf(g) = bmsArea.blockSession[BlockSecondaryProtection];
             bmsArea.secondaryReadRequest[g.readFlag] = 0;
+            filled = true;
         }
-        if (asked) {
-            showAfeModel(model);
+        if (filled)
             announceReadingCompleted();
-        }
         bmsArea.secondaryReadRequest[SecondaryReadAllFlag] = 0;
         bmsArea.secondaryReadDone = 0;
     }

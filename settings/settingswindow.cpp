@@ -369,10 +369,7 @@ void SettingsWindow::updateSystemSettingParmeters()
         flags[ReadAllMarker] = 0;
         bmsArea.systemSettingReady = 0;
     }
-    // Completion is announced only for a read that filled something; a background
-    // reply after a timed-out read must not claim that the read was completed.
-    if (filled && bmsArea.readCompletedAnnounce) {
-        bmsArea.readCompletedAnnounce = 0;
+    if (bmsArea.takeReadCompleted(filled)) {
         // A plain note without an icon, gone after a second.
         openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
     }

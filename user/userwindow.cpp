@@ -286,11 +286,8 @@ void UserWindow::updateUserSettingParmeters()
     if (bmsArea.userSettingReady) {
         bmsArea.userSettingReady = 0;
         flags[UserReadAllMarker] = 0;
-        // A reply that came after its read timed out filled nothing: no completion to announce.
-        if (filled && bmsArea.readCompletedAnnounce) {
-            bmsArea.readCompletedAnnounce = 0;
+        if (bmsArea.takeReadCompleted(filled))
             openSelfClosingBox(tr("reading completed"), 1000, tr("info"))->setIcon(QMessageBox::NoIcon);
-        }
     }
 }
 
