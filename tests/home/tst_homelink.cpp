@@ -878,6 +878,14 @@ void TestHomeLink::pressGoesToItsPackOnce_data()
         QTest::newRow("write, bad-CRC acknowledgements") << "write" << 0 << 2 << "bad ack" << mayHave;
         QTest::newRow("write 150 ms late at 9600, bad-CRC acknowledgements") << "write" << 150 << 0 << "bad ack" << mayHave;
         QTest::newRow("write, 2.6 s late") << "write" << 2600 << 2 << "too late" << mayHave;
+        // A damaged acknowledgement answered its frame: once the copy is
+        // acknowledged the next range goes on the next tick, not a reply time later.
+        const QString written = "Parameter written successfully !";
+        QTest::newRow("two ranges, first acknowledgement damaged") << "ranges" << 0 << 2 << "first ack bad" << written;
+        QTest::newRow("two ranges 150 ms late at 9600, first acknowledgement damaged")
+            << "ranges" << 150 << 0 << "first ack bad" << written;
+        QTest::newRow("two ranges 1.5 s late, first acknowledgement damaged")
+            << "ranges" << 1500 << 2 << "first ack bad" << written;
         return;
     }
     const QString changed = QStringLiteral("The BMS at the other end may have changed:\n");
@@ -937,7 +945,7 @@ void TestHomeLink::pressGoesToItsPackOnce()
     bms.setReplyDelay(qMax(0, delay));
     bms.setSilent(delay < 0);
     bms.clearRequests();
-    const quint8 command = press == "write" ? 0x03 : press == "serial" ? 0x18 : 0x10;
+    const quint8 command = press == "write" ? 0x03 : press == "serial" ? 0x18 : press == "ranges" ? 0x0C : 0x10;
     if (then == "cable")
         bms.block(0x17).replace(48, 6, "PACK-B");   // the next pack answers the next request
     if (then.endsWith("ack")) {
@@ -946,6 +954,15 @@ void TestHomeLink::pressGoesToItsPackOnce()
             bms.setBadCrc(then == "bad ack" && request.command == command);
         });
     }
+    QElapsedTimer line;
+    line.start();
+    QList<qint64> arrivals;   // when each frame of the press reached the BMS
+    connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
+        if (request.command == command)
+            arrivals << line.elapsed();
+        if (then == "first ack bad")
+            bms.setBadCrc(request.command == command && arrivals.size() == 1);
+    });
     const QByteArray primaryB = bms.block(0x02);
     connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
         if (request.command != command || bms.countRequests(command) > 1 || !(then.startsWith("cut") || then == "silent"))
@@ -965,6 +982,10 @@ void TestHomeLink::pressGoesToItsPackOnce()
     } else if (press == "write") {
         bmsArea.primaryWriteRequest[9] = 1;
         bmsArea.armWrite(BlockPrimaryProtection);
+    } else if (press == "ranges") {
+        bmsArea.systemSettingWriteFlags[6] = 1;   // battery: registers 0 to 5
+        bmsArea.systemSettingWriteFlags[1] = 1;   // switch: register 0x30
+        bmsArea.armWrite(BlockSystemSetting);
     } else {
         bmsArea.userSetting = BmsUserSettingRecord();
         bmsArea.userSetting.setText(48, 20, "PACK-NEW");
@@ -984,6 +1005,18 @@ void TestHomeLink::pressGoesToItsPackOnce()
         QCOMPARE(frames, then == "too late" ? 1 : 2);
         QVERIFY(!logText(f.home()).contains(QStringLiteral("refused")));
         QCOMPARE(boxes.seen().size(), 1);
+        return;
+    }
+    if (then == "first ack bad") {
+        // The first range, its copy after the damaged acknowledgement, the second range.
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(told), 2, Wait);
+        const QList<BmsRequest> frames = requestsOf(bms, command);
+        QCOMPARE(frames.size(), 3);
+        QCOMPARE(frames.at(1).raw, frames.at(0).raw);
+        QVERIFY(frames.at(2).data.startsWith(hex("0030")));
+        const qint64 gap = arrivals.at(2) - arrivals.at(1);
+        QVERIFY2(gap < delay + 1500, qPrintable(QString::number(gap)));
+        QCOMPARE(boxes.seen().size(), 2);
         return;
     }
     if (then.isEmpty() && press == "write") {
