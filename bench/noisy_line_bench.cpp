@@ -5,7 +5,8 @@
 //       damages (bad CRC) one reply in N (default 10, a fixed pseudo-random sequence); writes its
 //       port path into PATHFILE. With --damage-own every reply to the presses' own commands, 0x02
 //       (the OV1 read) and 0x03 (the OV1 write), comes damaged, by turns with a bad CRC and short
-//       (an acknowledgement cut short is empty); the other replies keep the one-in-N damage;
+//       (an acknowledgement cut short is empty), but the first read's, so that the page may write;
+//       the other replies keep the one-in-N damage;
 //   cellwick_noisy_bench --app PORT [--baud B] [--seconds S]
 //       opens PORT at B baud on the home page of the main window and, for S seconds (default 300),
 //       presses Read of the OV1 group on the protection page and, 7 s after the read ended, types
@@ -94,10 +95,18 @@ int runFake(int argc, char *argv[], const QStringList &args)
     const bool damageOwn = args.contains(QStringLiteral("--damage-own"));
     QRandomGenerator random(20261208);
     int ownReplies = 0;
+    bool firstReadAnswered = false;
     QObject::connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &request) {
         // Drawn for every request, so the other commands meet the same sequence either way.
         const bool randomDamage = random.bounded(damageOneIn) == 0;
         if (damageOwn && request.heard && (request.command == 0x02 || request.command == 0x03)) {
+            // The first read is answered whole, so that the page may write the group it showed.
+            if (request.command == 0x02 && !firstReadAnswered) {
+                firstReadAnswered = true;
+                bms.setBadCrc(false);
+                bms.setShortReply(false);
+                return;
+            }
             const bool badCrc = ownReplies++ % 2 == 0;
             bms.setBadCrc(badCrc);
             bms.setShortReply(!badCrc);
