@@ -12,7 +12,8 @@
 #   read_timeout_min_ms, read_timeout_max_ms      the shortest and longest of the presses that ended
 #   write_timeout_min_ms, write_timeout_max_ms    with "Communication timeout !" (-1 when none did)
 # With "own" as third argument every reply to the presses' own commands (0x02, the OV1 read, and 0x03,
-# the OV1 write) comes damaged, by turns with a bad CRC and short, the worst case for a press; the
+# the OV1 write) comes damaged, by turns with a bad CRC and short (but the first read's, so that the page
+# may write), the worst case for a press; the
 # replies to the other commands keep the one-in-ten damage.
 # Usage: bench/run_noisy_bench.sh [seconds, default 300] [baud, default 115200] [own]
 set -euo pipefail
