@@ -13,8 +13,7 @@
 #   write_timeout_min_ms, write_timeout_max_ms    with "Communication timeout !" (-1 when none did)
 # With "own" as third argument every reply to the presses' own commands (0x02, the OV1 read, and 0x03,
 # the OV1 write) comes damaged, by turns with a bad CRC and short (but the first read's, so that the page
-# may write), the worst case for a press; the
-# replies to the other commands keep the one-in-ten damage.
+# may write), the worst case for a press; the replies to the other commands keep the one-in-ten damage.
 # Usage: bench/run_noisy_bench.sh [seconds, default 300] [baud, default 115200] [own]
 set -euo pipefail
 source "$(dirname "$0")/benchlib.sh"
