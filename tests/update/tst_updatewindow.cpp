@@ -3,8 +3,9 @@
 //
 // Three programs are built from this file, so that each runs in a couple of
 // minutes: UPDATE_TESTS 1 holds the page's file, port and presses and the
-// 1 MiB download, 2 the downloads of small images and what the boot loader
-// asks for again, 3 the downloads that end in a failure.
+// 1 MiB download, 2 the downloads of small images, those beside the home
+// page's link and what the boot loader asks for again, 3 the downloads that
+// end in a failure.
 #ifndef UPDATE_TESTS
 #define UPDATE_TESTS 1
 #endif
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -94,12 +96,28 @@ protected:
 const QString Confirmation = QStringLiteral("Are you sure you want to update the program?");
 #endif
 
+#if UPDATE_TESTS != 3
+// The home page's link to the BMS beside a download, at a baud index (0 9600,
+// 2 115200; -1: no link): the BMS answers delayMs to delayMs + spreadMs late,
+// and one reply in ten comes damaged when noisy.
+struct HomeLink
+{
+    int baudIndex = -1;
+    int delayMs = 0;
+    int spreadMs = 0;
+    bool noisy = false;
+};
+#endif
+
 #if UPDATE_TESTS == 3
 // How a download is ended before the boot loader reports it finished.
 enum class Ending { LineLost, PortSearch, SearchAtStart, Misbehaves, Noise };
 #endif
 } // namespace
 
+#if UPDATE_TESTS != 3
+Q_DECLARE_METATYPE(HomeLink)
+#endif
 #if UPDATE_TESTS == 3
 Q_DECLARE_METATYPE(Ending)
 #endif
@@ -237,16 +255,27 @@ void TestUpdateWindow::downloadArrivesByteExact_data()
     QTest::addColumn<int>("baudIndex");   // 0: 9600, paced
     QTest::addColumn<bool>("split");      // every reply in two halves, 300 ms apart
     QTest::addColumn<int>("blockReplyDelay");
+    QTest::addColumn<int>("iapAddress");   // the boot loader's; the BMS is at 0
+    QTest::addColumn<HomeLink>("link");
 #if UPDATE_TESTS == 1
     // A minute and a half: every block waits out the line's receive silence.
-    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0;
+    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << HomeLink();
 #else
-    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0;
-    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false << 0;
-    QTest::newRow("three blocks, every reply split, 115200") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << true << 0;
-    QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true << 0;
+    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << HomeLink();
+    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false << 0 << 0 << HomeLink();
+    QTest::newRow("three blocks, every reply split, 115200") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << true << 0 << 0 << HomeLink();
+    QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true << 0 << 0 << HomeLink();
     // The five silent seconds count from a block's last byte, 1.15 s after its first.
-    QTest::newRow("one block, answered 4 s after it, 9600 paced") << 700 << 0 << 0xF0 << quint32(0x08021800) << 0 << false << 4000;
+    QTest::newRow("one block, answered 4 s after it, 9600 paced") << 700 << 0 << 0xF0 << quint32(0x08021800) << 0 << false << 4000 << 0 << HomeLink();
+    // The home page keeps its link to the BMS, at address 0, over a download of
+    // about 12 s: well past the 6 s after which a BMS unheard is taken as lost.
+    const int big = 128 * 1024;
+    const quint32 app = 0x08021800;
+    QTest::newRow("boot loader at 3, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{2, 0, 0, false};
+    QTest::newRow("boot loader at 3, BMS 150-300 ms late, home link at 9600") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{0, 150, 150, false};
+    QTest::newRow("boot loader at 3, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{2, 1500, 0, true};
+    QTest::newRow("boot loader at 0, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 0, 0, false};
+    QTest::newRow("boot loader at 0, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 1500, 0, true};
 #endif
 }
 
@@ -259,8 +288,35 @@ void TestUpdateWindow::downloadArrivesByteExact()
     QFETCH(int, baudIndex);
     QFETCH(bool, split);
     QFETCH(int, blockReplyDelay);
+    QFETCH(int, iapAddress);
+    QFETCH(HomeLink, link);
     makePage();
     child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(baudIndex);
+    child<QComboBox>("comboBox_iapAdrss")->setCurrentIndex(iapAddress);
+    loader->setAddress(quint8(iapAddress));
+    QRandomGenerator random(20261208);
+    std::unique_ptr<HomeFixture> fixture;
+    if (link.baudIndex >= 0) {
+        // As the operator goes: the home page's port opened, the update
+        // page's port chosen and opened (the home page lets go of its
+        // line), the home page's port opened again.
+        fixture = std::make_unique<HomeFixture>();
+        FakeBms &bms = fixture->bms();
+        bms.setPaced(true);
+        bms.setOneAtATime(true);
+        connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &) {
+            bms.setReplyDelay(link.delayMs + int(random.bounded(link.spreadMs + 1)));
+            bms.setBadCrc(link.noisy && random.bounded(10) == 0);
+        });
+        QVERIFY(fixture->open(link.baudIndex));
+        qputenv("CELLWICK_EXTRA_PORTS", (bms.portPath() + ':' + loader->portPath()).toLocal8Bit());
+        choosePort();
+        connectPages(fixture->home());
+        QTest::mouseClick(button("iap_btnOpenCom"), Qt::LeftButton);
+        QTRY_VERIFY(loader->portInUse() && !bms.portInUse());
+        QTest::mouseClick(fixture->home().findChild<QPushButton *>(QStringLiteral("btnOpenCom")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(bmsArea.linkStateText, QStringLiteral("BMS is connected !"), Wait);
+    }
     loader->setPaced(baudIndex == 0);
     loader->setReplyDelay(blockReplyDelay, 1);
     if (split)
@@ -280,8 +336,28 @@ void TestUpdateWindow::downloadArrivesByteExact()
     QCOMPARE(child<QLineEdit>("lineEditUpdateFileSize")->text(), QString::number(size));
     QVERIFY(loader->portInUse());
     QSignalSpy finished(page.get(), &UpdateWindow::signalFromUpdateWindowoDownloadFinish);
+    // The home link, sampled from Confirm to the end: live records taken, and
+    // when (ms after Confirm) the link was shown lost.
+    int liveRecords = 0;
+    qint64 lostAt = -1;
     QElapsedTimer clock;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        liveRecords += std::exchange(bmsArea.realtimeReady, quint8(0));
+        if (lostAt < 0 && bmsArea.linkStateText == QStringLiteral("BMS disconnect !"))
+            lostAt = clock.elapsed();
+    });
+    clock.start();
+    sampler.start(20);
     QVERIFY(download());
+    sampler.stop();
+    if (fixture) {
+        const QString homeLog = fixture->home().findChild<QTextBrowser *>(QStringLiteral("textBrowserLog"))->toPlainText();
+        const int turnedAway = homeLog.count(QStringLiteral("Reply from address"));
+        QVERIFY2(turnedAway == 0 && lostAt < 0 && liveRecords >= 3,
+                 qPrintable(QStringLiteral("over %1 ms: %2 BMS replies turned away, link shown lost at %3 ms (-1: never), %4 live records")
+                                .arg(clock.elapsed()).arg(turnedAway).arg(lostAt).arg(liveRecords)));
+    }
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, Wait);
     clock.start();
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, Wait);
