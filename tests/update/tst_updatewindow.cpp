@@ -1,11 +1,11 @@
 // The update page end to end: its port, the image file and downloads into
 // the fake boot loader over its pseudo-terminal.
 //
-// Three programs are built from this file, so that each runs in a couple of
+// Three programs are built from this file, so that each runs in two to three
 // minutes: UPDATE_TESTS 1 holds the page's file, port and presses and the
-// 1 MiB download, 2 the downloads of small images, those beside the home
-// page's link and what the boot loader asks for again, 3 the downloads that
-// end in a failure.
+// 1 MiB download, 2 the downloads of small images and what the boot loader
+// asks for again, 3 the downloads that end in a failure; 1 and 2 also hold
+// downloads beside the home page's link (boot loader at address 0 and 3).
 #ifndef UPDATE_TESTS
 #define UPDATE_TESTS 1
 #endif
@@ -257,9 +257,15 @@ void TestUpdateWindow::downloadArrivesByteExact_data()
     QTest::addColumn<int>("blockReplyDelay");
     QTest::addColumn<int>("iapAddress");   // the boot loader's; the BMS is at 0
     QTest::addColumn<HomeLink>("link");
+    // The home page keeps its link to the BMS, at address 0, over a download of
+    // about 12 s: well past the 6 s after which a BMS unheard is taken as lost.
+    const int big = 128 * 1024;
+    const quint32 app = 0x08021800;
 #if UPDATE_TESTS == 1
     // A minute and a half: every block waits out the line's receive silence.
     QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << HomeLink();
+    QTest::newRow("boot loader at 0, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 0, 0, false};
+    QTest::newRow("boot loader at 0, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 1500, 0, true};
 #else
     QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << HomeLink();
     QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false << 0 << 0 << HomeLink();
@@ -267,15 +273,9 @@ void TestUpdateWindow::downloadArrivesByteExact_data()
     QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true << 0 << 0 << HomeLink();
     // The five silent seconds count from a block's last byte, 1.15 s after its first.
     QTest::newRow("one block, answered 4 s after it, 9600 paced") << 700 << 0 << 0xF0 << quint32(0x08021800) << 0 << false << 4000 << 0 << HomeLink();
-    // The home page keeps its link to the BMS, at address 0, over a download of
-    // about 12 s: well past the 6 s after which a BMS unheard is taken as lost.
-    const int big = 128 * 1024;
-    const quint32 app = 0x08021800;
     QTest::newRow("boot loader at 3, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{2, 0, 0, false};
     QTest::newRow("boot loader at 3, BMS 150-300 ms late, home link at 9600") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{0, 150, 150, false};
     QTest::newRow("boot loader at 3, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{2, 1500, 0, true};
-    QTest::newRow("boot loader at 0, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 0, 0, false};
-    QTest::newRow("boot loader at 0, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 1500, 0, true};
 #endif
 }
 
@@ -354,7 +354,9 @@ void TestUpdateWindow::downloadArrivesByteExact()
     if (fixture) {
         const QString homeLog = fixture->home().findChild<QTextBrowser *>(QStringLiteral("textBrowserLog"))->toPlainText();
         const int turnedAway = homeLog.count(QStringLiteral("Reply from address"));
-        QVERIFY2(turnedAway == 0 && lostAt < 0 && liveRecords >= 3,
+        // A BMS 1.5 s late answers a live poll every few seconds.
+        const int liveWanted = link.delayMs >= 1000 ? 2 : 5;
+        QVERIFY2(turnedAway == 0 && lostAt < 0 && liveRecords >= liveWanted,
                  qPrintable(QStringLiteral("over %1 ms: %2 BMS replies turned away, link shown lost at %3 ms (-1: never), %4 live records")
                                 .arg(clock.elapsed()).arg(turnedAway).arg(lostAt).arg(liveRecords)));
     }
