@@ -96,28 +96,12 @@ protected:
 const QString Confirmation = QStringLiteral("Are you sure you want to update the program?");
 #endif
 
-#if UPDATE_TESTS != 3
-// The home page's link to the BMS beside a download, at a baud index (0 9600,
-// 2 115200; -1: no link): the BMS answers delayMs to delayMs + spreadMs late,
-// and one reply in ten comes damaged when noisy.
-struct HomeLink
-{
-    int baudIndex = -1;
-    int delayMs = 0;
-    int spreadMs = 0;
-    bool noisy = false;
-};
-#endif
-
 #if UPDATE_TESTS == 3
 // How a download is ended before the boot loader reports it finished.
 enum class Ending { LineLost, PortSearch, SearchAtStart, Misbehaves, Noise };
 #endif
 } // namespace
 
-#if UPDATE_TESTS != 3
-Q_DECLARE_METATYPE(HomeLink)
-#endif
 #if UPDATE_TESTS == 3
 Q_DECLARE_METATYPE(Ending)
 #endif
@@ -256,26 +240,30 @@ void TestUpdateWindow::downloadArrivesByteExact_data()
     QTest::addColumn<bool>("split");      // every reply in two halves, 300 ms apart
     QTest::addColumn<int>("blockReplyDelay");
     QTest::addColumn<int>("iapAddress");   // the boot loader's; the BMS is at 0
-    QTest::addColumn<HomeLink>("link");
+    // The home page's link to the BMS beside the download, at a baud index
+    // (-1: none); the BMS answers homeDelay to homeDelay + 150 ms late, and
+    // from 1 s late on one reply in ten comes damaged.
+    QTest::addColumn<int>("homeBaud");
+    QTest::addColumn<int>("homeDelay");
     // The home page keeps its link to the BMS, at address 0, over a download of
     // about 12 s: well past the 6 s after which a BMS unheard is taken as lost.
     const int big = 128 * 1024;
     const quint32 app = 0x08021800;
 #if UPDATE_TESTS == 1
     // A minute and a half: every block waits out the line's receive silence.
-    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << HomeLink();
-    QTest::newRow("boot loader at 0, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 0, 0, false};
-    QTest::newRow("boot loader at 0, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << HomeLink{2, 1500, 0, true};
+    QTest::newRow("1 MiB, APPboot") << IapImageSize << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << -1 << 0;
+    QTest::newRow("boot loader at 0, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << 2 << 0;
+    QTest::newRow("boot loader at 0, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 0 << 2 << 1500;
 #else
-    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << HomeLink();
-    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false << 0 << 0 << HomeLink();
-    QTest::newRow("three blocks, every reply split, 115200") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << true << 0 << 0 << HomeLink();
-    QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true << 0 << 0 << HomeLink();
+    QTest::newRow("three blocks, APPboot") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << false << 0 << 0 << -1 << 0;
+    QTest::newRow("three blocks, IAPboot") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 2 << false << 0 << 0 << -1 << 0;
+    QTest::newRow("three blocks, every reply split, 115200") << 2100 << 0 << 0xF0 << quint32(0x08021800) << 2 << true << 0 << 0 << -1 << 0;
+    QTest::newRow("three blocks, every reply split, 9600 paced") << 2100 << 1 << 0xF4 << quint32(0x08004800) << 0 << true << 0 << 0 << -1 << 0;
     // The five silent seconds count from a block's last byte, 1.15 s after its first.
-    QTest::newRow("one block, answered 4 s after it, 9600 paced") << 700 << 0 << 0xF0 << quint32(0x08021800) << 0 << false << 4000 << 0 << HomeLink();
-    QTest::newRow("boot loader at 3, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{2, 0, 0, false};
-    QTest::newRow("boot loader at 3, BMS 150-300 ms late, home link at 9600") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{0, 150, 150, false};
-    QTest::newRow("boot loader at 3, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << HomeLink{2, 1500, 0, true};
+    QTest::newRow("one block, answered 4 s after it, 9600 paced") << 700 << 0 << 0xF0 << quint32(0x08021800) << 0 << false << 4000 << 0 << -1 << 0;
+    QTest::newRow("boot loader at 3, BMS at once") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << 2 << 0;
+    QTest::newRow("boot loader at 3, BMS 150-300 ms late, home link at 9600") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << 0 << 150;
+    QTest::newRow("boot loader at 3, BMS 1.5 s late, one reply in ten damaged") << big << 0 << 0xF0 << app << 2 << false << 0 << 3 << 2 << 1500;
 #endif
 }
 
@@ -289,14 +277,15 @@ void TestUpdateWindow::downloadArrivesByteExact()
     QFETCH(bool, split);
     QFETCH(int, blockReplyDelay);
     QFETCH(int, iapAddress);
-    QFETCH(HomeLink, link);
+    QFETCH(int, homeBaud);
+    QFETCH(int, homeDelay);
     makePage();
     child<QComboBox>("comboBox_iap_buad")->setCurrentIndex(baudIndex);
     child<QComboBox>("comboBox_iapAdrss")->setCurrentIndex(iapAddress);
     loader->setAddress(quint8(iapAddress));
     QRandomGenerator random(20261208);
     std::unique_ptr<HomeFixture> fixture;
-    if (link.baudIndex >= 0) {
+    if (homeBaud >= 0) {
         // As the operator goes: the home page's port opened, the update
         // page's port chosen and opened (the home page lets go of its
         // line), the home page's port opened again.
@@ -305,10 +294,10 @@ void TestUpdateWindow::downloadArrivesByteExact()
         bms.setPaced(true);
         bms.setOneAtATime(true);
         connect(&bms, &FakeBms::requestReceived, &bms, [&](const BmsRequest &) {
-            bms.setReplyDelay(link.delayMs + int(random.bounded(link.spreadMs + 1)));
-            bms.setBadCrc(link.noisy && random.bounded(10) == 0);
+            bms.setReplyDelay(homeDelay + (homeDelay > 0 ? int(random.bounded(151)) : 0));
+            bms.setBadCrc(homeDelay >= 1000 && random.bounded(10) == 0);
         });
-        QVERIFY(fixture->open(link.baudIndex));
+        QVERIFY(fixture->open(homeBaud));
         qputenv("CELLWICK_EXTRA_PORTS", (bms.portPath() + ':' + loader->portPath()).toLocal8Bit());
         choosePort();
         connectPages(fixture->home());
@@ -355,7 +344,7 @@ void TestUpdateWindow::downloadArrivesByteExact()
         const QString homeLog = fixture->home().findChild<QTextBrowser *>(QStringLiteral("textBrowserLog"))->toPlainText();
         const int turnedAway = homeLog.count(QStringLiteral("Reply from address"));
         // A BMS 1.5 s late answers a live poll every few seconds.
-        const int liveWanted = link.delayMs >= 1000 ? 2 : 5;
+        const int liveWanted = homeDelay >= 1000 ? 2 : 5;
         QVERIFY2(turnedAway == 0 && lostAt < 0 && liveRecords >= liveWanted,
                  qPrintable(QStringLiteral("over %1 ms: %2 BMS replies turned away, link shown lost at %3 ms (-1: never), %4 live records")
                                 .arg(clock.elapsed()).arg(turnedAway).arg(lostAt).arg(liveRecords)));
