@@ -168,7 +168,6 @@ bool HomeWindow::openBmsPort(int portIndex, int baudIdx)
     receiveTimer->stop();
     receiveBuffer.clear();
     forgetOutstanding();
-    backgroundFrames.fill(0);
     return true;
 }
 
@@ -343,7 +342,6 @@ void HomeWindow::beginLinkSession()
     ticksWithoutReply = 0;
     unheardSinceMs = 0;
     forgetOutstanding();
-    backgroundFrames.fill(0);
 }
 
 // A new BMS address or the parallel mode switched: the link starts afresh as
@@ -361,7 +359,6 @@ void HomeWindow::addressChanged()
     bmsArea.startLinkSession();
     sessionSerial = QByteArray();
     forgetOutstanding();
-    backgroundFrames.fill(0);
     receiveTimer->stop();
     receiveBuffer.clear();
     if (serialPort->isOpen())

@@ -154,7 +154,8 @@ private:
     // Puts a request frame on the line: it is the frame on the line until
     // answered or its reply time ends.
     void sendRequest(const Outstanding &request, const QByteArray &data);
-    // Port opened or closed: nothing sent before is answered any more.
+    // Port opened or closed, or another address: nothing sent before is
+    // answered any more, nor counts against a request.
     void forgetOutstanding();
     // Sends the frame of one row of readRequests().
     void sendReadRow(int row);

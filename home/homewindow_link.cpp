@@ -197,6 +197,7 @@ void HomeWindow::forgetOutstanding()
     outstanding = Outstanding();
     replyWindowTimer->stop();
     drainCopies = 0;
+    backgroundFrames.fill(0);
 }
 
 // ---- send tick ------------------------------------------------------------------
